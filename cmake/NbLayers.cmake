@@ -1,0 +1,37 @@
+# Each folder of src/ is one layer, built as its own static library from the files the
+# folder holds (new files are picked up without editing a list). The main window's members
+# that live in a subsystem's folder are named bms_main_win*.cpp and go into nb_core with
+# the main window itself, so the layers below never depend on the window.
+function(nb_add_layer name dir)
+  file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.ui)
+  list(FILTER srcs EXCLUDE REGEX "/bms_main_win[^/]*\\.cpp$")
+  list(FILTER srcs EXCLUDE REGEX "/main\\.cpp$")
+  if(NOT srcs)
+    # A folder with nothing in it yet.
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${ARGN})
+    return()
+  endif()
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARGN})
+endfunction()
+
+# A QtTest suite registered with CTest. Widgets render offscreen; each suite has a label
+# of its layer, and anything slow (bench, soak, fuzz) gets a label of its own.
+#   nb_add_test(NAME n SOURCES a.cpp b.cpp LIBS nb_protocol LABELS protocol TIMEOUT 60)
+function(nb_add_test)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${T_NAME} PRIVATE Qt5::Test nb_testsupport ${T_LIBS})
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES
+    LABELS "${T_LABELS}"
+    TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;NB_BIN_DIR=${CMAKE_BINARY_DIR};NB_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()

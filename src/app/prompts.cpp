@@ -1,0 +1,56 @@
+#include "app/prompts.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+
+namespace {
+QtPrompts g_qtPrompts;
+Prompts* g_current = &g_qtPrompts;
+} // namespace
+
+Prompts& prompts() { return *g_current; }
+
+void setPrompts(Prompts* p) { g_current = p ? p : &g_qtPrompts; }
+
+QMessageBox::StandardButton QtPrompts::information(QWidget* parent, const QString& title,
+                                                   const QString& text,
+                                                   QMessageBox::StandardButtons buttons,
+                                                   QMessageBox::StandardButton defaultButton) {
+    return QMessageBox::information(parent, title, text, buttons, defaultButton);
+}
+
+QMessageBox::StandardButton QtPrompts::warning(QWidget* parent, const QString& title,
+                                               const QString& text,
+                                               QMessageBox::StandardButtons buttons,
+                                               QMessageBox::StandardButton defaultButton) {
+    return QMessageBox::warning(parent, title, text, buttons, defaultButton);
+}
+
+QMessageBox::StandardButton QtPrompts::critical(QWidget* parent, const QString& title,
+                                                const QString& text,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton) {
+    return QMessageBox::critical(parent, title, text, buttons, defaultButton);
+}
+
+QMessageBox::StandardButton QtPrompts::question(QWidget* parent, const QString& title,
+                                                const QString& text,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton) {
+    return QMessageBox::question(parent, title, text, buttons, defaultButton);
+}
+
+QString QtPrompts::saveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+QString QtPrompts::openFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+QString QtPrompts::textInput(QWidget* parent, const QString& title, const QString& label,
+                             QLineEdit::EchoMode mode, const QString& text, bool* ok) {
+    return QInputDialog::getText(parent, title, label, mode, text, ok);
+}

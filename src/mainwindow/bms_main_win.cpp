@@ -1,0 +1,1 @@
+#include "mainwindow/bms_main_win.h"

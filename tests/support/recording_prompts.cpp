@@ -1,0 +1,74 @@
+#include "recording_prompts.h"
+
+QStringList RecordingPrompts::texts() const {
+    QStringList out;
+    for (const PromptRecord& r : shown)
+        out << r.text;
+    return out;
+}
+
+QMessageBox::StandardButton RecordingPrompts::answer(const QString& kind, const QString& title,
+                                                     const QString& text,
+                                                     QMessageBox::StandardButtons buttons) {
+    shown.append({kind, title, text, buttons});
+    if (!buttonAnswers.isEmpty())
+        return buttonAnswers.dequeue();
+    for (QMessageBox::StandardButton b :
+         {QMessageBox::Yes, QMessageBox::Ok, QMessageBox::No, QMessageBox::Cancel}) {
+        if (buttons.testFlag(b))
+            return b;
+    }
+    return QMessageBox::NoButton;
+}
+
+QString RecordingPrompts::answerText(const QString& kind, const QString& title,
+                                     const QString& text, bool* ok) {
+    shown.append({kind, title, text, {}});
+    const QString a = textAnswers.isEmpty() ? QString() : textAnswers.dequeue();
+    if (ok)
+        *ok = !a.isEmpty();
+    return a;
+}
+
+QMessageBox::StandardButton RecordingPrompts::information(QWidget*, const QString& title,
+                                                          const QString& text,
+                                                          QMessageBox::StandardButtons buttons,
+                                                          QMessageBox::StandardButton) {
+    return answer("information", title, text, buttons);
+}
+
+QMessageBox::StandardButton RecordingPrompts::warning(QWidget*, const QString& title,
+                                                      const QString& text,
+                                                      QMessageBox::StandardButtons buttons,
+                                                      QMessageBox::StandardButton) {
+    return answer("warning", title, text, buttons);
+}
+
+QMessageBox::StandardButton RecordingPrompts::critical(QWidget*, const QString& title,
+                                                       const QString& text,
+                                                       QMessageBox::StandardButtons buttons,
+                                                       QMessageBox::StandardButton) {
+    return answer("critical", title, text, buttons);
+}
+
+QMessageBox::StandardButton RecordingPrompts::question(QWidget*, const QString& title,
+                                                       const QString& text,
+                                                       QMessageBox::StandardButtons buttons,
+                                                       QMessageBox::StandardButton) {
+    return answer("question", title, text, buttons);
+}
+
+QString RecordingPrompts::saveFileName(QWidget*, const QString& caption, const QString&,
+                                       const QString&) {
+    return answerText("save", caption, QString(), nullptr);
+}
+
+QString RecordingPrompts::openFileName(QWidget*, const QString& caption, const QString&,
+                                       const QString&) {
+    return answerText("open", caption, QString(), nullptr);
+}
+
+QString RecordingPrompts::textInput(QWidget*, const QString& title, const QString& label,
+                                    QLineEdit::EchoMode, const QString&, bool* ok) {
+    return answerText("text", title, label, ok);
+}
