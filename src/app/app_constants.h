@@ -1,0 +1,29 @@
+#pragma once
+// Constants of the application shell: the log sink's folder, file names and intervals.
+
+#include <QtGlobal>
+
+namespace app {
+
+// Log files live in this folder, relative to the working directory.
+constexpr const char* kLogFolder = "log";
+// The file of the current day; earlier parts are archived beside it.
+constexpr const char* kTodayLogName = "today.log";
+constexpr const char* kLogSuffix = ".log";
+
+// Name of a day's archive, and of a part of a day archived because it grew too large.
+constexpr const char* kDayArchiveFormat = "yyyy-MM-dd";
+constexpr const char* kPartArchiveFormat = "yyyy-MM-dd hh:mm:ss";
+// Time stamp at the start of every log line.
+constexpr const char* kLineTimeFormat = "yyyy-MM-dd hh:mm:ss.zzz";
+
+constexpr int kLogMaintenanceMs = 2000; // date check, size check, clean-up
+constexpr int kLogFlushMs = 1000;
+// "today.log" is archived once it holds more than this many bytes (5 KiB, not 5 MiB).
+constexpr qint64 kLogRotateBytes = 5120;
+// Archives whose date lies more than this many days back are deleted.
+constexpr int kLogRetentionDays = 30;
+// When an archive name is taken, "_1" ... up to this counter is tried before giving up.
+constexpr int kMaxArchiveCounter = 99;
+
+} // namespace app
