@@ -1,9 +1,109 @@
 #pragma once
-// Placeholder: the real widget replaces this file.
+// The status page's picture of the whole battery system: one button per battery present,
+// system state and totals, the charge and discharge switch indicators, the alarm text and
+// the sixteen balance indicators. The status parsers fill it through the setters and then
+// call one of the refresh operations; a battery button click is reported with
+// GroupBattBtnClick so that the main window can open that battery.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
 #include <QWidget>
+
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace Ui {
+class BatteryGroup;
+}
+
+// One line of the unit's "pwr" table, as far as the group view needs it.
+struct BatteryStatusRow {
+    QString batNum; // battery number as printed by the unit
+    QString basicState;
+    QString voltState;
+    QString currState;
+    QString tempState;
+    double soc = 0.0; // %
+    QString alarmTime;
+    QString cellVolState;
+    QString cellTempState;
+};
 
 class BatteryGroup : public QWidget {
     Q_OBJECT
+
 public:
-    explicit BatteryGroup(QWidget* parent = nullptr) : QWidget(parent) {}
+    explicit BatteryGroup(QWidget* parent = nullptr);
+    ~BatteryGroup() override;
+
+    // Each setter only stores; the refresh operations redraw.
+    void setSysState(const QString& state) { m_sysState = state; }
+    void setPresentNum(int presentNum) { m_presentNum = presentNum; }
+    void setTotalVolt(double volt) { m_totalVolt = volt; }
+    void setTotalCurr(double curr) { m_totalCurr = curr; }
+    void setTotalSoc(int soc) { m_totalSoc = soc; }
+    void setTotalSoh(int soh) { m_totalSoh = soh; }
+    // The caption of a switch indicator changes at once; its state waits for refreshSysData.
+    void setCmos(const QString& caption, const QString& state);
+    void setDmos(const QString& caption, const QString& state);
+    void setBatInfoList(const QList<BatteryStatusRow>& rows) { m_batInfoList = rows; }
+    void setBalanceList(const QStringList& balance) { m_balanceList = balance; }
+
+    int presentNum() const { return m_presentNum; }
+    QString sysState() const { return m_sysState; }
+    double totalVolt() const { return m_totalVolt; }
+    double totalCurr() const { return m_totalCurr; }
+    int totalSoc() const { return m_totalSoc; }
+    int totalSoh() const { return m_totalSoh; }
+    QList<BatteryStatusRow> batInfoList() const { return m_batInfoList; }
+    QStringList balanceList() const { return m_balanceList; }
+    QList<QPushButton*> batButtons() const { return m_batButtons; }
+
+    void refreshSysData();
+    void refreshAlarmText();
+    void refreshBalance();
+    void clearBatButtons();
+    void createBatButtons();
+    void setScale(double horizontalScale, double verticalScale);
+    void setLanguage(const QString& suffix);
+    void retranslate();
+    void resetGroup();
+
+    // Position of battery button index (0-based) inside GroupBattBtnWid at the given scales:
+    // batteries 1-8 in the left column, 9-16 in the right one, 30 scaled pixels apart.
+    static QPoint batButtonPos(int index, double horizontalScale, double verticalScale);
+
+signals:
+    // active: a second click within 800 ms of the first (the main window refuses it).
+    void GroupBattBtnClick(bool active, int BatNum);
+
+public slots:
+    void BtnBatClicked();
+
+private:
+    QRadioButton* balanceIndicator(int index) const;
+    QString batButtonStyle(int batNum) const;
+    QString mosStyle() const;
+    void applyMosStyle();
+    void showCaptions();
+
+    QList<BatteryStatusRow> m_batInfoList;
+    QStringList m_balanceList;
+    Ui::BatteryGroup* ui;
+    int m_presentNum = 0;
+    double m_horizontalScale = 1.0;
+    double m_verticalScale = 1.0;
+    QString m_sysState;
+    QString m_cmosState = "OFF";
+    QString m_dmosState = "OFF";
+    double m_totalVolt = 0.0; // V
+    double m_totalCurr = 0.0; // A
+    int m_totalSoc = 0;       // %
+    int m_totalSoh = 0;       // %
+    QList<QPushButton*> m_batButtons;
+    QTimer* m_clickTimer = nullptr;
+    QString m_langSuffix;
+    bool m_showsData = false; // the labels show values, not bare captions
 };

@@ -1,0 +1,243 @@
+#include "views/battery.h"
+
+#include "views/views_constants.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTimer>
+#include <QtGlobal>
+
+GaugeStep gaugeStep(double shown, double target, double step, bool decreasing) {
+    if (!(step > 0.0)) {
+        return {target, true};
+    }
+    if (decreasing) {
+        const double next = shown - step;
+        return next <= target ? GaugeStep{target, true} : GaugeStep{next, false};
+    }
+    const double next = shown + step;
+    return next >= target ? GaugeStep{target, true} : GaugeStep{next, false};
+}
+
+Battery::Battery(QWidget* parent) : QWidget(parent), m_timer(new QTimer(this)) {
+    m_timer->setInterval(views::kGaugeTickMs);
+    connect(m_timer, &QTimer::timeout, this, &Battery::updateValue);
+}
+
+Battery::~Battery() {
+    m_timer->stop();
+}
+
+bool Battery::isAnimating() const {
+    return m_timer->isActive();
+}
+
+QPair<QColor, QColor> Battery::fillColors() const {
+    if (m_currentValue <= m_alarmValue) {
+        return {m_alarmColorStart, m_alarmColorEnd};
+    }
+    return {m_normalColorStart, m_normalColorEnd};
+}
+
+QSize Battery::sizeHint() const {
+    return QSize(150, 80);
+}
+
+QSize Battery::minimumSizeHint() const {
+    return QSize(30, 10);
+}
+
+void Battery::updateValue() {
+    const GaugeStep next = gaugeStep(m_currentValue, m_value, m_step, m_isForward);
+    m_currentValue = next.shown;
+    if (next.done) {
+        m_timer->stop();
+    }
+    update();
+}
+
+void Battery::setRange(double minValue, double maxValue) {
+    if (!(minValue < maxValue)) {
+        return;
+    }
+    m_minValue = minValue;
+    m_maxValue = maxValue;
+    if (m_value < minValue) {
+        setValue(minValue);
+    } else if (m_value > maxValue) {
+        setValue(maxValue);
+    } else {
+        update();
+    }
+}
+
+void Battery::setRange(int minValue, int maxValue) {
+    setRange(static_cast<double>(minValue), static_cast<double>(maxValue));
+}
+
+void Battery::setMinValue(double minValue) {
+    setRange(minValue, m_maxValue);
+}
+
+void Battery::setMaxValue(double maxValue) {
+    setRange(m_minValue, maxValue);
+}
+
+void Battery::setValue(double value) {
+    if (value == m_value) {
+        return;
+    }
+    value = qBound(m_minValue, value, m_maxValue);
+    if (value == m_currentValue) {
+        // An interrupted animation already shows the new target: nothing to move.
+        m_value = value;
+        m_timer->stop();
+        update();
+        return;
+    }
+    m_isForward = value < m_currentValue;
+    m_value = value;
+    update();
+    emit valueChanged(value);
+    m_timer->start();
+}
+
+void Battery::setValue(int value) {
+    setValue(static_cast<double>(value));
+}
+
+void Battery::setAlarmValue(double alarmValue) {
+    if (alarmValue != m_alarmValue) {
+        m_alarmValue = alarmValue;
+        update();
+    }
+}
+
+void Battery::setAlarmValue(int alarmValue) {
+    setAlarmValue(static_cast<double>(alarmValue));
+}
+
+void Battery::setStep(double step) {
+    if (step != m_step) {
+        m_step = step;
+        update();
+    }
+}
+
+void Battery::setStep(int step) {
+    setStep(static_cast<double>(step));
+}
+
+void Battery::setInt(int& member, int value) {
+    if (value != member) {
+        member = value;
+        update();
+    }
+}
+
+void Battery::setBorderWidth(int borderWidth) {
+    setInt(m_borderWidth, borderWidth);
+}
+void Battery::setBorderRadius(int borderRadius) {
+    setInt(m_borderRadius, borderRadius);
+}
+void Battery::setBgRadius(int bgRadius) {
+    setInt(m_bgRadius, bgRadius);
+}
+void Battery::setHeadRadius(int headRadius) {
+    setInt(m_headRadius, headRadius);
+}
+
+void Battery::setColor(QColor& member, const QColor& color) {
+    if (color != member) {
+        member = color;
+        update();
+    }
+}
+
+void Battery::setBorderColorStart(const QColor& color) {
+    setColor(m_borderColorStart, color);
+}
+void Battery::setBorderColorEnd(const QColor& color) {
+    setColor(m_borderColorEnd, color);
+}
+void Battery::setAlarmColorStart(const QColor& color) {
+    setColor(m_alarmColorStart, color);
+}
+void Battery::setAlarmColorEnd(const QColor& color) {
+    setColor(m_alarmColorEnd, color);
+}
+void Battery::setNormalColorStart(const QColor& color) {
+    setColor(m_normalColorStart, color);
+}
+void Battery::setNormalColorEnd(const QColor& color) {
+    setColor(m_normalColorEnd, color);
+}
+
+void Battery::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    drawBorder(&painter);
+    drawBg(&painter);
+    drawHead(&painter);
+    drawText(&painter);
+}
+
+void Battery::drawBorder(QPainter* painter) {
+    painter->save();
+    const int capWidth = width() / 15;
+    m_batteryRect = QRectF(QPointF(m_borderWidth, m_borderWidth),
+                           QPointF(width() - capWidth, height() - m_borderWidth));
+    painter->setPen(QPen(m_borderColorStart, m_borderWidth));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(m_batteryRect, m_borderRadius, m_borderRadius);
+    painter->restore();
+}
+
+void Battery::drawBg(QPainter* painter) {
+    if (m_value == m_minValue) {
+        return;
+    }
+    painter->save();
+    const int margin = qMin(width(), height()) / 20;
+    const double onePercent = (m_batteryRect.width() - margin * 2) / 100.0;
+    // The fill length follows the shown value as a percentage, whatever maxValue is.
+    const QPointF topLeft(m_batteryRect.left() + margin, m_batteryRect.top() + margin);
+    const QPointF bottomRight(m_currentValue * onePercent + margin + m_borderWidth,
+                              m_batteryRect.bottom() - margin);
+    const QPair<QColor, QColor> colors = fillColors();
+    QLinearGradient gradient(QPointF(0, 0), QPointF(0, height()));
+    gradient.setColorAt(0.0, colors.first);
+    gradient.setColorAt(1.0, colors.second);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(gradient);
+    painter->drawRoundedRect(QRectF(topLeft, bottomRight), m_bgRadius, m_bgRadius);
+    painter->restore();
+}
+
+void Battery::drawHead(QPainter* painter) {
+    painter->save();
+    const double left = m_batteryRect.right();
+    double right = width() - 11;
+    if (right <= left + 1) {
+        // A narrow gauge: the cap takes the room right of the outline instead.
+        right = width() - 1;
+    }
+    const QRectF head(QPointF(left, height() / 3), QPointF(right, height() - height() / 3));
+    QLinearGradient gradient(head.topLeft(), head.bottomLeft());
+    gradient.setColorAt(0.0, m_borderColorStart);
+    gradient.setColorAt(1.0, m_borderColorEnd);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(gradient);
+    painter->drawRoundedRect(head, m_headRadius, m_headRadius);
+    painter->restore();
+}
+
+void Battery::drawText(QPainter* painter) {
+    painter->save();
+    painter->setPen(Qt::black);
+    painter->setFont(QFont("Arial", 11));
+    painter->drawText(m_batteryRect, Qt::AlignCenter,
+                      QString::number(m_currentValue, 'g', 6) + "%");
+    painter->restore();
+}

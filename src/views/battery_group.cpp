@@ -1,0 +1,305 @@
+#include "views/battery_group.h"
+
+#include "ui_battery_group.h"
+#include "views/views_constants.h"
+
+#include <QDebug>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+QString formatDouble(double value) {
+    return QString::number(value, 'g', 6);
+}
+
+// Alarm text lines of one "pwr" row: caption + battery number + " " + state.
+QString rowAlarmLines(const BatteryStatusRow& row) {
+    QString lines;
+    auto add = [&](const QString& caption, const QString& state) {
+        lines += caption + row.batNum + " " + state + "\n";
+    };
+    if (row.basicState.contains("SysError")) {
+        add(BatteryGroup::tr("BasicState: bat"), row.basicState);
+    }
+    const QList<QPair<QString, QString>> checks = {
+        {BatteryGroup::tr("VoltState: bat"), row.voltState},
+        {BatteryGroup::tr("CurrState: bat"), row.currState},
+        {BatteryGroup::tr("TempState: bat"), row.tempState},
+        {BatteryGroup::tr("CellVolState: bat"), row.cellVolState},
+        {BatteryGroup::tr("CellTempState: bat"), row.cellTempState},
+    };
+    for (const auto& check : checks) {
+        if (!check.second.contains("Normal")) {
+            add(check.first, check.second);
+        }
+    }
+    if (!lines.isEmpty() && !row.alarmTime.startsWith("-")) {
+        lines += BatteryGroup::tr("AlarmTime: bat") + row.batNum + " " + row.alarmTime + "\n\r";
+    }
+    return lines;
+}
+
+// Layout margins and vertical spacing of a battery button's container, by scale band.
+void applyButtonLayoutBand(QGridLayout* layout, double horizontalScale) {
+    if (horizontalScale <= views::kScaleTiny) {
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setVerticalSpacing(0);
+    } else if (horizontalScale <= views::kScaleSmall) {
+        layout->setContentsMargins(3, 0, 0, 0);
+        layout->setVerticalSpacing(3);
+    } else {
+        layout->setContentsMargins(9, 0, 0, 0);
+        layout->setVerticalSpacing(3);
+    }
+}
+
+} // namespace
+
+BatteryGroup::BatteryGroup(QWidget* parent) : QWidget(parent), ui(new Ui::BatteryGroup) {
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    for (int i = 0; i < views::kMaxBatteries; ++i) {
+        balanceIndicator(i)->hide();
+    }
+}
+
+BatteryGroup::~BatteryGroup() {
+    delete ui;
+}
+
+QRadioButton* BatteryGroup::balanceIndicator(int index) const {
+    return findChild<QRadioButton*>(QString("Bat%1RadBtn").arg(index + 1));
+}
+
+void BatteryGroup::setCmos(const QString& caption, const QString& state) {
+    m_cmosState = state;
+    ui->CmosRadiBtn->setText(caption);
+}
+
+void BatteryGroup::setDmos(const QString& caption, const QString& state) {
+    m_dmosState = state;
+    ui->DmosRadiBtn->setText(caption);
+}
+
+void BatteryGroup::refreshSysData() {
+    m_showsData = true;
+    ui->StateLab->setText(m_sysState.isEmpty() ? tr("State: --") : tr("State: ") + m_sysState);
+    ui->PreNumLab->setText(m_presentNum == views::kNoData
+                               ? tr("Present Num: --")
+                               : tr("Present Num: ") + QString::number(m_presentNum));
+    ui->TotalVolLab->setText(m_totalVolt == views::kNoDataDouble
+                                 ? tr("Total Voltage: -- V")
+                                 : tr("Total Voltage: ") + formatDouble(m_totalVolt) + " V");
+    ui->TotalCurrLab->setText(m_totalCurr == views::kNoDataDouble
+                                  ? tr("Total Current: -- A")
+                                  : tr("Total Current: ") + formatDouble(m_totalCurr) + " A");
+    ui->TotalSOCLab->setText(m_totalSoc == views::kNoData
+                                 ? tr("Total SOC: -- %")
+                                 : tr("Total SOC: ") + QString::number(m_totalSoc) + " %");
+    ui->TotalSOHLab->setText(m_totalSoh == views::kNoData
+                                 ? tr("Total SOH: -- %")
+                                 : tr("Total SOH: ") + QString::number(m_totalSoh) + " %");
+    ui->CmosRadiBtn->setChecked(m_cmosState == "ON");
+    ui->DmosRadiBtn->setChecked(m_dmosState == "ON");
+}
+
+void BatteryGroup::refreshAlarmText() {
+    ui->AlarmTextBrow->clear();
+    QString text;
+    for (const BatteryStatusRow& row : qAsConst(m_batInfoList)) {
+        text += rowAlarmLines(row);
+    }
+    ui->AlarmTextBrow->setText(text);
+}
+
+void BatteryGroup::refreshBalance() {
+    const int count = qMin(m_balanceList.size(), views::kMaxBatteries);
+    for (int i = 0; i < count; ++i) {
+        QRadioButton* indicator = balanceIndicator(i);
+        indicator->setChecked(m_balanceList.at(i) == "1");
+        indicator->setVisible(true);
+    }
+}
+
+void BatteryGroup::clearBatButtons() {
+    m_batButtons.clear();
+    const QList<QWidget*> children =
+        ui->GroupBattBtnWid->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        child->hide();
+        child->deleteLater();
+    }
+}
+
+QPoint BatteryGroup::batButtonPos(int index, double horizontalScale, double verticalScale) {
+    const int row = index % views::kBatButtonsPerColumn;
+    const int x = index < views::kBatButtonsPerColumn
+                      ? 0
+                      : static_cast<int>(horizontalScale * views::kBatButtonColumnX);
+    const int y =
+        static_cast<int>((row * views::kBatButtonRowPitch + views::kBatButtonTopY) * verticalScale);
+    return QPoint(x, y);
+}
+
+QString BatteryGroup::batButtonStyle(int batNum) const {
+    return QString("QPushButton{border-image: url(:/icon/res/Bat%1_%2.png);}"
+                   "QPushButton:pressed{border-image: url(:/icon/res/pressed.png);}")
+        .arg(batNum)
+        .arg(m_langSuffix);
+}
+
+void BatteryGroup::createBatButtons() {
+    if (m_presentNum == views::kNoData) {
+        return;
+    }
+    clearBatButtons();
+    // Only sixteen batteries have a button; a wild count from the line must not flood the
+    // view with widgets.
+    const int count = qBound(0, m_presentNum, views::kMaxBatteries);
+    const QSize buttonSize(static_cast<int>(m_horizontalScale * views::kBatButtonWidth),
+                           static_cast<int>(m_verticalScale * views::kBatButtonHeight));
+    for (int i = 0; i < count; ++i) {
+        auto* container = new QWidget(ui->GroupBattBtnWid);
+        auto* layout = new QGridLayout(container);
+        applyButtonLayoutBand(layout, m_horizontalScale);
+        auto* button = new QPushButton(container);
+        button->setObjectName(QString("batBtn%1").arg(i + 1));
+        button->setStyleSheet(batButtonStyle(i + 1));
+        button->setFixedSize(buttonSize);
+        button->setToolTip(tr("Bat %1").arg(i + 1));
+        layout->addWidget(button, 0, 0);
+        container->move(batButtonPos(i, m_horizontalScale, m_verticalScale));
+        container->show();
+        m_batButtons.append(button);
+        connect(button, &QPushButton::clicked, this, &BatteryGroup::BtnBatClicked);
+    }
+}
+
+void BatteryGroup::BtnBatClicked() {
+    const QString name = sender() ? sender()->objectName() : QString();
+    qDebug() << "btnname:" << name;
+    if (!m_clickTimer) {
+        m_clickTimer = new QTimer(this);
+        m_clickTimer->setInterval(views::kBatButtonCooldownMs);
+        m_clickTimer->setSingleShot(true);
+    }
+    const bool active = m_clickTimer->isActive();
+    if (!active) {
+        m_clickTimer->start();
+    }
+    bool ok = false;
+    const int number = name.startsWith("batBtn") ? name.mid(6).toInt(&ok) : 0;
+    if (!ok || number < 1 || number > views::kMaxBatteries ||
+        name != QString("batBtn%1").arg(number)) {
+        return;
+    }
+    qDebug() << "click:" << number;
+    emit GroupBattBtnClick(active, number);
+}
+
+QString BatteryGroup::mosStyle() const {
+    const QString suffix = m_langSuffix.isEmpty() ? QString() : "_" + m_langSuffix;
+    QString size;
+    QString spacing;
+    if (m_horizontalScale <= views::kScaleTiny) {
+        size = "width: 27px; height: 20px;";
+    } else if (m_horizontalScale <= views::kScaleSmall) {
+        size = "width: 50px; height: 20px;";
+    } else if (m_horizontalScale <= views::kScaleLarge) {
+        size = "width: 60px; height: 30px;";
+    } else {
+        spacing = "QRadioButton{spacing: 0px;}";
+    }
+    return spacing +
+           QString("QRadioButton::indicator{%1}"
+                   "QRadioButton::indicator:unchecked{image: url(:/icon/res/mosoff%2.png);}"
+                   "QRadioButton::indicator:checked{image: url(:/icon/res/moson%2.png);}")
+               .arg(size, suffix);
+}
+
+void BatteryGroup::applyMosStyle() {
+    ui->CmosRadiBtn->setStyleSheet(mosStyle());
+    ui->DmosRadiBtn->setStyleSheet(mosStyle());
+}
+
+void BatteryGroup::setScale(double horizontalScale, double verticalScale) {
+    m_horizontalScale = horizontalScale;
+    m_verticalScale = verticalScale;
+    if (horizontalScale <= views::kScaleTiny) {
+        ui->gridLayout_7->setContentsMargins(5, 5, 5, 5);
+        ui->gridLayout_4->setContentsMargins(1, 1, 1, 1);
+        ui->gridLayout_7->setHorizontalSpacing(0);
+        ui->gridLayout_5->setHorizontalSpacing(1);
+        ui->gridLayout_4->setHorizontalSpacing(1);
+        ui->gridLayout_3->setHorizontalSpacing(0);
+        ui->gridLayout_9->setHorizontalSpacing(1);
+        ui->gridLayout_9->setVerticalSpacing(1);
+        for (int i = 0; i < views::kMaxBatteries; ++i) {
+            balanceIndicator(i)->setFont(QFont("Arial", 6));
+        }
+        ui->AlarmLab->setFixedSize(20, 40);
+        ui->BalanceLab->setFixedSize(25, 40);
+    } else if (horizontalScale <= views::kScaleSmall) {
+        ui->BalanceLab->setFixedSize(30, 40);
+    } else if (horizontalScale <= views::kScaleLarge) {
+        ui->gridLayout_9->setHorizontalSpacing(0);
+    } else {
+        return;
+    }
+    applyMosStyle();
+}
+
+void BatteryGroup::setLanguage(const QString& suffix) {
+    if (suffix == m_langSuffix) {
+        return;
+    }
+    m_langSuffix = suffix;
+    ui->BatteryLab->setStyleSheet(QString("image: url(:/icon/res/group_%1.jpg);").arg(suffix));
+    ui->AlarmLab->setStyleSheet(QString("image: url(:/icon/res/alarm_%1.jpg);").arg(suffix));
+    ui->BalanceLab->setStyleSheet(QString("image: url(:/icon/res/balance_%1.png);").arg(suffix));
+    applyMosStyle();
+    for (int i = 0; i < m_batButtons.size(); ++i) {
+        const int number = m_batButtons.at(i)->objectName().mid(6).toInt();
+        m_batButtons.at(i)->setStyleSheet(batButtonStyle(number));
+    }
+}
+
+void BatteryGroup::retranslate() {
+    ui->retranslateUi(this);
+    if (m_showsData) {
+        refreshSysData();
+        refreshAlarmText();
+    }
+}
+
+void BatteryGroup::showCaptions() {
+    ui->StateLab->setText(tr("State:"));
+    ui->PreNumLab->setText(tr("Present Num:"));
+    ui->TotalVolLab->setText(tr("Total Voltage:"));
+    ui->TotalCurrLab->setText(tr("Total Current:"));
+    ui->TotalSOCLab->setText(tr("Total SOC:"));
+    ui->TotalSOHLab->setText(tr("Total SOH:"));
+}
+
+void BatteryGroup::resetGroup() {
+    m_showsData = false;
+    m_presentNum = 0;
+    m_batInfoList.clear();
+    ui->AlarmTextBrow->clear();
+    for (int i = 0; i < views::kMaxBatteries; ++i) {
+        balanceIndicator(i)->hide();
+    }
+    clearBatButtons();
+    showCaptions();
+    // The switch states go with the captions, so that the next status reply cannot show
+    // a switch of the closed session as closed.
+    m_cmosState = "OFF";
+    m_dmosState = "OFF";
+    ui->CmosRadiBtn->setText(tr("CMOS State "));
+    ui->DmosRadiBtn->setText(tr("DMOS State "));
+    ui->CmosRadiBtn->setChecked(false);
+    ui->DmosRadiBtn->setChecked(false);
+}

@@ -1,0 +1,53 @@
+#pragma once
+// Constants shared by the status views: the battery gauge, the battery group view and the
+// battery info view.
+
+#include <QColor>
+
+namespace views {
+
+// The unit fills every status field it has not read (or that did not convert) with this.
+constexpr int kNoData = 268435455; // 0x0FFFFFFF
+constexpr double kNoDataDouble = 268435455.0;
+
+constexpr int kMaxBatteries = 16;
+
+// Theme colour of every text, border and outline of the status views.
+inline QColor themeColor() {
+    return QColor(74, 120, 222);
+}
+constexpr const char* kThemeCss = "rgb(74, 120, 222)";
+
+// Battery gauge animation: one step per tick.
+constexpr int kGaugeTickMs = 50;
+
+// A second battery button click within this time counts as "too frequent".
+constexpr int kBatButtonCooldownMs = 800;
+
+// Scale bands: the window width (or height) divided by 1920 (or 1080).
+constexpr double kScaleTiny = 0.416667;    // 800 px wide and less
+constexpr double kScaleSmall = 0.533334;   // 1024 px wide and less
+constexpr double kScaleCompact = 0.6125;   // 1176 px
+constexpr double kScaleMedium = 0.666667;  // 1280 px
+constexpr double kScaleLarge = 0.75;       // 1440 px
+constexpr double kVScaleShort = 0.62963;   // 680 px high
+constexpr double kVScaleMedium = 0.703704; // 760 px high
+
+// Battery buttons of the group view at full scale (px): size, column and row pitch.
+constexpr int kBatButtonWidth = 95;
+constexpr int kBatButtonHeight = 26;
+constexpr int kBatButtonColumnX = 110;
+constexpr int kBatButtonRowPitch = 30;
+constexpr int kBatButtonTopY = 10;
+constexpr int kBatButtonsPerColumn = 8;
+
+// Cell chart: the voltage axis is fixed so that batteries can be compared at a glance.
+constexpr double kCellVoltAxisMin = 2.4; // V
+constexpr double kCellVoltAxisMax = 4.0; // V
+constexpr int kCellAxisTicks = 9;
+// More ticks than this on the cell axis only blur into a bar (and cost seconds to lay out).
+constexpr int kMaxCellTicks = 32;
+constexpr int kCellsPerTableRow = 4;
+constexpr int kCellTableColumns = 12;
+
+} // namespace views
