@@ -1,0 +1,130 @@
+#include "protocol/battery_detail.h"
+
+#include "protocol/reply_fields.h"
+
+#include <QLatin1String>
+#include <QStringList>
+
+namespace {
+
+double scaled(double value, double divisor) {
+    return value == kNoDataDouble ? kNoDataDouble : value / divisor;
+}
+
+// A cell line: "num volt [curr] temp x state state state soc% capacity mAH" (mV, m-degrees,
+// mAH). Lines of any other width are not cells.
+std::optional<CellRecord> cellRecord(const QString& line) {
+    const QStringList f = splitFields(line.trimmed());
+    const bool withCurrent = f.size() == kCellFieldsWithCurrent;
+    if (!withCurrent && f.size() != kCellFieldsWithoutCurrent) {
+        return std::nullopt;
+    }
+    const int shift = withCurrent ? 1 : 0;
+    CellRecord cell;
+    cell.number = toIntOr(f.at(0), 0);
+    cell.voltage = toDoubleOr(f.at(1), 0.0) / 1000.0;
+    cell.temperature = toDoubleOr(f.at(2 + shift), 0.0) / 1000.0;
+    cell.soc = toIntOr(f.at(7 + shift).section(QLatin1Char('%'), 0, 0), 0);
+    cell.capacity = toIntOr(f.at(8 + shift), 0) / 1000;
+    return cell;
+}
+
+// Line order decides: cell 0 starts the summary over, every other cell moves the extremes
+// only when strictly beyond them, so ties keep the earlier cell.
+void summarise(CellTable& t) {
+    t.maxVoltage = t.minVoltage = 0.0;
+    t.maxVoltageCell = t.minVoltageCell = 0;
+    t.soc = 0;
+    int capacity = 0;
+    for (const CellRecord& c : qAsConst(t.cells)) {
+        if (c.number == 0) {
+            t.maxVoltage = t.minVoltage = c.voltage;
+            t.maxVoltageCell = t.minVoltageCell = 0;
+            t.soc = c.soc;
+            capacity = c.capacity;
+            continue;
+        }
+        if (c.voltage > t.maxVoltage) {
+            t.maxVoltage = c.voltage;
+            t.maxVoltageCell = c.number;
+        }
+        if (c.voltage < t.minVoltage) {
+            t.minVoltage = c.voltage;
+            t.minVoltageCell = c.number;
+        }
+        t.soc = qMin(t.soc, c.soc);
+        capacity = qMin(capacity, c.capacity);
+    }
+    t.capacity = capacity;
+}
+
+} // namespace
+
+InfoReply parseInfo(const QString& reply) {
+    InfoReply r;
+    if (!containsAll(reply,
+                     {"Device address", "Boot", "Barcode", "Specification", "Main Soft version",
+                      "Comm version", "Max Charge Curr", "Release Date", "Cell Number"})) {
+        return r;
+    }
+    r.complete = true;
+    r.deviceAddress = fieldText(reply, QStringLiteral("Device address"));
+    r.deviceName = fieldText(reply, QStringLiteral("Device name"));
+    const QString twoBlanks = QStringLiteral("Boot  version");
+    r.bootVersion =
+        fieldText(reply, reply.contains(twoBlanks) ? twoBlanks : QStringLiteral("Boot version"));
+    const QString barcode = fieldText(reply, QStringLiteral("Barcode"));
+    r.barcodeLength = barcode.size();
+    r.barcode = barcode.size() < kMinBarcodeLength ? QString() : barcode;
+    r.specification = fieldText(reply, QStringLiteral("Specification"));
+    r.mainSoftVersion = fieldText(reply, QStringLiteral("Main Soft version"));
+    r.commVersion = fieldText(reply, QStringLiteral("Comm version"));
+    r.maxChargeCurr = fieldText(reply, QStringLiteral("Max Charge Curr"));
+    r.releaseDate = fieldText(reply, QStringLiteral("Release Date"));
+    r.cellNumber = fieldInt(reply, QStringLiteral("Cell Number"));
+    return r;
+}
+
+CellTable parseBat(const QString& reply, int cellNumber) {
+    CellTable t;
+    // The header ends with "Coulomb"; the first cell line starts with cell number 0.
+    const QString table = fieldRemainder(reply, QStringLiteral("Coulomb"));
+    if (table.isNull()) {
+        return t;
+    }
+    t.body = sliceBetween(table, QStringLiteral("0"), kCompletedMarker, true).trimmed();
+    const QStringList lines = t.body.split(QLatin1Char('\n'));
+    t.lineCount = lines.size();
+    if (t.lineCount != cellNumber) {
+        return t;
+    }
+    t.matched = true;
+    for (const QString& line : lines) {
+        if (const auto cell = cellRecord(line)) {
+            t.cells.append(*cell);
+        }
+    }
+    summarise(t);
+    return t;
+}
+
+PwrBatReply parsePwrBat(const QString& reply) {
+    PwrBatReply r;
+    if (!containsAll(reply, {"Temperature", "Coulomb", "Total Coulomb", "Real Coulomb",
+                             "Basic Status", "System Fault"})) {
+        return r;
+    }
+    r.complete = true;
+    r.current = scaled(fieldDouble(reply, QStringLiteral("Current"), QStringLiteral("mA")), 1000.0);
+    r.temperature =
+        scaled(fieldDouble(reply, QStringLiteral("Temperature"), QStringLiteral("mC")), 1000.0);
+    r.soc = fieldInt(reply, QStringLiteral("Coulomb"), QStringLiteral("%"));
+    const double total = fieldDouble(reply, QStringLiteral("Total Coulomb"), QStringLiteral("mAH"));
+    const double real = fieldDouble(reply, QStringLiteral("Real Coulomb"), QStringLiteral("mAH"));
+    if (total != kNoDataDouble && real != kNoDataDouble && total != 0.0) {
+        r.soh = qMin(real / total * 100.0, kMaxSoh);
+    }
+    r.basicStatus = fieldText(reply, QStringLiteral("Basic Status"));
+    r.systemFault = fieldText(reply, QStringLiteral("System Fault"));
+    return r;
+}

@@ -1,0 +1,78 @@
+#pragma once
+// Parsers of the system chain: "pwrsys" (totals), "pwr" (one line per battery), "balance"
+// and "ctrl". Each takes the complete reply text and returns what the group view and the
+// gauges show; applying it is the caller's business.
+
+#include "protocol/protocol_constants.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+struct PwrSysReply {
+    // All six labels were present; when false every value below is "no data" and the state
+    // is the empty text.
+    bool complete = false;
+    // "idle", "charge", "discharge", "SysError" or (incomplete reply) empty; nullopt when
+    // the reply names no known state and the shown one stays.
+    std::optional<QString> state;
+    int presentNum = kNoData; // for the group view
+    int windowPresentNum = 0; // the main window's copy: 0 when "Present Num" did not convert
+    double totalVolt = kNoDataDouble; // V
+    double totalCurr = kNoDataDouble; // A
+    int totalSoc = kNoData;           // %
+    int totalSoh = kNoData;           // %
+};
+
+PwrSysReply parsePwrSys(const QString& reply);
+
+// One line of the "pwr" table, fields as the unit prints them.
+struct BatStatusRow {
+    QString batNum;        // field 0
+    QString basicState;    // field 8
+    QString voltState;     // field 9
+    QString currState;     // field 10
+    QString tempState;     // field 11
+    double soc = 0.0;      // field 12 without "%", 0 when it does not convert
+    QString alarmTime;     // fields 13 and 14, date and time
+    QString cellVolState;  // field 15
+    QString cellTempState; // field 16
+};
+
+struct PwrTableReply {
+    // False when the table has fewer lines than the present number: rows, alarm text and
+    // gauges stay as they are.
+    bool applied = false;
+    QString body; // for the log
+    // The first `presentNum` lines, minus those with too few fields. Gauge p + 1 takes the SOC
+    // of row p (the row's position, not its battery number), for the first sixteen rows.
+    QVector<BatStatusRow> rows;
+};
+
+PwrTableReply parsePwrTable(const QString& reply, int presentNum);
+
+struct BalanceReply {
+    enum class Outcome { Applied, UnknownCommand, CountMismatch };
+    Outcome outcome = Outcome::CountMismatch;
+    QString body;       // for the log
+    int lineCount = 0;  // lines of the body
+    QStringList states; // "1" while the battery balances; replaces the group view's list
+};
+
+BalanceReply parseBalance(const QString& reply, int presentNum);
+
+// One side of the switch indicators: MOSFETs ("CMOS State ", "DMOS State ") or, on units with
+// relays, "Prechg Relay " and "Main Relay ". The indicator is checked when the state is "ON".
+struct SwitchState {
+    bool relay = false;
+    QString state;
+};
+
+struct CtrlReply {
+    SwitchState charge;
+    SwitchState discharge;
+};
+
+CtrlReply parseCtrl(const QString& reply);
