@@ -1,1 +1,108 @@
-int main() { return 0; }
+// NorvaneBat: host tool for a battery storage system's battery-management unit.
+#include "app/command_line.h"
+#include "app/demo_unit.h"
+#include "app/log_handler.h"
+#include "app/prompts.h"
+#include "app/startup.h"
+#include "crash/breakpad_handler.h"
+#include "crash/crash_report_dialog.h"
+#include "mainwindow/bms_main_win.h"
+#include "mainwindow/window_geometry.h"
+#include "serial/port_list.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTime>
+#include <QTimer>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+void offerCrashReport() {
+    BreakpadHandler& crash = BreakpadHandler::instance();
+    if (!crash.hasDumps())
+        return;
+    const QString reportFolder =
+        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + "/TarnixReportBug";
+    const QStringList safe =
+        copyDumpsToReportFolder(crash.dumpPath(), crash.dumpFileList(), reportFolder);
+    CrashReportDialog dialog;
+    dialog.setModal(true);
+    dialog.exec();
+    OpenInExplorer(reportFolder);
+    if (!safe.isEmpty())
+        crash.clearDumps(safe);
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QApplication app(argc, argv);
+
+    auto settings = std::make_unique<QSettings>("./ConFig/OpenPath.ini", QSettings::IniFormat);
+    const QString lang = settings->value("Language/lastLanguage", "en").toString();
+    auto appTranslator = std::make_unique<QTranslator>();
+    auto qtTranslator = std::make_unique<QTranslator>();
+    LoadTranslator(*appTranslator, QString("TranslationExample_%1.qm").arg(lang));
+    LoadTranslator(*qtTranslator, QString("qt_%1.qm").arg(lang));
+
+    QCoreApplication::setApplicationName("Tarnix");
+    QCoreApplication::setApplicationVersion("0.0.1");
+    QCoreApplication::setOrganizationName("OrgName");
+    QCoreApplication::setOrganizationDomain("norvanebat.local");
+    const CommandLineOptions options = parseCommandLine(app);
+
+    const QStringList dataDirs =
+        QStandardPaths::standardLocations(QStandardPaths::AppLocalDataLocation);
+    BreakpadHandler::instance().setDumpPath((dataDirs.isEmpty() ? QString(".") : dataDirs.first()) +
+                                            "/crashs");
+
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const int W = area.width();
+    const int H = area.height();
+    qDebug() << "scr:" << W << H;
+    qDebug() << "pro" << W / 1920.0 << H / 1080.0;
+
+    LogHandler::installMessageHandler();
+    qDebug() << "current time :" << QTime::currentTime().toString("hh:mm:ss");
+    qInfo() << "NorvaneBat starting";
+
+    DemoUnit demo;
+    QStringList ports = options.ports;
+    if (options.demo) {
+        if (demo.start())
+            ports << demo.devicePath();
+        else
+            prompts().warning(nullptr, QObject::tr("Message"), demo.errorText(), QMessageBox::Yes);
+    }
+    for (const QString& p : ports)
+        addExtraPort(p);
+
+    auto window = std::make_unique<BMSMainWin>();
+    const QRect geometry = startupWindowGeometry(W, H);
+    qDebug() << "BmsW:" << geometry.width() << " BmsH:" << geometry.height();
+    window->resize(geometry.size());
+    window->move(geometry.topLeft());
+    window->SetTranslators(appTranslator.get(), qtTranslator.get());
+    if (!ports.isEmpty())
+        window->selectPort(ports.last());
+    window->show();
+
+    offerCrashReport();
+
+    LogHandler::releaseMessageHandler();
+    qDebug() << "不写入测试";
+    LogHandler::installMessageHandler();
+
+    if (options.login || (options.demo && !demo.devicePath().isEmpty()))
+        QTimer::singleShot(0, window.get(), &BMSMainWin::OpenBtn_clicked);
+
+    const int code = app.exec();
+    LogHandler::releaseMessageHandler();
+    window.reset();
+    return code;
+}

@@ -8,9 +8,13 @@ QtPrompts g_qtPrompts;
 Prompts* g_current = &g_qtPrompts;
 } // namespace
 
-Prompts& prompts() { return *g_current; }
+Prompts& prompts() {
+    return *g_current;
+}
 
-void setPrompts(Prompts* p) { g_current = p ? p : &g_qtPrompts; }
+void setPrompts(Prompts* p) {
+    g_current = p ? p : &g_qtPrompts;
+}
 
 QMessageBox::StandardButton QtPrompts::information(QWidget* parent, const QString& title,
                                                    const QString& text,

@@ -1,1 +1,219 @@
 #include "mainwindow/bms_main_win.h"
+
+#include "app/prompts.h"
+#include "serial/my_serial.h"
+#include "serial/serial_constants.h"
+#include "ui_bms_main_win.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QThread>
+
+namespace {
+const char* const kSettingsFile = "./ConFig/OpenPath.ini";
+const char* const kClockFormat = "yyyy/MM/dd hh:mm";
+} // namespace
+
+BMSMainWin::BMSMainWin(QWidget* parent) : QMainWindow(parent), ui(new Ui::BMSMainWin) {
+    ui->setupUi(this);
+    InitDesktopSize();
+    InitSerialSettings();
+    InitMainWindow();
+    SetupConnections();
+    qDebug() << "ui UpdataThread id" << QThread::currentThreadId();
+}
+
+BMSMainWin::~BMSMainWin() {
+    if (m_serial)
+        m_serial->close();
+    delete ui;
+}
+
+void BMSMainWin::SetTranslators(QTranslator* appTranslator, QTranslator* qtTranslator) {
+    m_appTranslator = appTranslator;
+    m_qtTranslator = qtTranslator;
+}
+
+QString BMSMainWin::commandStateText() const {
+    return m_commandStateLab->text();
+}
+
+void BMSMainWin::InitDesktopSize() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    qDebug() << "scressize:" << area.size() << "srcesswid:" << area.width()
+             << "screenheight:" << area.height();
+    OnDeskTopResize(area);
+    connect(screen, &QScreen::availableGeometryChanged, this, &BMSMainWin::OnDeskTopResize);
+}
+
+void BMSMainWin::InitMainWindow() {
+    setWindowTitle(m_windowTitle);
+
+    m_settings = new QSettings(kSettingsFile, QSettings::IniFormat, this);
+    m_currLang = m_settings->value("Language/lastLanguage", "en").toString();
+    applyLanguageImages(m_currLang);
+
+    m_serial = new MySerial(this);
+    m_portOpen = false;
+    m_replyGapTimer = new QTimer(this);
+    m_replyGapTimer->setSingleShot(true);
+    m_upgrading = false;
+    m_pollTimer = new QTimer(this);
+    m_basicPage = true;
+    m_groupBtnFlag = false;
+    m_pollCount = 0;
+
+    m_portCheckTimer = new QTimer(this);
+    m_portCheckTimer->start(kPortCheckIntervalMs);
+
+    ui->StackWid->setCurrentIndex(1);
+    setPageButtons(ui->BasicBtn);
+
+    ui->BaudComBox->setCurrentIndex(8);
+    ui->DataBitComBox->setCurrentIndex(3);
+    ui->StopbitComBox->setCurrentIndex(0);
+
+    ui->SendDataBtn->hide();
+    ui->RealTimerBtn->hide();
+    ui->LanguageBtn->hide();
+    ui->ReceTextBro->document()->setMaximumBlockCount(1000);
+    ui->CloseBtn->setEnabled(false);
+    ui->actionSend_File->setVisible(false);
+
+    m_configModel = new QStandardItemModel(0, 4, this);
+    ui->ConfigTabView->setModel(m_configModel);
+    m_recordModel = new QStandardItemModel(0, 16, this);
+    ui->DataListlView->setModel(m_recordModel);
+    m_eventListing = m_historyListing = m_maskLayout = false;
+    ReContinueTimer = new QTimer(this);
+    m_eventCount = m_historyCount = -1;
+
+    ui->SendEd->installEventFilter(this);
+    m_currBatNum = m_presentNum = m_lastPresentNum = 0;
+
+    m_transmitLab = new QLabel(tr("Transmit progress:"), this);
+    m_transmitLab->setFont(QFont("Arial", 9));
+    statusBar()->addWidget(m_transmitLab);
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_progressBar->setFixedWidth(170);
+    statusBar()->addWidget(m_progressBar);
+    m_upgradeTimer = new QTimer(this);
+    m_transferTimer.setInterval(kTransferTimeoutMs);
+    m_realTimeDisplay = false;
+
+    ui->RTDataTextBrow->hide();
+    ui->widget_2->hide();
+    ui->widget_3->hide();
+    ui->widget_4->hide();
+    ui->widget_5->hide();
+
+    m_systemTimeLab =
+        new QLabel(tr("System Time:") + QDateTime::currentDateTime().toString(kClockFormat), this);
+    statusBar()->addPermanentWidget(m_systemTimeLab); // first (index 0) of the permanent ones
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->start(kClockIntervalMs);
+    m_commandStateLab = new QLabel(tr("Command State:"), this);
+    statusBar()->addWidget(m_commandStateLab);
+
+    createLanguageMenu();
+}
+
+void BMSMainWin::SetupConnections() {
+    const QList<QPair<QPushButton*, void (BMSMainWin::*)()>> buttons = {
+        {ui->SendDataBtn, &BMSMainWin::SendDataBtn_clicked},
+        {ui->BasicBtn, &BMSMainWin::BasicBtn_clicked},
+        {ui->RealBtn, &BMSMainWin::RealBtn_clicked},
+        {ui->ConfigBtn, &BMSMainWin::ConfigBtn_clicked},
+        {ui->HistoryBtn, &BMSMainWin::HistoryBtn_clicked},
+        {ui->UpPageBtn, &BMSMainWin::UpPageBtn_clicked},
+        {ui->LanguageBtn, &BMSMainWin::LanguageBtn_clicked},
+        {ui->OpenBtn, &BMSMainWin::OpenBtn_clicked},
+        {ui->CloseBtn, &BMSMainWin::CloseBtn_clicked},
+        {ui->InfoBtn, &BMSMainWin::InfoBtn_clicked},
+        {ui->PwrBtn, &BMSMainWin::PwrBtn_clicked},
+        {ui->BatBtn, &BMSMainWin::BatBtn_clicked},
+        {ui->ConfigDeBtn, &BMSMainWin::ConfigDeBtn_clicked},
+        {ui->SendBtn, &BMSMainWin::SendBtn_clicked},
+        {ui->RTDataOnBtn, &BMSMainWin::RTDataOnBtn_clicked},
+        {ui->RTDataOffBtn, &BMSMainWin::RTDataOffBtn_clicked},
+        {ui->RTDataDownBtn, &BMSMainWin::RTDataDownBtn_clicked},
+        {ui->ClearRTDataBtn, &BMSMainWin::ClearRTDataBtn_clicked},
+        {ui->ConfigDownBtn, &BMSMainWin::ConfigDownBtn_clicked},
+        {ui->HisEveBtn, &BMSMainWin::HisEveBtn_clicked},
+        {ui->HistBtn, &BMSMainWin::HistBtn_clicked},
+        {ui->ContinueBtn, &BMSMainWin::ContinueBtn_clicked},
+        {ui->HisDownBtn, &BMSMainWin::HisDownBtn_clicked},
+        {ui->RefleshBtn, &BMSMainWin::RefleshBtn_clicked},
+        {ui->UpDateBtn, &BMSMainWin::UpDateBtn_clicked},
+        {ui->WakeBtn, &BMSMainWin::WakeBtn_clicked},
+        {ui->UbootBtn, &BMSMainWin::UbootBtn_clicked},
+        {ui->RealTimerBtn, &BMSMainWin::RealTimerBtn_clicked},
+    };
+    for (const auto& b : buttons)
+        connect(b.first, &QPushButton::clicked, this, b.second);
+
+    connect(ui->SendEd, &HistoryTextEdit::ReturnEnterSigal, this, &BMSMainWin::SendBtn_clicked);
+    connect(m_portCheckTimer, &QTimer::timeout, this, &BMSMainWin::PortCheckTimeOut);
+    connect(ui->ReceTextBro, &QTextBrowser::textChanged, this, &BMSMainWin::RecTextChag);
+    connect(ui->RTDataTextBrow, &QTextBrowser::textChanged, this, &BMSMainWin::RTRecTextChag);
+    connect(m_serial, &MySerial::readyRead, this, &BMSMainWin::SerialReadyRead);
+    connect(m_replyGapTimer, &QTimer::timeout, this, &BMSMainWin::ReceDataTimeOut);
+    connect(this, &BMSMainWin::CommandInfoStr, this, &BMSMainWin::CommandInfoParse);
+    connect(ui->DataListlView, &QTableView::doubleClicked, this, &BMSMainWin::ClickEventShow);
+    connect(m_upgradeTimer, &QTimer::timeout, this, &BMSMainWin::UpdateTimeOut);
+    connect(&m_transferTimer, &QTimer::timeout, this, &BMSMainWin::UpdataTransTimeOut);
+    connect(ui->actionConsole, &QAction::triggered, this, &BMSMainWin::actionConsole_triggered);
+    connect(ui->actionExit_Console, &QAction::triggered, this,
+            &BMSMainWin::actionExit_Consle_triggered);
+    connect(ui->actionSend_File, &QAction::triggered, this, &BMSMainWin::actionSend_File_triggered);
+    connect(m_pollTimer, &QTimer::timeout, this, &BMSMainWin::RealTimerTimeOut);
+    connect(m_clockTimer, &QTimer::timeout, this, &BMSMainWin::CurrTimeTimerOut);
+    connectViews();
+}
+
+void BMSMainWin::CurrTimeTimerOut() {
+    m_systemTimeLab->setText(tr("System Time: ") +
+                             QDateTime::currentDateTime().toString(kClockFormat));
+}
+
+void BMSMainWin::RecTextChag() {
+    ui->ReceTextBro->moveCursor(QTextCursor::End);
+}
+
+void BMSMainWin::RTRecTextChag() {
+    ui->RTDataTextBrow->moveCursor(QTextCursor::End);
+}
+
+void BMSMainWin::closeEvent(QCloseEvent* event) {
+    const auto answer =
+        prompts().question(this, "NorvaneBat", tr("Do you wish to quit NorvaneBat?"),
+                           QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
+    if (answer == QMessageBox::Yes)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void BMSMainWin::OnDeskTopResize(QRect windSize) {
+    qDebug() << "windowwidth" << windSize.width() << " height:" << windSize.height()
+             << "width:" << width() << "height:" << height();
+    m_widthRate = windSize.width() / 1920.0;
+    m_heightRate = windSize.height() / 1080.0;
+    qDebug() << "rate:" << m_widthRate << "hightrate:" << m_heightRate;
+    resize(int(m_widthRate * 1920), int(m_heightRate * 1000));
+    scaleViews();
+    qDebug() << "BattInfoWid:" << ui->BattInfoWid->size();
+}

@@ -1,1 +1,195 @@
-// Main window placeholder
+#pragma once
+// The one main window: owner of the serial link, the command channel's state, the receive
+// buffers, every timer, the table models, the status bar and the views. Its members are
+// spread over the subsystem folders as bms_main_win_*.cpp; this file declares them all.
+
+#include "serial/serial_settings.h"
+
+#include <QByteArray>
+#include <QMainWindow>
+#include <QModelIndex>
+#include <QMutex>
+#include <QPointF>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+class MySerial;
+class QLabel;
+class QProgressBar;
+class QSettings;
+class QStandardItemModel;
+class QTranslator;
+class QAction;
+class QActionGroup;
+class QPushButton;
+
+namespace Ui {
+class BMSMainWin;
+}
+
+class BMSMainWin : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit BMSMainWin(QWidget* parent = nullptr);
+    ~BMSMainWin() override;
+
+    void SetTranslators(QTranslator* appTranslator, QTranslator* qtTranslator);
+    // Chooses a port of the list by name (the --port option).
+    void selectPort(const QString& name);
+
+    // Command channel.
+    void SendCommand(const QString& command);
+    static void DelayMs(int ms);
+
+    // Read-only views for the program's own wiring and for tests.
+    Ui::BMSMainWin* form() const { return ui; }
+    MySerial* serialLink() const { return m_serial; }
+    QString currentCommand() const { return m_currentCommand; }
+    bool portOpen() const { return m_portOpen; }
+    bool basicPageFlag() const { return m_basicPage; }
+    bool pollRunning() const { return m_pollTimer->isActive(); }
+    int pollTickCount() const { return m_pollCount; }
+    int currentBatteryNumber() const { return m_currBatNum; }
+    int presentNumber() const { return m_presentNum; }
+    QString commandStateText() const;
+    double widthRate() const { return m_widthRate; }
+    double heightRate() const { return m_heightRate; }
+
+signals:
+    void CommandInfoStr(QString infostr);
+
+public slots:
+    void slotLanguageChanged(QAction* action);
+    void SendDataBtn_clicked();
+    void BasicBtn_clicked();
+    void RealBtn_clicked();
+    void ConfigBtn_clicked();
+    void HistoryBtn_clicked();
+    void UpPageBtn_clicked();
+    void LanguageBtn_clicked();
+    void OpenBtn_clicked();
+    void CloseBtn_clicked();
+    void InfoBtn_clicked();
+    void PwrBtn_clicked();
+    void BatBtn_clicked();
+    void ConfigDeBtn_clicked();
+    void SendBtn_clicked();
+    void RecTextChag();
+    void RTRecTextChag();
+    void RTDataOnBtn_clicked();
+    void RTDataOffBtn_clicked();
+    void RTDataDownBtn_clicked();
+    void ClearRTDataBtn_clicked();
+    void ConfigDownBtn_clicked();
+    void HisEveBtn_clicked();
+    void HistBtn_clicked();
+    void ContinueBtn_clicked();
+    void HisDownBtn_clicked();
+    void RefleshBtn_clicked();
+    void ClickEventShow(QModelIndex IndexClick);
+    void UpDateBtn_clicked();
+    void WakeBtn_clicked();
+    void UbootBtn_clicked();
+    void UpdateTimeOut();
+    void actionConsole_triggered();
+    void actionExit_Consle_triggered();
+    void actionSend_File_triggered();
+    void OnDeskTopResize(QRect windSize);
+    void RealTimerTimeOut();
+    void RealTimerBtn_clicked();
+    void CurrTimeTimerOut();
+    void UpdataFileTranStart();
+    void UpdataStartTimeOut();
+    void UpdataTransTimeOut();
+    void UpdataFileTranFinish(int tranres);
+    void TransitAbr();
+    void SocPointHoverd(const QPointF& point, bool state);
+    void VoltPointHoverd(const QPointF& point, bool state);
+    void CurrPointHoverd(const QPointF& point, bool state);
+    void TempPointHoverd(const QPointF& point, bool state);
+
+private slots:
+    void PortCheckTimeOut();
+    void SerialReadyRead();
+    void ReceDataTimeOut();
+    void CommandInfoParse(QString infostr);
+    void BatteryButtonSelected(bool active, int batteryNumber);
+    void BarcodeMissing(QString address);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Construction (bms_main_win.cpp).
+    void InitDesktopSize();
+    void InitMainWindow();
+    void SetupConnections();
+    void RetranslateMainWindow();
+    void applyLanguageImages(const QString& code);
+    void createLanguageMenu();
+    void loadLanguage(const QString& code);
+    void switchTranslator(QTranslator* translator, const QString& fileName);
+    void connectViews();
+    void setViewsLanguage(const QString& code);
+    void retranslateViews();
+    void fillMessageCatalogue();
+    void resetViewsAfterLogout();
+    void scaleViews();
+    void setPageButtons(QPushButton* pressed);
+    bool refuseWhileRealTime();
+
+    // Serial link (serial/bms_main_win_link.cpp).
+    QStringList AvailablePortNames() const;
+    void InitSerialSettings();
+
+    // Receive path (serial/bms_main_win_receive.cpp).
+    void showBurst(QString burst);
+
+    Ui::BMSMainWin* ui = nullptr;
+    MySerial* m_serial = nullptr;
+    bool m_portOpen = false;
+    QTimer* m_replyGapTimer = nullptr;
+    QByteArray m_receiveBuffer;
+    QByteArray m_frameBuffer;
+    QStringList m_portNames;
+    QTimer* m_portCheckTimer = nullptr;
+    QProgressBar* m_progressBar = nullptr;
+    bool m_upgrading = false;
+    QTimer* m_upgradeTimer = nullptr;
+    QTimer m_transferTimer;
+    QString m_currentCommand;
+    QMutex m_commandMutex;
+    QStandardItemModel* m_configModel = nullptr;
+    QTimer* m_pollTimer = nullptr;
+    bool m_basicPage = true;
+    int m_pollCount = 0;
+    bool m_eventListing = false;
+    bool m_historyListing = false;
+    bool m_maskLayout = false;
+    QTimer* ReContinueTimer = nullptr;
+    int m_eventCount = -1;
+    int m_historyCount = -1;
+    QStandardItemModel* m_recordModel = nullptr;
+    int m_currBatNum = 0;
+    int m_presentNum = 0;
+    int m_lastPresentNum = 0;
+    QString m_deviceName;
+    bool m_realTimeDisplay = false;
+    double m_widthRate = 1.0;
+    double m_heightRate = 1.0;
+    QSettings* m_settings = nullptr;
+    QLabel* m_systemTimeLab = nullptr;
+    QTimer* m_clockTimer = nullptr;
+    bool m_groupBtnFlag = false;
+    QLabel* m_commandStateLab = nullptr;
+    QLabel* m_transmitLab = nullptr;
+    QTranslator* m_appTranslator = nullptr;
+    QTranslator* m_qtTranslator = nullptr;
+    QString m_currLang = QStringLiteral("en");
+    QString m_langPath;
+    QActionGroup* m_langGroup = nullptr;
+    QString m_windowTitle = QStringLiteral("NorvaneBat - V2.8.6");
+};

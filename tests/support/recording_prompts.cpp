@@ -21,8 +21,8 @@ QMessageBox::StandardButton RecordingPrompts::answer(const QString& kind, const 
     return QMessageBox::NoButton;
 }
 
-QString RecordingPrompts::answerText(const QString& kind, const QString& title,
-                                     const QString& text, bool* ok) {
+QString RecordingPrompts::answerText(const QString& kind, const QString& title, const QString& text,
+                                     bool* ok) {
     shown.append({kind, title, text, {}});
     const QString a = textAnswers.isEmpty() ? QString() : textAnswers.dequeue();
     if (ok)

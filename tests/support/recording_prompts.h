@@ -39,10 +39,8 @@ public:
     QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton) override;
-    QString saveFileName(QWidget*, const QString& caption, const QString&,
-                         const QString&) override;
-    QString openFileName(QWidget*, const QString& caption, const QString&,
-                         const QString&) override;
+    QString saveFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
+    QString openFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
     QString textInput(QWidget*, const QString& title, const QString& label, QLineEdit::EchoMode,
                       const QString&, bool* ok) override;
 

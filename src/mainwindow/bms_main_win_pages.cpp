@@ -1,0 +1,138 @@
+// Page navigation: the page buttons, their pressed/normal pictures and the poll timer.
+#include "mainwindow/bms_main_win.h"
+
+#include "app/prompts.h"
+#include "serial/serial_constants.h"
+#include "ui_bms_main_win.h"
+
+#include <QDebug>
+#include <QScrollBar>
+
+namespace {
+struct PageButtonPictures {
+    const char* normal;
+    const char* pressed;
+};
+
+QString borderImage(const QString& picture, const QString& lang) {
+    return QString("QPushButton{border-image:url(:/icon/res/%1_%2.png)}").arg(picture, lang);
+}
+
+// Scroll bars and header sections of the configuration and record tables.
+const char* const kTableStyle =
+    "QScrollBar:vertical{width:12px;background:#f0f0f0;}"
+    "QScrollBar::handle:vertical{background:#b0b0b0;min-height:20px;border-radius:4px;}"
+    "QScrollBar:horizontal{height:12px;background:#f0f0f0;}"
+    "QScrollBar::handle:horizontal{background:#b0b0b0;min-width:20px;border-radius:4px;}"
+    "QHeaderView::section{font:12pt \"Arial\";color:white;"
+    "background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #8a8a8a,stop:1 #5f5f5f);"
+    "border:1px solid #555;padding:4px;}";
+} // namespace
+
+void BMSMainWin::setPageButtons(QPushButton* pressed) {
+    const QList<QPair<QPushButton*, PageButtonPictures>> buttons = {
+        {ui->SendDataBtn, {"SendData", "SendDataPress"}},
+        {ui->BasicBtn, {"normal", "normalpress"}},
+        {ui->RealBtn, {"rtdata", "realdatapress"}},
+        {ui->ConfigBtn, {"alarmpro", "alarmpropress"}},
+        {ui->HistoryBtn, {"History", "HistoryPress"}},
+        {ui->UpPageBtn, {"updatepan", "updatepanpress"}},
+    };
+    for (const auto& b : buttons) {
+        const char* picture = b.first == pressed ? b.second.pressed : b.second.normal;
+        b.first->setStyleSheet(borderImage(picture, m_currLang));
+    }
+}
+
+bool BMSMainWin::refuseWhileRealTime() {
+    if (!m_realTimeDisplay)
+        return false;
+    prompts().information(
+        this, tr("Message"),
+        tr("In real-time rendering, can't switch pages!\nPlease click \"RTData OFF\"!"),
+        QMessageBox::Yes);
+    return true;
+}
+
+void BMSMainWin::SendDataBtn_clicked() {
+    if (refuseWhileRealTime())
+        return;
+    QScrollBar* bar = ui->ReceTextBro->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    setPageButtons(ui->SendDataBtn);
+    ui->StackWid->setCurrentIndex(0);
+    m_pollTimer->stop();
+    m_basicPage = false;
+}
+
+void BMSMainWin::BasicBtn_clicked() {
+    if (refuseWhileRealTime())
+        return;
+    setPageButtons(ui->BasicBtn);
+    ui->StackWid->setCurrentIndex(1);
+    m_basicPage = true;
+    if (m_portOpen)
+        m_pollTimer->start(kPollIntervalMs);
+}
+
+void BMSMainWin::RealBtn_clicked() {
+    setPageButtons(ui->RealBtn);
+    ui->StackWid->setCurrentIndex(2);
+    m_pollTimer->stop();
+    m_basicPage = false;
+    if (m_portOpen && m_currBatNum == 0) {
+        m_currBatNum = 1;
+        ui->CurrBatNumLab->setText("1");
+    }
+}
+
+void BMSMainWin::ConfigBtn_clicked() {
+    if (refuseWhileRealTime())
+        return;
+    setPageButtons(ui->ConfigBtn);
+    ui->StackWid->setCurrentIndex(3);
+    m_pollTimer->stop();
+    m_basicPage = false;
+    ui->ConfigTabView->setStyleSheet(kTableStyle);
+    if (m_portOpen) {
+        SendCommand("config");
+        DelayMs(400);
+    }
+}
+
+void BMSMainWin::HistoryBtn_clicked() {
+    if (refuseWhileRealTime())
+        return;
+    setPageButtons(ui->HistoryBtn);
+    ui->StackWid->setCurrentIndex(4);
+    m_pollTimer->stop();
+    m_basicPage = false;
+    ui->DataListlView->setStyleSheet(kTableStyle);
+    if (!m_portOpen)
+        return;
+    SendCommand("data");
+    DelayMs(100);
+    if (m_deviceName.isEmpty()) {
+        SendCommand("info " + QString::number(m_currBatNum));
+        DelayMs(300);
+    }
+}
+
+void BMSMainWin::UpPageBtn_clicked() {
+    if (refuseWhileRealTime())
+        return;
+    setPageButtons(ui->UpPageBtn);
+    ui->StackWid->setCurrentIndex(5);
+    m_pollTimer->stop();
+    m_basicPage = false;
+    ui->UpdateMessToolBtn->setIconSize(ui->UpdateMessToolBtn->size());
+    qDebug() << "tool btn size" << ui->UpdateMessToolBtn->size() << "widget_8"
+             << ui->UpdateWid->size() << "UpdateMessToolBtn->iconSize()"
+             << ui->UpdateMessToolBtn->iconSize();
+}
+
+void BMSMainWin::LanguageBtn_clicked() {
+    ui->StackWid->setCurrentIndex(6);
+    setPageButtons(nullptr);
+    fillMessageCatalogue();
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The window's sizing arithmetic: the form is laid out for 1920 x 1080 and the window is
+// fitted to the screen's available area by two rates.
+
+#include <QRect>
+
+struct ScreenRates {
+    double width = 1.0;  // available width / 1920
+    double height = 1.0; // available height / 1080
+};
+
+ScreenRates screenRates(int availableWidth, int availableHeight);
+
+// The start-up placement: width rate x 1920 by height rate x 1000 (shorter than the area),
+// centred with a 5-pixel nudge to the right. Products truncate; division truncates toward 0.
+QRect startupWindowGeometry(int availableWidth, int availableHeight);

@@ -1,0 +1,67 @@
+// The command channel: SendCommand records the current command and writes it; the quick
+// buttons and the free-text line write without recording one.
+#include "mainwindow/bms_main_win.h"
+
+#include "app/prompts.h"
+#include "serial/my_serial.h"
+#include "serial/serial_constants.h"
+#include "ui_bms_main_win.h"
+
+#include <QDebug>
+#include <QEventLoop>
+#include <QTime>
+
+void BMSMainWin::SendCommand(const QString& command) {
+    if (!m_serial->isOpen()) {
+        prompts().information(this, tr("Notice"), tr("The serial port not open, Please Login!"),
+                              QMessageBox::Yes);
+        return;
+    }
+    m_commandMutex.lock();
+    m_currentCommand = command + "\n";
+    m_commandMutex.unlock();
+    qDebug() << "当前命令：" << m_currentCommand;
+    m_serial->write(QStringLiteral("\n"));
+    if (m_serial->write(m_currentCommand) == -1)
+        qDebug() << "当前命令发送失败：" << m_currentCommand;
+}
+
+void BMSMainWin::DelayMs(int ms) {
+    qDebug() << "current time :" << QTime::currentTime().toString("hh:mm:ss.zzz");
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    qDebug() << "newcurrent time :" << QTime::currentTime().toString("hh:mm:ss.zzz");
+}
+
+void BMSMainWin::InfoBtn_clicked() {
+    m_serial->write(QStringLiteral("info\n"));
+}
+
+void BMSMainWin::PwrBtn_clicked() {
+    m_serial->write(QStringLiteral("pwr\n"));
+}
+
+void BMSMainWin::BatBtn_clicked() {
+    m_serial->write(QStringLiteral("bat\n"));
+}
+
+void BMSMainWin::ConfigDeBtn_clicked() {
+    m_serial->write(QStringLiteral("config default\n"));
+}
+
+void BMSMainWin::SendBtn_clicked() {
+    if (!m_serial->isOpen()) {
+        prompts().information(this, tr("Message"), tr("The serial port not open, Please open!"),
+                              QMessageBox::Yes);
+        return;
+    }
+    m_currentCommand.clear();
+    m_pollTimer->stop();
+    const QString line = ui->SendEd->toPlainText() + "\r";
+    qDebug() << "sendata:" << line;
+    m_serial->write(line);
+    ui->SendEd->clear();
+    if (m_portOpen && m_basicPage)
+        m_pollTimer->start(kPollIntervalMs);
+}

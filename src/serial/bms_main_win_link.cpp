@@ -1,0 +1,117 @@
+// The serial link as the user sees it: port list, Login, Logout and the port check.
+#include "mainwindow/bms_main_win.h"
+
+#include "app/prompts.h"
+#include "serial/my_serial.h"
+#include "serial/port_list.h"
+#include "serial/serial_constants.h"
+#include "ui_bms_main_win.h"
+
+#include <QDebug>
+#include <QSerialPort>
+
+QStringList BMSMainWin::AvailablePortNames() const {
+    return availablePortNames();
+}
+
+void BMSMainWin::InitSerialSettings() {
+    m_portNames = AvailablePortNames();
+    ui->PortComBox->clear();
+    ui->PortComBox->addItems(m_portNames);
+
+    ui->BaudComBox->clear();
+    ui->BaudComBox->addItems(
+        {"1200", "2400", "4800", "9600", "19200", "38400", "25600", "57600", "115200", "256000"});
+    ui->DataBitComBox->clear();
+    ui->DataBitComBox->addItems({"5", "6", "7", "8"});
+    ui->StopbitComBox->clear();
+    ui->StopbitComBox->addItem(tr("1"), int(QSerialPort::OneStop));
+    ui->StopbitComBox->addItem(tr("1.5"), int(QSerialPort::OneAndHalfStop));
+    ui->StopbitComBox->addItem(tr("2"), int(QSerialPort::TwoStop));
+    ui->ParityComBox->clear();
+    ui->ParityComBox->addItem(tr("None"), int(QSerialPort::NoParity));
+    ui->ParityComBox->addItem(tr("Odd"), int(QSerialPort::OddParity));
+    ui->ParityComBox->addItem(tr("Even"), int(QSerialPort::EvenParity));
+    ui->ParityComBox->addItem(tr("Space"), int(QSerialPort::SpaceParity));
+    ui->ParityComBox->addItem(tr("Mark"), int(QSerialPort::MarkParity));
+}
+
+void BMSMainWin::OpenBtn_clicked() {
+    SerialSettings s;
+    s.portName = ui->PortComBox->currentText();
+    s.baudRate = ui->BaudComBox->currentText().toInt();
+    s.dataBits = ui->DataBitComBox->currentText().toInt();
+    s.stopBits = ui->StopbitComBox->currentData().toInt();
+    s.parity = ui->ParityComBox->currentData().toInt();
+    s.flowControl = 0;
+    m_serial->setSettings(s);
+    qDebug() << "serial settings:" << s.portName << s.baudRate << s.dataBits << s.stopBits
+             << s.parity;
+
+    if (!m_serial->open()) {
+        prompts().warning(this, tr("Message"), tr("The serial port is occupied or does not exist"),
+                          QMessageBox::Yes);
+        return;
+    }
+    ui->CloseBtn->setEnabled(true);
+    ui->OpenBtn->setEnabled(false);
+    m_portOpen = true;
+
+    if (ui->StackWid->currentIndex() == 2)
+        m_currBatNum = 1;
+    ui->CurrBatNumLab->setText(QString::number(m_currBatNum));
+
+    SendCommand("login debug");
+    DelayMs(kLoginStepDelayMs);
+    SendCommand("pwrsys");
+    if (m_basicPage && m_portOpen)
+        m_pollTimer->start(kPollIntervalMs);
+}
+
+void BMSMainWin::CloseBtn_clicked() {
+    m_portOpen = false;
+    m_pollTimer->stop();
+    SendCommand("logout");
+
+    m_currBatNum = 0;
+    m_presentNum = 0;
+    m_lastPresentNum = 0;
+    m_deviceName.clear();
+    ui->CurrBatNumLab->setText(" ");
+    resetViewsAfterLogout();
+
+    DelayMs(kLogoutDrainDelayMs);
+    m_serial->close();
+    ui->CloseBtn->setEnabled(false);
+    ui->OpenBtn->setEnabled(true);
+}
+
+void BMSMainWin::PortCheckTimeOut() {
+    const QStringList before = m_portNames;
+    m_portNames = AvailablePortNames();
+    const QString chosen = ui->PortComBox->currentText();
+    if (m_portNames.size() == before.size())
+        return;
+
+    ui->PortComBox->clear();
+    ui->PortComBox->addItems(m_portNames);
+    if (m_portOpen)
+        ui->PortComBox->setCurrentText(chosen);
+
+    if (m_portNames.contains(chosen) || !m_serial->isOpen())
+        return;
+    m_portOpen = false;
+    m_serial->close();
+    m_pollTimer->stop();
+    ui->CloseBtn->setEnabled(false);
+    ui->OpenBtn->setEnabled(true);
+    prompts().critical(this, tr("Error"), tr("The serial port diconnect! Please check!"),
+                       QMessageBox::Ok);
+}
+
+void BMSMainWin::selectPort(const QString& name) {
+    m_portNames = AvailablePortNames();
+    ui->PortComBox->clear();
+    ui->PortComBox->addItems(m_portNames);
+    ui->PortComBox->setCurrentText(name);
+}
