@@ -25,10 +25,8 @@ const QList<Row>& rows() {
          {"Send Data", "Daten senden", "Envoi de données", "Enviar datos", "Invia dati"}},
 
         // Real-time page.
-        // No break inside these (U+00A0).
-        {"Bat",
-         {"Battery\u00A0No.", "Batterie\u00A0Nr.", "Batterie\u00A0n°", "Batería\u00A0n.º",
-          "Batteria\u00A0n."}},
+        // Beside the number of the battery shown.
+        {"Bat", {"Battery", "Batterie", "Batterie", "Batería", "Batteria"}},
         {"rtdataon",
          {"RTData ON", "Echtzeit EIN", "Démarrer temps réel", "Activar tiempo real",
           "Avvia tempo reale"}},

@@ -69,23 +69,26 @@ bool fitsTwoLines(const QString& text, const QSizeF& box, const QFont& font, QSt
     return true;
 }
 
-// The largest font from maxPx down that shows the caption in the box: one line if it needs
-// little shrinking, else two lines (when allowed), else one smaller line.
+// The largest font from maxPx down that shows the caption in the box. Two lines (a little
+// smaller than the largest single line, to keep their padding) are chosen when they allow a
+// larger font than one line does.
 Fitted fit(const QString& text, const QSizeF& box, int maxPx, int minPx, bool bold, bool wrap,
            const char* family) {
-    const int comfortable = qMax(minPx, maxPx - 3);
-    for (int px = maxPx; px >= comfortable; --px) {
+    int oneLine = 0;
+    for (int px = maxPx; px >= minPx && !oneLine; --px) {
         if (fitsOneLine(text, box, captionFont(px, bold, family)))
-            return {captionFont(px, bold, family), text};
+            oneLine = px;
     }
-    for (int px = maxPx; px >= minPx; --px) {
-        const QFont font = captionFont(px, bold, family);
-        QString two;
-        if (fitsOneLine(text, box, font))
-            return {font, text};
-        if (wrap && fitsTwoLines(text, box, font, &two))
-            return {font, two};
+    int twoLines = 0;
+    QString two;
+    for (int px = maxPx - 1; wrap && px > oneLine && px >= minPx && !twoLines; --px) {
+        if (fitsTwoLines(text, box, captionFont(px, bold, family), &two))
+            twoLines = px;
     }
+    if (twoLines)
+        return {captionFont(twoLines, bold, family), two};
+    if (oneLine)
+        return {captionFont(oneLine, bold, family), text};
     std::fprintf(stderr, "warning: caption \"%s\" does not fit %gx%g\n", qPrintable(text),
                  box.width(), box.height());
     return {captionFont(minPx, bold, family), text};
