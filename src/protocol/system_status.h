@@ -19,7 +19,7 @@ struct PwrSysReply {
     // the reply names no known state and the shown one stays.
     std::optional<QString> state;
     int presentNum = kNoData; // for the group view
-    int windowPresentNum = 0; // the main window's copy: 0 when "Present Num" did not convert
+    int windowPresentNum = 0; // the main window's copy (complete replies): 0 when unreadable
     double totalVolt = kNoDataDouble; // V
     double totalCurr = kNoDataDouble; // A
     int totalSoc = kNoData;           // %
