@@ -360,26 +360,29 @@ void TestLogHandler::workerMessageDuringRotationLandsInNewFile() {
 
     // The maintenance tick reads the clock while it holds the sink: start the worker from
     // there, so that its message arrives in the middle of the rotation.
-    std::unique_ptr<QThread> worker(
-        QThread::create([] { QMessageLogger().info("from the worker"); }));
-    QThread* const mainThread = QThread::currentThread();
-    std::atomic<bool> armed{true};
-    std::atomic<bool> workerWaited{false};
+    struct Stage {
+        std::unique_ptr<QThread> worker{
+            QThread::create([] { QMessageLogger().info("from the worker"); })};
+        QThread* mainThread = QThread::currentThread();
+        std::atomic<bool> armed{true};
+        std::atomic<bool> workerWaited{false};
+        ~Stage() { worker->wait(); }
+    };
+    auto stage = std::make_shared<Stage>();
     std::shared_ptr<FakeClock> clock = m_clock;
-    QThread* const workerThread = worker.get();
-    LogHandler::setClock([&, clock] {
-        if (QThread::currentThread() == mainThread && armed.exchange(false)) {
-            workerThread->start();
+    LogHandler::setClock([stage, clock] {
+        if (QThread::currentThread() == stage->mainThread && stage->armed.exchange(false)) {
+            stage->worker->start();
             QThread::msleep(150);
-            workerWaited = !workerThread->isFinished();
+            stage->workerWaited = !stage->worker->isFinished();
         }
         return clock->now();
     });
 
     m_clock->set(at(2024, 3, 6, 0, 0, 1));
     LogHandler::runMaintenance();
-    QVERIFY(worker->wait(5000));
-    QVERIFY(workerWaited);
+    QVERIFY(stage->worker->wait(5000));
+    QVERIFY(stage->workerWaited);
     LogHandler::flush();
 
     const QByteArray archived = readAll(logFile("2024-03-05.log"));
@@ -387,9 +390,6 @@ void TestLogHandler::workerMessageDuringRotationLandsInNewFile() {
     QVERIFY(archived.contains("old day"));
     QVERIFY(!archived.contains("from the worker"));
     QCOMPARE(today.count("from the worker"), 1);
-
-    std::shared_ptr<FakeClock> plain = m_clock;
-    LogHandler::setClock([plain] { return plain->now(); });
 }
 
 QTEST_GUILESS_MAIN(TestLogHandler)
