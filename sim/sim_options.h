@@ -1,0 +1,40 @@
+#pragma once
+// Command-line options of norvanebat-sim.
+
+#include <QString>
+#include <QStringList>
+
+namespace sim {
+
+enum class FlashResult { Ok, Invalid, NoHead, Hub };
+enum class XmodemFault { None, NakRandom, NakLast, NakEotOnce, Cancel, SendC, Silent };
+
+struct SimOptions {
+    QString device; // attach here instead of opening a pseudo-terminal
+    QString link;   // symlink to the pseudo-terminal's slave
+    int batteries = 4;
+    QString model;
+    int events = 36;
+    int histories = 150;
+    int replyDelayMs = 0;
+    int streamPeriodMs = 0;
+    int flashDelayMs = 0;
+    FlashResult flashResult = FlashResult::Ok;
+    bool chunk = false;
+    bool garbage = false;
+    bool loseEnd = false;
+    bool unknownBalance = false;
+    bool relay = false;
+    bool xmodemOnly = false;
+    QString xmodemOut;
+    XmodemFault xmodemFault = XmodemFault::None;
+    bool seeded = false;
+    quint32 seed = 0;
+    QString commandLog;
+};
+
+// Parses the arguments (argv[0] first). On an error returns false with the message in
+// `error`; --help prints the usage and exits.
+bool parseOptions(const QStringList& args, SimOptions& out, QString& error);
+
+} // namespace sim
