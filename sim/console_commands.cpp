@@ -128,7 +128,7 @@ void Console::cmdDatalist(const QString& echo, const QStringList& words) {
     QStringList body{ReplyFormatter::recordHeader(mask)};
     for (int i = start; i < log->size(); ++i)
         body += ReplyFormatter::recordLine(log->at(i), mask);
-    succeed(echo, body);
+    m_writer.write(frame(echo, body, kSuccess), ReplyKind::Page); // a listing, in one piece
 }
 
 // The first page (with an echo) opens the reply and carries the header; every page ends
