@@ -203,6 +203,8 @@ void BatteryGroup::BtnBatClicked() {
 QString BatteryGroup::mosStyle() const {
     const QString suffix = m_langSuffix.isEmpty() ? QString() : "_" + m_langSuffix;
     QString size;
+    // At full size the switch pictures keep their own size; a small gap keeps the caption
+    // off the picture.
     QString spacing;
     if (m_horizontalScale <= views::kScaleTiny) {
         size = "width: 27px; height: 20px;";
@@ -211,7 +213,7 @@ QString BatteryGroup::mosStyle() const {
     } else if (m_horizontalScale <= views::kScaleLarge) {
         size = "width: 60px; height: 30px;";
     } else {
-        spacing = "QRadioButton{spacing: 0px;}";
+        spacing = "QRadioButton{spacing: 6px;}";
     }
     return spacing +
            QString("QRadioButton::indicator{%1}"
@@ -228,6 +230,15 @@ void BatteryGroup::applyMosStyle() {
 void BatteryGroup::setScale(double horizontalScale, double verticalScale) {
     m_horizontalScale = horizontalScale;
     m_verticalScale = verticalScale;
+    // Room for both button columns at this scale (left margin up to 9 px), so that the
+    // view can shrink with the window without cutting the eighth row.
+    const QPoint lastButton =
+        batButtonPos(views::kMaxBatteries - 1, horizontalScale, verticalScale);
+    ui->GroupBattBtnWid->setMinimumSize(
+        lastButton.x() + static_cast<int>(horizontalScale * views::kBatButtonWidth) + 10,
+        lastButton.y() + static_cast<int>(verticalScale * views::kBatButtonHeight) + 4);
+    ui->BatteryLab->setMinimumSize(static_cast<int>(160 * horizontalScale),
+                                   static_cast<int>(120 * verticalScale));
     if (horizontalScale <= views::kScaleTiny) {
         ui->gridLayout_7->setContentsMargins(5, 5, 5, 5);
         ui->gridLayout_4->setContentsMargins(1, 1, 1, 1);

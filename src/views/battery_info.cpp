@@ -263,15 +263,25 @@ void BatteryInfo::AddBarBtn_clicked() {
 void BatteryInfo::setScale(double horizontalScale, double verticalScale) {
     m_horizontalScale = horizontalScale;
     m_verticalScale = verticalScale;
+    // Twelve table columns share the width of the chart: on small screens their headers
+    // take the size of the chart's axis labels so that "Temp(℃)" is not cut.
+    QHeaderView* header = ui->cellTableView->horizontalHeader();
     if (horizontalScale <= views::kScaleTiny) {
         setChartFonts(8, 3, 7, 5);
+        header->setFont(QFont("Arial", 5));
     } else if (horizontalScale <= views::kScaleCompact) {
         setChartFonts(9, 4, 8, 6);
+        header->setFont(QFont("Arial", 6));
     } else if (horizontalScale <= views::kScaleMedium) {
         setChartFonts(10, 5, 9, 7);
+        header->setFont(QFont("Arial", 7));
     } else if (horizontalScale <= views::kScaleLarge) {
         setChartFonts(11, 6, 10, 8);
+        header->setFont(QFont("Arial", 8));
     }
+    // The battery number is the view's headline: it stays larger than the window's font.
+    ui->BattIdLab->setFont(
+        QFont("Arial", qMax(12, static_cast<int>(22 * horizontalScale)), QFont::Bold));
     if (verticalScale <= views::kVScaleShort) {
         ui->gridLayout_chart->setRowStretch(0, 1);
         ui->gridLayout_chart->setRowStretch(1, 4);

@@ -1,0 +1,260 @@
+// Both status views filled with a recorded four-battery system at the sizes they get on the
+// status page of a 1920x1080 and a 1366x768 screen. Checks that no caption, value, button or
+// indicator is cut; with NB_SHOT_DIR set it also saves the pictures there for a look.
+#include "views/battery_group.h"
+#include "views/battery_info.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QtTest>
+
+namespace {
+
+struct Screen {
+    const char* name;
+    int width;
+    int height;
+    QSize page; // the status page inside the main window at this screen size
+};
+
+// The status page of the main window form at 1920x1000 is 1540x853 (group above, info
+// below, 2:3); the window and its pages shrink by the screen rates.
+const Screen kScreens[] = {
+    {"1920x1080", 1920, 1080, QSize(1540, 853)},
+    {"1366x768", 1366, 768, QSize(1095, 606)},
+};
+
+BatteryStatusRow statusRow(int num, const QString& basic, double soc, const QString& volt,
+                           const QString& alarmTime) {
+    BatteryStatusRow row;
+    row.batNum = QString::number(num);
+    row.basicState = basic;
+    row.voltState = volt;
+    row.currState = "Normal";
+    row.tempState = "Normal";
+    row.soc = soc;
+    row.alarmTime = alarmTime;
+    row.cellVolState = volt == "Normal" ? "Normal" : "CellUnderVolt";
+    row.cellTempState = "Normal";
+    return row;
+}
+
+// A discharging system of the given number of batteries; battery 3 in under-voltage alarm,
+// battery 2 balancing.
+void fillGroup(BatteryGroup& group, int batteries) {
+    group.setSysState("discharge");
+    group.setPresentNum(batteries);
+    group.setTotalVolt(51.846);
+    group.setTotalCurr(-23.45);
+    group.setTotalSoc(64);
+    group.setTotalSoh(98);
+    group.setCmos("CMOS State ", "ON");
+    group.setDmos("DMOS State ", "ON");
+    group.refreshSysData();
+    group.clearBatButtons();
+    group.createBatButtons();
+    QList<BatteryStatusRow> rows;
+    QStringList balance;
+    for (int i = 1; i <= batteries; ++i) {
+        const bool alarm = i == 3;
+        rows.append(statusRow(i, "Dischg", alarm ? 22 : 60 + i, alarm ? "UnderVolt" : "Normal",
+                              alarm ? "2024-03-05 10:12:41" : "-"));
+        balance.append(i == 2 ? "1" : "0");
+    }
+    group.setBatInfoList(rows);
+    group.refreshAlarmText();
+    group.setBalanceList(balance);
+    group.refreshBalance();
+}
+
+void fillInfo(BatteryInfo& info) {
+    info.setDevAdd("3");
+    info.setBootVer("V1.0.4");
+    info.setCommVer("V2.1.0");
+    info.setMainSoftVer("V2.8.6.20240221");
+    info.setBarcode("");
+    info.setSpecification("51.2V100AH");
+    info.setMaxChargeCurr("100A");
+    info.setReleaseDate("2024-02-21");
+    info.setCellNum(16);
+    info.refreshInfo();
+    QList<CellRecord> cells;
+    const double volts[] = {3.261, 3.259, 3.262, 3.198, 3.260, 3.263, 3.258, 3.257,
+                            3.261, 3.264, 3.259, 3.262, 3.256, 3.260, 3.261, 3.258};
+    const double temps[] = {22.1, 22.4, 23.0, 23.6, 24.1, 24.8, 24.5, 23.9,
+                            23.2, 22.7, 22.0, 21.6, 21.3, 21.5, 21.9, 22.3};
+    for (int i = 0; i < 16; ++i) {
+        CellRecord cell;
+        cell.cellNum = i;
+        cell.voltage = volts[i];
+        cell.temperature = temps[i];
+        cell.soc = 22;
+        cell.capacity = 100;
+        cells.append(cell);
+    }
+    info.setCells(cells);
+    info.setMaxCellVolt(3.264);
+    info.setMinCellVolt(3.198);
+    info.setMaxVolCell(9);
+    info.setMinVolCell(3);
+    info.setCapacity(100);
+    info.setSoc(22);
+    info.setCurrent(-5.87);
+    info.setTemperature(24.6);
+    info.setSoh(98.4375);
+    info.setBasicStatus("Dischg");
+    info.setSysFault("CellUnderVolt");
+    info.setBatNum(3);
+    info.refreshPwr();
+    info.refreshCells();
+}
+
+// What the main window's scaling does to every widget below 1440 pixels of width.
+void applyWindowFont(QWidget* root, double widthRate) {
+    if (widthRate > 0.75) {
+        return;
+    }
+    const int points = widthRate <= 0.416667   ? 7
+                       : widthRate <= 0.6125   ? 8
+                       : widthRate <= 0.666667 ? 9
+                                               : 10;
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        widget->setFont(QFont("Arial", points));
+    }
+}
+
+QString describe(const QWidget* w) {
+    return QString("%1 %2x%3 needs %4x%5")
+        .arg(w->objectName())
+        .arg(w->width())
+        .arg(w->height())
+        .arg(w->sizeHint().width())
+        .arg(w->sizeHint().height());
+}
+
+// Every text-bearing widget gets at least the room its text asks for.
+void checkNothingCut(QWidget* root) {
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().trimmed().isEmpty()) {
+            continue;
+        }
+        QVERIFY2(label->width() >= label->sizeHint().width() &&
+                     label->height() >= label->sizeHint().height(),
+                 qPrintable(describe(label)));
+    }
+    for (QRadioButton* radio : root->findChildren<QRadioButton*>()) {
+        if (radio->isVisible()) {
+            QVERIFY2(radio->width() >= radio->sizeHint().width() &&
+                         radio->height() >= radio->sizeHint().height(),
+                     qPrintable(describe(radio)));
+        }
+    }
+    for (QPushButton* button : root->findChildren<QPushButton*>()) {
+        if (!button->isVisible()) {
+            continue;
+        }
+        const QRect inRoot(button->mapTo(root, QPoint()), button->size());
+        const QWidget* box = button->parentWidget()->parentWidget();
+        const QRect boxRect(box->mapTo(root, QPoint()), box->size());
+        QVERIFY2(boxRect.contains(inRoot), qPrintable(describe(button)));
+    }
+}
+
+void checkTableHeaders(QTableView* table) {
+    QHeaderView* header = table->horizontalHeader();
+    for (int i = 0; i < header->count(); ++i) {
+        QVERIFY2(header->sectionSize(i) >= header->sectionSizeHint(i),
+                 qPrintable(QString("column %1: %2 < %3")
+                                .arg(i)
+                                .arg(header->sectionSize(i))
+                                .arg(header->sectionSizeHint(i))));
+    }
+}
+
+void save(QWidget* widget, const QString& name) {
+    const QString dir = qEnvironmentVariable("NB_SHOT_DIR");
+    if (dir.isEmpty()) {
+        return;
+    }
+    QDir().mkpath(dir);
+    QVERIFY(widget->grab().save(QDir(dir).filePath(name + ".png")));
+}
+
+} // namespace
+
+class TestViewsShots : public QObject {
+    Q_OBJECT
+
+private slots:
+    void statusPage_data();
+    void statusPage();
+};
+
+void TestViewsShots::statusPage_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<int>("batteries");
+    for (int i = 0; i < 2; ++i) {
+        for (int batteries : {4, 16}) {
+            QTest::addRow("%s, %d batteries", kScreens[i].name, batteries) << i << batteries;
+        }
+    }
+}
+
+void TestViewsShots::statusPage() {
+    QFETCH(int, screen);
+    QFETCH(int, batteries);
+    const Screen& s = kScreens[screen];
+    const double widthRate = s.width / 1920.0;
+    const double heightRate = s.height / 1080.0;
+
+    QWidget page;
+    auto* layout = new QVBoxLayout(&page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* group = new BatteryGroup;
+    auto* info = new BatteryInfo;
+    layout->addWidget(group, 2);
+    layout->addWidget(info, 3);
+    applyWindowFont(&page, widthRate);
+    group->setLanguage("en");
+    info->setLanguage("en");
+    group->setScale(widthRate, heightRate);
+    info->setScale(widthRate, heightRate);
+    page.resize(s.page);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    fillGroup(*group, batteries);
+    fillInfo(*info);
+    QCoreApplication::processEvents();
+
+    // Pictures first, so that a failing check below can be looked at.
+    const QString tag = QString("%1_%2bat").arg(s.name).arg(batteries);
+    save(group, "group_" + tag);
+    save(info, "info_chart_" + tag);
+    save(&page, "page_" + tag);
+    auto* table = info->findChild<QTableView*>("cellTableView");
+    info->findChild<QPushButton*>("ChangeBtn")->click();
+    QCoreApplication::processEvents();
+    save(info, "info_table_" + tag);
+
+    QVERIFY2(page.size() == s.page,
+             qPrintable(QString("page grew to %1x%2 (group %3x%4, info %5x%6)")
+                            .arg(page.width())
+                            .arg(page.height())
+                            .arg(group->minimumSizeHint().width())
+                            .arg(group->minimumSizeHint().height())
+                            .arg(info->minimumSizeHint().width())
+                            .arg(info->minimumSizeHint().height())));
+    checkNothingCut(group);
+    checkTableHeaders(table);
+    info->findChild<QPushButton*>("ChangeBtn")->click();
+    QCoreApplication::processEvents();
+    checkNothingCut(info);
+}
+
+QTEST_MAIN(TestViewsShots)
+#include "tst_views_shots.moc"
