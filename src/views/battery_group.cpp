@@ -227,18 +227,28 @@ void BatteryGroup::applyMosStyle() {
     ui->DmosRadiBtn->setStyleSheet(mosStyle());
 }
 
+QSize BatteryGroup::scaled(int width, int height) const {
+    return QSize(static_cast<int>(width * m_horizontalScale),
+                 static_cast<int>(height * m_verticalScale));
+}
+
+void BatteryGroup::scaleFreeSizes() {
+    // Room for both button columns at this scale (left margin up to 9 px), so that the
+    // view can shrink with the window without cutting the eighth row.
+    const QPoint last = batButtonPos(views::kMaxBatteries - 1, m_horizontalScale, m_verticalScale);
+    const QSize button = scaled(views::kBatButtonWidth, views::kBatButtonHeight);
+    ui->GroupBattBtnWid->setMinimumSize(last.x() + button.width() + 10,
+                                        last.y() + button.height() + 4);
+    ui->BatteryLab->setMinimumSize(scaled(views::kGroupPictureWidth, views::kGroupPictureHeight));
+    ui->AlarmLab->setFixedSize(scaled(views::kSidePictureWidth, views::kSidePictureHeight));
+    ui->BalanceLab->setFixedSize(scaled(views::kSidePictureWidth, views::kSidePictureHeight));
+    ui->AlarmTextBrow->setMinimumWidth(scaled(views::kAlarmTextMinWidth, 0).width());
+}
+
 void BatteryGroup::setScale(double horizontalScale, double verticalScale) {
     m_horizontalScale = horizontalScale;
     m_verticalScale = verticalScale;
-    // Room for both button columns at this scale (left margin up to 9 px), so that the
-    // view can shrink with the window without cutting the eighth row.
-    const QPoint lastButton =
-        batButtonPos(views::kMaxBatteries - 1, horizontalScale, verticalScale);
-    ui->GroupBattBtnWid->setMinimumSize(
-        lastButton.x() + static_cast<int>(horizontalScale * views::kBatButtonWidth) + 10,
-        lastButton.y() + static_cast<int>(verticalScale * views::kBatButtonHeight) + 4);
-    ui->BatteryLab->setMinimumSize(static_cast<int>(160 * horizontalScale),
-                                   static_cast<int>(120 * verticalScale));
+    scaleFreeSizes();
     if (horizontalScale <= views::kScaleTiny) {
         ui->gridLayout_7->setContentsMargins(5, 5, 5, 5);
         ui->gridLayout_4->setContentsMargins(1, 1, 1, 1);

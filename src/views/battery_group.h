@@ -87,6 +87,9 @@ private:
     QString batButtonStyle(int batNum) const;
     QString mosStyle() const;
     void applyMosStyle();
+    QSize scaled(int width, int height) const;
+    // Sizes the scale bands leave open shrink in proportion to the window.
+    void scaleFreeSizes();
     void showCaptions();
 
     QList<BatteryStatusRow> m_batInfoList;

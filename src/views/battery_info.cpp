@@ -263,25 +263,8 @@ void BatteryInfo::AddBarBtn_clicked() {
 void BatteryInfo::setScale(double horizontalScale, double verticalScale) {
     m_horizontalScale = horizontalScale;
     m_verticalScale = verticalScale;
-    // Twelve table columns share the width of the chart: on small screens their headers
-    // take the size of the chart's axis labels so that "Temp(℃)" is not cut.
-    QHeaderView* header = ui->cellTableView->horizontalHeader();
-    if (horizontalScale <= views::kScaleTiny) {
-        setChartFonts(8, 3, 7, 5);
-        header->setFont(QFont("Arial", 5));
-    } else if (horizontalScale <= views::kScaleCompact) {
-        setChartFonts(9, 4, 8, 6);
-        header->setFont(QFont("Arial", 6));
-    } else if (horizontalScale <= views::kScaleMedium) {
-        setChartFonts(10, 5, 9, 7);
-        header->setFont(QFont("Arial", 7));
-    } else if (horizontalScale <= views::kScaleLarge) {
-        setChartFonts(11, 6, 10, 8);
-        header->setFont(QFont("Arial", 8));
-    }
-    // The battery number is the view's headline: it stays larger than the window's font.
-    ui->BattIdLab->setFont(
-        QFont("Arial", qMax(12, static_cast<int>(22 * horizontalScale)), QFont::Bold));
+    applyFontBand();
+    scalePictures();
     if (verticalScale <= views::kVScaleShort) {
         ui->gridLayout_chart->setRowStretch(0, 1);
         ui->gridLayout_chart->setRowStretch(1, 4);
@@ -291,6 +274,42 @@ void BatteryInfo::setScale(double horizontalScale, double verticalScale) {
         ui->gridLayout_chart->setRowStretch(1, 4);
         ui->gridLayout_chart->setRowStretch(2, 2);
     }
+}
+
+void BatteryInfo::applyFontBand() {
+    // Twelve table columns share the width of the chart: on small screens their headers
+    // take the size of the chart's axis labels so that "Temp(℃)" is not cut.
+    QHeaderView* header = ui->cellTableView->horizontalHeader();
+    if (m_horizontalScale <= views::kScaleTiny) {
+        setChartFonts(8, 3, 7, 5);
+        header->setFont(QFont("Arial", 5));
+    } else if (m_horizontalScale <= views::kScaleCompact) {
+        setChartFonts(9, 4, 8, 6);
+        header->setFont(QFont("Arial", 6));
+    } else if (m_horizontalScale <= views::kScaleMedium) {
+        setChartFonts(10, 5, 9, 7);
+        header->setFont(QFont("Arial", 7));
+    } else if (m_horizontalScale <= views::kScaleLarge) {
+        setChartFonts(11, 6, 10, 8);
+        header->setFont(QFont("Arial", 8));
+    }
+}
+
+void BatteryInfo::scalePictures() {
+    auto scaled = [this](int width, int height) {
+        return QSize(static_cast<int>(width * m_horizontalScale),
+                     static_cast<int>(height * m_verticalScale));
+    };
+    ui->ChangeBtn->setFixedSize(scaled(views::kChangeBtnWidth, views::kChangeBtnHeight));
+    ui->AddBarBtn->setFixedSize(scaled(views::kAddBarBtnWidth, views::kAddBarBtnHeight));
+    ui->InfoLab->setFixedSize(scaled(views::kInfoPictureWidth, views::kInfoPictureHeight));
+    ui->BatteryLab->setMinimumSize(
+        scaled(views::kBatteryPictureMinWidth, views::kBatteryPictureMinHeight));
+    ui->BatteryLab->setMaximumSize(
+        scaled(views::kBatteryPictureMaxWidth, views::kBatteryPictureMaxHeight));
+    // The battery number is the view's headline: it stays larger than the window's font.
+    ui->BattIdLab->setFont(
+        QFont("Arial", qMax(12, static_cast<int>(22 * m_horizontalScale)), QFont::Bold));
 }
 
 void BatteryInfo::setLanguage(const QString& suffix) {

@@ -120,6 +120,9 @@ private:
     void rebuildChart();
     void rebuildTable();
     void setChartFonts(int title, int legend, int axisTitle, int axisLabel);
+    void applyFontBand();
+    // Picture buttons and headings shrink in proportion to the window.
+    void scalePictures();
     void showCaptions();
 
     Ui::BatteryInfo* ui;

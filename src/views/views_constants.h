@@ -41,6 +41,24 @@ constexpr int kBatButtonRowPitch = 30;
 constexpr int kBatButtonTopY = 10;
 constexpr int kBatButtonsPerColumn = 8;
 
+// Full-scale sizes (px) of the views' pictures and picture buttons; they shrink with the
+// window like the rest of the form.
+constexpr int kGroupPictureWidth = 160;
+constexpr int kGroupPictureHeight = 120;
+constexpr int kSidePictureWidth = 40; // the upright "Alarm" and "Balance" headings
+constexpr int kSidePictureHeight = 80;
+constexpr int kAlarmTextMinWidth = 240;
+constexpr int kChangeBtnWidth = 120;
+constexpr int kChangeBtnHeight = 40;
+constexpr int kAddBarBtnWidth = 64;
+constexpr int kAddBarBtnHeight = 26;
+constexpr int kBatteryPictureMinWidth = 90;
+constexpr int kBatteryPictureMinHeight = 60;
+constexpr int kBatteryPictureMaxWidth = 150;
+constexpr int kBatteryPictureMaxHeight = 100;
+constexpr int kInfoPictureWidth = 150;
+constexpr int kInfoPictureHeight = 40;
+
 // Cell chart: the voltage axis is fixed so that batteries can be compared at a glance.
 constexpr double kCellVoltAxisMin = 2.4; // V
 constexpr double kCellVoltAxisMax = 4.0; // V

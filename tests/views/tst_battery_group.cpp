@@ -64,6 +64,7 @@ private slots:
     void alarmText();
     void balanceIndicators();
     void resetShowsCaptionsOnly();
+    void retranslateKeepsValues();
     void languageRestylesButtons();
     void smallestScaleBand();
 };
@@ -345,6 +346,19 @@ void TestBatteryGroup::resetShowsCaptionsOnly() {
     // A status reply before the switch reply cannot show the old session's switches on.
     view.refreshSysData();
     QVERIFY(!radio(view, "CmosRadiBtn")->isChecked());
+}
+
+void TestBatteryGroup::retranslateKeepsValues() {
+    BatteryGroup view;
+    view.retranslate(); // nothing read yet: bare captions
+    QCOMPARE(labelText(view, "TotalVolLab"), QString("Total Voltage:"));
+    view.setTotalVolt(51.2);
+    view.setBatInfoList({row("2", "SysError", "-")});
+    view.refreshSysData();
+    view.refreshAlarmText();
+    view.retranslate();
+    QCOMPARE(labelText(view, "TotalVolLab"), QString("Total Voltage: 51.2 V"));
+    QVERIFY(view.findChild<QTextBrowser*>("AlarmTextBrow")->toPlainText().contains("bat2"));
 }
 
 void TestBatteryGroup::languageRestylesButtons() {

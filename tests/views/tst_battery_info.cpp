@@ -79,7 +79,6 @@ private slots:
     void resetShowsCaptionsOnly();
     void chartFontsByScale_data();
     void chartFontsByScale();
-    void languagePictures();
 };
 
 void TestBatteryInfo::identity_data() {
@@ -455,20 +454,6 @@ void TestBatteryInfo::chartFontsByScale() {
     QCOMPARE(view.tempAxis()->titleFont().pointSize(), sizes.at(2));
     QCOMPARE(view.cellAxis()->labelsFont().pointSize(), sizes.at(3));
     QCOMPARE(view.voltAxis()->labelsFont().family(), QString("Arial"));
-}
-
-void TestBatteryInfo::languagePictures() {
-    BatteryInfo view;
-    view.setLanguage("it");
-    QCOMPARE(view.findChild<QLabel*>("BatteryLab")->styleSheet(),
-             QString("image: url(:/icon/res/BatTwo_it.png);"));
-    QCOMPARE(view.findChild<QLabel*>("InfoLab")->styleSheet(),
-             QString("image: url(:/icon/res/info_it.png);"));
-    const QString change = view.findChild<QPushButton*>("ChangeBtn")->styleSheet();
-    QVERIFY(change.contains(":/icon/res/details_it.png"));
-    QVERIFY(change.contains(":/icon/res/pressed.png"));
-    QVERIFY(
-        view.findChild<QPushButton*>("AddBarBtn")->styleSheet().contains(":/icon/res/Add_it.png"));
 }
 
 QTEST_MAIN(TestBatteryInfo)

@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <iterator>
 
 namespace {
 
@@ -27,6 +28,8 @@ struct Screen {
 const Screen kScreens[] = {
     {"1920x1080", 1920, 1080, QSize(1540, 853)},
     {"1366x768", 1366, 768, QSize(1095, 606)},
+    {"1280x720", 1280, 720, QSize(1026, 568)},
+    {"1024x768", 1024, 768, QSize(821, 606)},
 };
 
 BatteryStatusRow statusRow(int num, const QString& basic, double soc, const QString& volt,
@@ -198,7 +201,7 @@ private slots:
 void TestViewsShots::statusPage_data() {
     QTest::addColumn<int>("screen");
     QTest::addColumn<int>("batteries");
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < int(std::size(kScreens)); ++i) {
         for (int batteries : {4, 16}) {
             QTest::addRow("%s, %d batteries", kScreens[i].name, batteries) << i << batteries;
         }
