@@ -145,10 +145,13 @@ QPoint BatteryGroup::batButtonPos(int index, double horizontalScale, double vert
 }
 
 QString BatteryGroup::batButtonStyle(int batNum) const {
+    // Battery buttons exist only as language pictures: before any language is set they
+    // show the English ones rather than nothing.
+    const QString suffix = m_langSuffix.isEmpty() ? QString("en") : m_langSuffix;
     return QString("QPushButton{border-image: url(:/icon/res/Bat%1_%2.png);}"
                    "QPushButton:pressed{border-image: url(:/icon/res/pressed.png);}")
         .arg(batNum)
-        .arg(m_langSuffix);
+        .arg(suffix);
 }
 
 void BatteryGroup::createBatButtons() {

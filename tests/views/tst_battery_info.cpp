@@ -82,8 +82,8 @@ private slots:
 };
 
 void TestBatteryInfo::identity_data() {
-    QTest::addColumn<QStringList>("fields"); // address, boot, barcode, spec, soft, comm,
-                                             // max charge, release
+    // The eight text fields in label order, from "Device Address" to "Release Date".
+    QTest::addColumn<QStringList>("fields");
     QTest::addColumn<int>("cellNum");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("all")
