@@ -88,6 +88,11 @@ void BMSMainWin::InitMainWindow() {
     ui->RealTimerBtn->hide();
     ui->LanguageBtn->hide();
     ui->ReceTextBro->document()->setMaximumBlockCount(1000);
+    // "Lucida Console" is missing on most Linux desktops; keep the terminal monospaced.
+    QFont terminal("Lucida Console");
+    terminal.setStyleHint(QFont::Monospace);
+    terminal.setFixedPitch(true);
+    ui->ReceTextBro->setFont(terminal);
     ui->CloseBtn->setEnabled(false);
     ui->actionSend_File->setVisible(false);
 

@@ -3,6 +3,7 @@
 // buffers, every timer, the table models, the status bar and the views. Its members are
 // spread over the subsystem folders as bms_main_win_*.cpp; this file declares them all.
 
+#include "protocol/frame_assembler.h"
 #include "serial/serial_settings.h"
 
 #include <QByteArray>
@@ -15,7 +16,11 @@
 #include <QStringList>
 #include <QTimer>
 
+class Battery;
+class BatteryGroup;
+class BatteryInfo;
 class MySerial;
+struct BurstEdit;
 class QLabel;
 class QProgressBar;
 class QSettings;
@@ -59,6 +64,8 @@ public:
 
 signals:
     void CommandInfoStr(QString infostr);
+    // Bytes of a file transfer, for the transfer thread.
+    void transferBytesReceived(QByteArray bytes);
 
 public slots:
     void slotLanguageChanged(QAction* action);
@@ -145,15 +152,50 @@ private:
     QStringList AvailablePortNames() const;
     void InitSerialSettings();
 
-    // Receive path (serial/bms_main_win_receive.cpp).
-    void showBurst(QString burst);
+    // Receive path and dispatch (serial/bms_main_win_receive.cpp).
+    void showBurst(const BurstEdit& edit);
+    void routeBurstToHandler(const QString& burst);
+    bool performDispatchRow(const QString& reply); // false: leave the command state alone
+    bool dispatchBat(const QString& reply);
+    bool dispatchSystemTable(const QString& reply, void (BMSMainWin::*parse)(const QString&, int),
+                             const QString& next);
+    void showCommandState(const QString& reply);
+
+    // Status parsers applied to the views (views/bms_main_win_status.cpp).
+    void PwrSysParse(const QString& reply);
+    void PwrTableParse(const QString& reply, int presentNum);
+    void BalanceParse(const QString& reply, int presentNum);
+    void CtrlParse(const QString& reply);
+    void InfoParse(const QString& reply);
+    void BatParse(const QString& reply, int cellNum);
+    void PwrBatParse(const QString& reply);
+    void resetCellSummary();
+    Battery* gauge(int batteryNumber) const; // 1..16, nullptr outside
+    BatteryGroup* batteryGroup() const;
+    BatteryInfo* batteryInfo() const;
+
+    // Handlers of the pages still to come.
+    void MosOpenParse(const QString& reply);
+    void MosCloseParse(const QString& reply);
+    void SelfTestParse(const QString& reply);
+    void ConfigParse(const QString& reply);
+    void ConfigDefaultParse(const QString& reply);
+    void DataNumberParse(const QString& reply);
+    void RecordDetailParse(const QString& reply);
+    void BarcodeResultParse(const QString& reply);
+    void EventListParse(const QString& text);
+    void HistoryListParse(const QString& text);
+    void UpdataStateParse(const QString& burst);
+    void UpdataReady(const QString& burst);
+    void RealTimeParse(const QString& burst);
+    void RealTimeOffParse(const QString& burst);
 
     Ui::BMSMainWin* ui = nullptr;
     MySerial* m_serial = nullptr;
     bool m_portOpen = false;
     QTimer* m_replyGapTimer = nullptr;
     QByteArray m_receiveBuffer;
-    QByteArray m_frameBuffer;
+    FrameAssembler m_frames;
     QStringList m_portNames;
     QTimer* m_portCheckTimer = nullptr;
     QProgressBar* m_progressBar = nullptr;

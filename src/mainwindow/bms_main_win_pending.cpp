@@ -29,3 +29,18 @@ void BMSMainWin::SocPointHoverd(const QPointF&, bool) {}
 void BMSMainWin::VoltPointHoverd(const QPointF&, bool) {}
 void BMSMainWin::CurrPointHoverd(const QPointF&, bool) {}
 void BMSMainWin::TempPointHoverd(const QPointF&, bool) {}
+
+void BMSMainWin::MosOpenParse(const QString&) {}
+void BMSMainWin::MosCloseParse(const QString&) {}
+void BMSMainWin::SelfTestParse(const QString&) {}
+void BMSMainWin::ConfigParse(const QString&) {}
+void BMSMainWin::ConfigDefaultParse(const QString&) {}
+void BMSMainWin::DataNumberParse(const QString&) {}
+void BMSMainWin::RecordDetailParse(const QString&) {}
+void BMSMainWin::BarcodeResultParse(const QString&) {}
+void BMSMainWin::EventListParse(const QString&) {}
+void BMSMainWin::HistoryListParse(const QString&) {}
+void BMSMainWin::UpdataStateParse(const QString&) {}
+void BMSMainWin::UpdataReady(const QString&) {}
+void BMSMainWin::RealTimeParse(const QString&) {}
+void BMSMainWin::RealTimeOffParse(const QString&) {}

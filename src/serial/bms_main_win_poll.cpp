@@ -1,6 +1,50 @@
-// The status poll: one tick a second while the status page is shown.
+// The status poll: one tick a second while the status page is shown; "pwrsys" on the fifth
+// tick and the battery command on the tenth of every ten.
 #include "mainwindow/bms_main_win.h"
 
-void BMSMainWin::RealTimerTimeOut() {}
+#include "protocol/protocol_constants.h"
+#include "serial/serial_constants.h"
+#include "ui_bms_main_win.h"
+#include "views/battery_info.h"
 
-void BMSMainWin::RealTimerBtn_clicked() {}
+#include <QDebug>
+
+void BMSMainWin::RealTimerTimeOut() {
+    ++m_pollCount;
+    if (m_groupBtnFlag) {
+        // The first tick after a battery button click does not count.
+        --m_pollCount;
+        m_groupBtnFlag = false;
+    }
+    qDebug() << "realtimer count:" << m_pollCount;
+
+    if (m_pollCount >= 10 && m_pollCount <= 19) {
+        m_pollCount = 0;
+        const int cells = batteryInfo()->cellNum();
+        const int address = batteryInfo()->devAdd().toInt(nullptr, 10);
+        qDebug() << "add:" << address << "currbatNum:" << m_currBatNum;
+        if (m_currBatNum == 0) {
+            m_currBatNum = 1;
+            SendCommand("info 1");
+        } else if (cells != kNoData && cells != 0 && address == m_currBatNum) {
+            SendCommand("bat " + QString::number(m_currBatNum));
+        } else {
+            SendCommand("info " + QString::number(m_currBatNum));
+        }
+        ui->CurrBatNumLab->setText(QString::number(m_currBatNum));
+    } else if (m_pollCount == 5) {
+        SendCommand("pwrsys");
+    }
+}
+
+void BMSMainWin::RealTimerBtn_clicked() {
+    m_basicPage = !m_basicPage;
+    qDebug() << "realtimerSta" << m_basicPage;
+    if (m_basicPage) {
+        ui->RealTimerBtn->setText(tr("stop"));
+        m_pollTimer->start(kPollIntervalMs);
+    } else {
+        ui->RealTimerBtn->setText(tr("start"));
+        m_pollTimer->stop();
+    }
+}

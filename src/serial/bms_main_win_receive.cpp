@@ -1,29 +1,228 @@
-// The receive path: chunks become bursts (shown on the raw data page) and framed replies.
+// The receive path: every chunk feeds the burst (shown on the raw data page once the line is
+// quiet) and the frame assembler (complete replies, dispatched at once).
 #include "mainwindow/bms_main_win.h"
 
+#include "protocol/burst.h"
+#include "protocol/protocol_constants.h"
+#include "protocol/reply_router.h"
 #include "serial/my_serial.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
 
 #include <QDebug>
+#include <QLabel>
+#include <QTextBlock>
 
 void BMSMainWin::SerialReadyRead() {
-    m_replyGapTimer->start(m_upgrading ? kReplyGapUpgradingMs : kReplyGapMs);
-    m_receiveBuffer.append(m_serial->readAll());
+    m_replyGapTimer->start(m_upgrading ? kReplyGapUpgradeMs : kReplyGapMs);
+    const QByteArray chunk = m_serial->readAll();
+    m_receiveBuffer.append(chunk);
+
+    if (startsWithTransferByte(m_receiveBuffer)) {
+        QMetaObject::invokeMethod(&m_transferTimer, "stop", Qt::QueuedConnection);
+        qDebug() << "Xmodem bytes" << m_receiveBuffer.toHex(' ');
+        emit transferBytesReceived(m_receiveBuffer);
+        m_receiveBuffer.clear();
+    } else if (m_receiveBuffer.size() > kMaxBurstBytes) {
+        // A line that is never quiet (noise, a console stuck printing) would otherwise grow
+        // the burst for ever; show what has come so far.
+        ReceDataTimeOut();
+    }
+
+    const FeedResult fed = m_frames.feed(chunk);
+    for (const FrameEvent& event : fed.events) {
+        if (event.kind != FrameEvent::Kind::Reply) {
+            qDebug() << "test buff error:" << event.raw;
+            continue;
+        }
+        qDebug() << "test buff$$ clear0:" << event.raw;
+        emit CommandInfoStr(event.reply);
+    }
 }
 
 void BMSMainWin::ReceDataTimeOut() {
     m_replyGapTimer->stop();
-    if (m_receiveBuffer.isEmpty())
-        return;
-    showBurst(QString::fromUtf8(m_receiveBuffer));
+    QString shown;
+    if (!m_receiveBuffer.isEmpty()) {
+        // With the size: garbage NULs must not cut the burst short.
+        const QString burst =
+            QString::fromUtf8(m_receiveBuffer.constData(), m_receiveBuffer.size());
+        qDebug() << "ReceData:" << burst;
+        const BurstEdit edit = editBurst(burst);
+        showBurst(edit);
+        shown = edit.text;
+    }
     m_receiveBuffer.clear();
+    routeBurstToHandler(shown);
 }
 
-void BMSMainWin::showBurst(QString burst) {
-    QTextCursor cursor = ui->ReceTextBro->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(burst);
+void BMSMainWin::showBurst(const BurstEdit& edit) {
+    QTextDocument* doc = ui->ReceTextBro->document();
+    if (edit.replaceLastLine) {
+        QTextCursor last(doc->lastBlock());
+        last.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        last.removeSelectedText();
+    }
+    QTextCursor end(doc);
+    end.movePosition(QTextCursor::End);
+    end.insertText(edit.text);
 }
 
-void BMSMainWin::CommandInfoParse(QString) {}
+void BMSMainWin::routeBurstToHandler(const QString& burst) {
+    switch (routeBurst(m_currentCommand, burst, m_deviceName)) {
+    case BurstRoute::UpdataState:
+        UpdataStateParse(burst);
+        break;
+    case BurstRoute::UpdataReady:
+        UpdataReady(burst);
+        break;
+    case BurstRoute::RealTime:
+        RealTimeParse(burst);
+        break;
+    case BurstRoute::RealTimeOff:
+        RealTimeOffParse(burst);
+        break;
+    case BurstRoute::EventList:
+        qDebug() << "T-RACK-3660Q datalist";
+        EventListParse(burst);
+        break;
+    case BurstRoute::HistoryList:
+        qDebug() << "T-RACK-3660Q datalist";
+        HistoryListParse(burst);
+        break;
+    case BurstRoute::None:
+        break;
+    }
+}
+
+void BMSMainWin::CommandInfoParse(QString infostr) {
+    qDebug() << "parse CurrentCommand:" << m_currentCommand;
+    qDebug() << "parse infoStrbytes:" << infostr;
+    // The assembler has already taken this reply out of the frame buffer; what it still
+    // holds is the start of the next reply.
+    if (!performDispatchRow(infostr))
+        return;
+    showCommandState(infostr);
+}
+
+bool BMSMainWin::performDispatchRow(const QString& reply) {
+    const QString n = QString::number(m_currBatNum);
+    switch (chooseDispatchRow(m_currentCommand, reply, m_currBatNum)) {
+    case DispatchRow::Info:
+        InfoParse(reply);
+        if (m_basicPage) {
+            DelayMs(200);
+            SendCommand("bat " + n);
+        }
+        return true;
+    case DispatchRow::Bat:
+        return dispatchBat(reply);
+    case DispatchRow::PwrSys:
+        PwrSysParse(reply);
+        DelayMs(200);
+        qDebug() << "GroupBtnFlag:" << m_groupBtnFlag;
+        if (!m_groupBtnFlag && m_basicPage)
+            SendCommand("pwr");
+        return true;
+    case DispatchRow::PwrBat:
+        PwrBatParse(reply);
+        DelayMs(200);
+        return true;
+    case DispatchRow::Ctrl:
+        CtrlParse(reply);
+        DelayMs(20);
+        return true;
+    case DispatchRow::MosOpen:
+        MosOpenParse(reply);
+        return true;
+    case DispatchRow::MosClose:
+        MosCloseParse(reply);
+        return true;
+    case DispatchRow::PwrTable:
+        return dispatchSystemTable(reply, &BMSMainWin::PwrTableParse, "balance");
+    case DispatchRow::Balance:
+        return dispatchSystemTable(reply, &BMSMainWin::BalanceParse, "ctrl");
+    case DispatchRow::Config:
+        ConfigParse(reply);
+        return true;
+    case DispatchRow::SelfTest:
+        SelfTestParse(reply);
+        return true;
+    case DispatchRow::DataNumber:
+        DataNumberParse(reply);
+        return true;
+    case DispatchRow::RecordDetail:
+        RecordDetailParse(reply);
+        return true;
+    case DispatchRow::ConfigDefault:
+        ConfigDefaultParse(reply);
+        return true;
+    case DispatchRow::Barcode:
+        BarcodeResultParse(reply);
+        return true;
+    case DispatchRow::EventList:
+        if (listsAsReplies(m_deviceName)) {
+            qDebug() << "T-RACK-3660Z-M datalist";
+            EventListParse(reply);
+        }
+        return true;
+    case DispatchRow::HistoryList:
+        if (listsAsReplies(m_deviceName)) {
+            qDebug() << "T-RACK-3660Z-M datalist";
+            HistoryListParse(reply);
+        }
+        return true;
+    case DispatchRow::None:
+        return true;
+    }
+    return true;
+}
+
+bool BMSMainWin::dispatchBat(const QString& reply) {
+    const QString n = QString::number(m_currBatNum);
+    const int cells = batteryInfo()->cellNum();
+    if (cells == kNoData || cells == 0) {
+        resetCellSummary();
+        if (m_basicPage)
+            SendCommand("pwr " + n);
+        return false;
+    }
+    BatParse(reply, cells);
+    DelayMs(200);
+    if (m_basicPage)
+        SendCommand("pwr " + n);
+    return true;
+}
+
+bool BMSMainWin::dispatchSystemTable(const QString& reply,
+                                     void (BMSMainWin::*parse)(const QString&, int),
+                                     const QString& next) {
+    const int present = batteryGroup()->presentNum();
+    if (present == kNoData)
+        return false;
+    (this->*parse)(reply, present);
+    DelayMs(200);
+    qDebug() << "GroupBtnFlag:" << m_groupBtnFlag;
+    if (!m_groupBtnFlag && m_basicPage)
+        SendCommand(next);
+    return true;
+}
+
+void BMSMainWin::showCommandState(const QString& reply) {
+    switch (commandStateFor(m_currentCommand, reply)) {
+    case CommandState::Completed:
+        m_commandStateLab->setText(tr("Command State: completed successfully"));
+        break;
+    case CommandState::Fail:
+        m_commandStateLab->setText(tr("Command State: fail to excute"));
+        break;
+    case CommandState::Unknown:
+        m_commandStateLab->setText(tr("Command State: Unknown command"));
+        break;
+    case CommandState::ResendLogin:
+        SendCommand("login debug");
+        break;
+    case CommandState::Unchanged:
+        break;
+    }
+}

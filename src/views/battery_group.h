@@ -5,6 +5,8 @@
 // call one of the refresh operations; a battery button click is reported with
 // GroupBattBtnClick so that the main window can open that battery.
 
+#include "protocol/system_status.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,18 +20,8 @@ namespace Ui {
 class BatteryGroup;
 }
 
-// One line of the unit's "pwr" table, as far as the group view needs it.
-struct BatteryStatusRow {
-    QString batNum; // battery number as printed by the unit
-    QString basicState;
-    QString voltState;
-    QString currState;
-    QString tempState;
-    double soc = 0.0; // %
-    QString alarmTime;
-    QString cellVolState;
-    QString cellTempState;
-};
+// One line of the unit's "pwr" table, as the system status parser reads it.
+using BatteryStatusRow = BatStatusRow;
 
 class BatteryGroup : public QWidget {
     Q_OBJECT

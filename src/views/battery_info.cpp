@@ -178,8 +178,8 @@ void BatteryInfo::rebuildPoints() {
     m_voltPoints.clear();
     m_tempPoints.clear();
     for (const CellRecord& cell : qAsConst(m_cells)) {
-        m_voltPoints.append({QPointF(cell.cellNum + 1, cell.voltage), tr("Volt")});
-        m_tempPoints.append({QPointF(cell.cellNum + 1, cell.temperature), tr("Temp")});
+        m_voltPoints.append({QPointF(cell.number + 1, cell.voltage), tr("Volt")});
+        m_tempPoints.append({QPointF(cell.number + 1, cell.temperature), tr("Temp")});
     }
 }
 
@@ -223,7 +223,7 @@ void BatteryInfo::rebuildTable() {
         if (row >= m_cellModel->rowCount()) {
             m_cellModel->insertRow(row);
         }
-        const QStringList texts = {QString::number(cell.cellNum + 1), formatDouble(cell.voltage),
+        const QStringList texts = {QString::number(cell.number + 1), formatDouble(cell.voltage),
                                    formatDouble(cell.temperature)};
         for (int k = 0; k < texts.size(); ++k) {
             auto* item = new QStandardItem(texts.at(k));

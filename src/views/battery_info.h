@@ -4,6 +4,8 @@
 // table. The detail parsers fill it through the setters and then call refreshInfo,
 // refreshPwr or refreshCells.
 
+#include "protocol/battery_detail.h"
+
 #include <QList>
 #include <QPair>
 #include <QPointF>
@@ -19,15 +21,6 @@ class QValueAxis;
 namespace Ui {
 class BatteryInfo;
 }
-
-// One line of the unit's cell table ("bat N").
-struct CellRecord {
-    int cellNum = 0;          // counted from 0
-    double voltage = 0.0;     // V
-    double temperature = 0.0; // degrees Celsius
-    int soc = 0;              // %
-    int capacity = 0;         // AH
-};
 
 // Lowest and highest value of the temperature axis for the given cell temperatures: the
 // integer parts of the extremes widened by 2 degrees; the upper end never below 2.

@@ -1,17 +1,37 @@
 // The main window's side of the status views: wiring, language, scale and reset.
 #include "mainwindow/bms_main_win.h"
 
+#include "app/prompts.h"
+#include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
+#include "views/battery.h"
+#include "views/battery_group.h"
+#include "views/battery_info.h"
+
+#include <QDebug>
 
 #include <QStandardItemModel>
 
-void BMSMainWin::connectViews() {}
+void BMSMainWin::connectViews() {
+    connect(ui->BattGroupWid, &BatteryGroup::GroupBattBtnClick, this,
+            &BMSMainWin::BatteryButtonSelected);
+    connect(ui->BattInfoWid, &BatteryInfo::MissBarcode, this, &BMSMainWin::BarcodeMissing);
+}
 
-void BMSMainWin::setViewsLanguage(const QString&) {}
+void BMSMainWin::setViewsLanguage(const QString& code) {
+    ui->BattGroupWid->setLanguage(code);
+    ui->BattInfoWid->setLanguage(code);
+}
 
-void BMSMainWin::retranslateViews() {}
+void BMSMainWin::retranslateViews() {
+    ui->BattGroupWid->retranslate();
+    ui->BattInfoWid->retranslate();
+}
 
-void BMSMainWin::scaleViews() {}
+void BMSMainWin::scaleViews() {
+    ui->BattGroupWid->setScale(m_widthRate, m_heightRate);
+    ui->BattInfoWid->setScale(m_widthRate, m_heightRate);
+}
 
 void BMSMainWin::resetViewsAfterLogout() {
     ui->RTDataTextBrow->clear();
@@ -19,9 +39,33 @@ void BMSMainWin::resetViewsAfterLogout() {
     ui->ConfigTextBro->clear();
     ui->EventNumLab->setText(tr("Number of events:"));
     m_recordModel->removeRows(0, m_recordModel->rowCount());
+    ui->BattGroupWid->resetGroup();
+    ui->BattInfoWid->resetInfo();
+    for (int n = 1; n <= 16; ++n) {
+        Battery* g = gauge(n);
+        g->setValue(0);
+        g->setBorderColorStart(QColor(100, 100, 100));
+        g->setBorderColorEnd(QColor(80, 80, 80));
+    }
 }
 
-void BMSMainWin::BatteryButtonSelected(bool, int) {}
+void BMSMainWin::BatteryButtonSelected(bool active, int batteryNumber) {
+    qDebug() << "active:" << active;
+    if (active) {
+        prompts().warning(this, tr("warning"),
+                          tr("The operation is too frequent!\nPlease try again later!"),
+                          QMessageBox::Yes);
+        return;
+    }
+    m_groupBtnFlag = true;
+    m_currBatNum = batteryNumber;
+    qDebug() << "CurrBatNum:" << m_currBatNum;
+    ui->CurrBatNumLab->setText(QString::number(m_currBatNum));
+    m_pollTimer->stop();
+    SendCommand("info " + QString::number(m_currBatNum));
+    if (m_portOpen && m_basicPage)
+        m_pollTimer->start(kPollIntervalMs);
+}
 
 void BMSMainWin::BarcodeMissing(QString) {}
 

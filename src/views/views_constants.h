@@ -2,13 +2,15 @@
 // Constants shared by the status views: the battery gauge, the battery group view and the
 // battery info view.
 
+#include "protocol/protocol_constants.h"
+
 #include <QColor>
 
 namespace views {
 
 // The unit fills every status field it has not read (or that did not convert) with this.
-constexpr int kNoData = 268435455; // 0x0FFFFFFF
-constexpr double kNoDataDouble = 268435455.0;
+using ::kNoData;
+using ::kNoDataDouble;
 
 constexpr int kMaxBatteries = 16;
 

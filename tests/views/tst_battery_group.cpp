@@ -12,7 +12,7 @@
 
 namespace {
 
-const int kNoData = 268435455;
+const int kUnreadMarker = 268435455;
 const double kNoDataD = 268435455.0;
 
 QString labelText(const BatteryGroup& view, const char* name) {
@@ -90,12 +90,12 @@ void TestBatteryGroup::totals_data() {
         << QStringList{"State: charge",        "Present Num: 16",
                        "Total Voltage: 3.3 V", "Total Current: 123.457 A",
                        "Total SOC: 100 %",     "Total SOH: 100 %"};
-    QTest::newRow("no data") << "" << kNoData << kNoDataD << kNoDataD << kNoData << kNoData
+    QTest::newRow("no data") << "" << kUnreadMarker << kNoDataD << kNoDataD << kUnreadMarker << kUnreadMarker
                              << QStringList{"State: --",           "Present Num: --",
                                             "Total Voltage: -- V", "Total Current: -- A",
                                             "Total SOC: -- %",     "Total SOH: -- %"};
     QTest::newRow("only SOC missing")
-        << "SysError" << 2 << 52.0 << 1.25 << kNoData << 98
+        << "SysError" << 2 << 52.0 << 1.25 << kUnreadMarker << 98
         << QStringList{"State: SysError",       "Present Num: 2",  "Total Voltage: 52 V",
                        "Total Current: 1.25 A", "Total SOC: -- %", "Total SOH: 98 %"};
 }
@@ -184,7 +184,7 @@ void TestBatteryGroup::buttonCountLimits() {
     view.createBatButtons();
     QCOMPARE(view.batButtons().size(), 3);
     // No data: the old buttons stay.
-    view.setPresentNum(kNoData);
+    view.setPresentNum(kUnreadMarker);
     view.createBatButtons();
     QCOMPARE(view.batButtons().size(), 3);
     // A new count replaces them; the old ones go.

@@ -17,7 +17,7 @@ using namespace QtCharts;
 
 namespace {
 
-const int kNoData = 268435455;
+const int kUnreadMarker = 268435455;
 const double kNoDataD = 268435455.0;
 
 QString text(const BatteryInfo& view, const char* name) {
@@ -29,7 +29,7 @@ QList<CellRecord> makeCells(int count, double firstTemp = 25.0, double tempStep 
     QList<CellRecord> cells;
     for (int i = 0; i < count; ++i) {
         CellRecord cell;
-        cell.cellNum = i;
+        cell.number = i;
         cell.voltage = 3.3 + 0.002 * i;
         cell.temperature = firstTemp + tempStep * i;
         cell.soc = 80;
@@ -95,7 +95,7 @@ void TestBatteryInfo::identity_data() {
                "Specification: 48V100AH", "Main Soft Version: V2.8.1", "Comm Version: V1.1",
                "Max Charge Current: 50A", "Release Date: 2024-03-05",  "Cell Number: 16"};
     QTest::newRow("nothing")
-        << QStringList{"", "", "", "", "", "", "", ""} << kNoData
+        << QStringList{"", "", "", "", "", "", "", ""} << kUnreadMarker
         << QStringList{"Device Address: --",     "Boot Version: --",      "Barcode: --",
                        "Specification: --",      "Main Soft Version: --", "Comm Version: --",
                        "Max Charge Current: --", "Release Date: --",      "Cell Number: --"};
@@ -176,8 +176,8 @@ void TestBatteryInfo::power_data() {
                                            "Min Vol ID: 1",
                                            "Basic Status: Discharge",
                                            "System Fault: None"};
-    QTest::newRow("no data") << QVariantList{kNoData,  kNoDataD, kNoDataD, kNoDataD, kNoDataD,
-                                             kNoDataD, kNoDataD, kNoData,  kNoData}
+    QTest::newRow("no data") << QVariantList{kUnreadMarker,  kNoDataD, kNoDataD, kNoDataD, kNoDataD,
+                                             kNoDataD, kNoDataD, kUnreadMarker,  kUnreadMarker}
                              << QStringList{"", ""}
                              << QStringList{"SOC: -- %",         "SOH: -- %",
                                             "Capacity: -- AH",   "Current: -- A",
@@ -186,7 +186,7 @@ void TestBatteryInfo::power_data() {
                                             "Max Vol ID: --",    "Min Vol ID: --",
                                             "Basic Status: --",  "System Fault: --"};
     QTest::newRow("difference needs both ends")
-        << QVariantList{0, 100.0, 0.0, 0.0, -3.5, 3.4, kNoDataD, 15, kNoData}
+        << QVariantList{0, 100.0, 0.0, 0.0, -3.5, 3.4, kNoDataD, 15, kUnreadMarker}
         << QStringList{"Charge", ""}
         << QStringList{"SOC: 0 %",          "SOH: 100 %",           "Capacity: 0 AH",
                        "Current: 0 A",      "Temp: -3.5 ℃",         "Max Voltage: 3.4 V",
@@ -324,7 +324,7 @@ void TestBatteryInfo::cellCountWithoutDataKeepsChart() {
     BatteryInfo view;
     fillCells(view, makeCells(16));
     QLineSeries* before = series(view, 0);
-    view.setCellNum(kNoData);
+    view.setCellNum(kUnreadMarker);
     view.setCells(makeCells(8));
     view.refreshCells();
     QCOMPARE(view.cellChart()->series().size(), 2);
@@ -383,7 +383,7 @@ void TestBatteryInfo::batteryNumber() {
     BatteryInfo view;
     view.setBatNum(3);
     QCOMPARE(text(view, "BattIdLab"), QString("3"));
-    view.setBatNum(kNoData);
+    view.setBatNum(kUnreadMarker);
     QCOMPARE(text(view, "BattIdLab"), QString());
 }
 

@@ -93,7 +93,7 @@ void fillInfo(BatteryInfo& info) {
                             23.2, 22.7, 22.0, 21.6, 21.3, 21.5, 21.9, 22.3};
     for (int i = 0; i < 16; ++i) {
         CellRecord cell;
-        cell.cellNum = i;
+        cell.number = i;
         cell.voltage = volts[i];
         cell.temperature = temps[i];
         cell.soc = 22;
