@@ -35,6 +35,7 @@ Console::Console(LinePort& port, const SimOptions& options, QObject* parent)
                   {"tbar", &Console::cmdTbar},         {"tall", &Console::cmdTall},
                   {"help", &Console::cmdHelp},         {"updata", &Console::cmdUpdata},
                   {"uboot", &Console::cmdUpdata}};
+    m_model.overheat(options.alarmBattery);
     m_clock.start();
     if (!options.commandLog.isEmpty()) {
         m_commandLog = std::make_unique<QFile>(options.commandLog);

@@ -77,11 +77,12 @@ QStringList ReplyFormatter::pwrTable() const {
     for (int n = 1; n <= m_model.batteryCount(); ++n) {
         const Battery& b = m_model.battery(n);
         const QStringList stamp = b.statusSince.toString(kDateTime).split(' ');
-        out += columns({num(n), num(b.packMv()), num(b.currentMa), num(b.tempMc()),
-                        num(b.minCellMc()), num(b.maxCellMc()), num(b.minCellMv()),
-                        num(b.maxCellMv()), b.basicStatus(), "Normal", "Normal", "Normal",
-                        num(b.socPercent()) + "%", stamp.at(0), stamp.at(1), "Normal", "Normal"},
-                       kPwrWidths);
+        out +=
+            columns({num(n), num(b.packMv()), num(b.currentMa), num(b.tempMc()), num(b.minCellMc()),
+                     num(b.maxCellMc()), num(b.minCellMv()), num(b.maxCellMv()), b.basicStatus(),
+                     "Normal", "Normal", b.tempState(), num(b.socPercent()) + "%", stamp.at(0),
+                     stamp.at(1), "Normal", b.tempState()},
+                    kPwrWidths);
     }
     return out;
 }
@@ -98,7 +99,7 @@ QStringList ReplyFormatter::pwrBattery(int n) const {
             labelled("Basic Status", b.basicStatus()),
             labelled("Volt Status", "Normal"),
             labelled("Curr Status", "Normal"),
-            labelled("Tmpr Status", "Normal"),
+            labelled("Tmpr Status", b.tempState()),
             labelled("System Fault", "Normal")};
 }
 
@@ -148,7 +149,7 @@ QStringList ReplyFormatter::bat(int n) const {
     for (int c = 0; c < kCellsPerBattery; ++c) {
         const int soc = b.cellSoc(c);
         out += columns({num(c), num(b.cellMv(c)), num(b.currentMa), num(b.cellMc(c)),
-                        b.balancing() ? "1" : "0", b.basicStatus(), "Normal", "Normal",
+                        b.balancing() ? "1" : "0", b.basicStatus(), "Normal", b.cellTempState(c),
                         num(soc) + "%", num(capacityPerCell * soc / 100), "mAH"},
                        kBatWidths);
     }

@@ -41,6 +41,7 @@ QList<QCommandLineOption> optionList() {
         {"lose-end", "Sometimes drop the \"$$\" of a reply."},
         {"unknown-balance", "Answer \"balance\" with \"Unknown command\"."},
         {"relay", "Report relays instead of CFET/DFET in \"ctrl\"."},
+        {"alarm", "Battery N runs hot and reports a high temperature alarm.", "N"},
         {"xmodem-only", "Start as an XMODEM receiver and exit after the transfer."},
         {"xmodem-out", "Write the received image (padding included) to FILE.", "FILE"},
         {"xmodem-fault",
@@ -130,6 +131,14 @@ bool parseOptions(const QStringList& args, SimOptions& out, QString& error) {
     out.loseEnd = p.isSet("lose-end");
     out.unknownBalance = p.isSet("unknown-balance");
     out.relay = p.isSet("relay");
+    if (p.isSet("alarm")) {
+        bool ok = false;
+        out.alarmBattery = p.value("alarm").toInt(&ok);
+        if (!ok || out.alarmBattery < 1 || out.alarmBattery > 16) {
+            error = "--alarm takes a battery number 1..16";
+            return false;
+        }
+    }
     out.xmodemOnly = p.isSet("xmodem-only");
     out.xmodemOut = p.value("xmodem-out");
     out.commandLog = p.value("command-log");

@@ -25,6 +25,7 @@ struct SimOptions {
     bool loseEnd = false;
     bool unknownBalance = false;
     bool relay = false;
+    int alarmBattery = 0; // 0: no battery in alarm
     bool xmodemOnly = false;
     QString xmodemOut;
     XmodemFault xmodemFault = XmodemFault::None;

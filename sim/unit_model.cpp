@@ -88,7 +88,25 @@ int Battery::cellMv(int cell) const {
 }
 
 int Battery::cellMc(int cell) const {
-    return kAmbientMc + std::abs(currentMa) / 1000 * kMcPerAmp + cellOffsetMc.at(cell);
+    return kAmbientMc + std::abs(currentMa) / 1000 * kMcPerAmp + cellOffsetMc.at(cell) + heatMc;
+}
+
+namespace {
+constexpr int kHighTempAlarmMc = 50000;
+constexpr int kOverheatMc = 30000;
+} // namespace
+
+QString Battery::tempState() const {
+    return maxCellMc() > kHighTempAlarmMc ? QStringLiteral("OTA") : QStringLiteral("Normal");
+}
+
+QString Battery::cellTempState(int cell) const {
+    return cellMc(cell) > kHighTempAlarmMc ? QStringLiteral("OTA") : QStringLiteral("Normal");
+}
+
+void UnitModel::overheat(int number) {
+    if (hasBattery(number))
+        m_batteries[number - 1].heatMc = kOverheatMc;
 }
 
 int Battery::cellSoc(int cell) const {

@@ -18,6 +18,7 @@ struct Battery {
     int fullMah = 100000;      // capacity now; with the design capacity it gives the SOH
     QVector<int> cellOffsetMv; // deviation of each cell from the pack's mean
     QVector<int> cellOffsetMc;
+    int heatMc = 0;        // extra warmth of an overheated battery (--alarm)
     QDateTime statusSince; // last change of the basic status
 
     int cellMv(int cell) const;
@@ -34,6 +35,9 @@ struct Battery {
     int sohPercent() const;
     bool balancing() const;
     QString basicStatus() const; // "Charge", "Dischg" or "Idle"
+    // "OTA" while a cell is above the high temperature alarm, else "Normal".
+    QString tempState() const;
+    QString cellTempState(int cell) const;
 };
 
 struct ProtectionRow {
@@ -63,6 +67,8 @@ public:
               int histories);
 
     void step(int seconds);
+    // Makes battery `number` run hot enough to raise the high temperature alarm.
+    void overheat(int number);
     QDateTime now() const;
 
     int batteryCount() const { return m_batteries.size(); }

@@ -211,14 +211,3 @@ void BMSMainWin::closeEvent(QCloseEvent* event) {
     else
         event->ignore();
 }
-
-void BMSMainWin::OnDeskTopResize(QRect windSize) {
-    qDebug() << "windowwidth" << windSize.width() << " height:" << windSize.height()
-             << "width:" << width() << "height:" << height();
-    m_widthRate = windSize.width() / 1920.0;
-    m_heightRate = windSize.height() / 1080.0;
-    qDebug() << "rate:" << m_widthRate << "hightrate:" << m_heightRate;
-    resize(int(m_widthRate * 1920), int(m_heightRate * 1000));
-    scaleViews();
-    qDebug() << "BattInfoWid:" << ui->BattInfoWid->size();
-}

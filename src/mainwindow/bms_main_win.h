@@ -132,6 +132,7 @@ protected:
 private:
     // Construction (bms_main_win.cpp).
     void InitDesktopSize();
+    void ScaleWidgets(QObject* parent, double widthRate, double heightRate);
     void InitMainWindow();
     void SetupConnections();
     void RetranslateMainWindow();

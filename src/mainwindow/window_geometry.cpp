@@ -12,3 +12,23 @@ QRect startupWindowGeometry(int availableWidth, int availableHeight) {
     const int y = (availableHeight - height) / 2;
     return QRect(x, y, width, height);
 }
+
+int scaledFontPointSize(double widthRate) {
+    if (widthRate <= 0.416667)
+        return 7;
+    if (widthRate <= 0.6125)
+        return 8;
+    if (widthRate <= 0.666667)
+        return 9;
+    if (widthRate <= 0.75)
+        return 10;
+    return 0;
+}
+
+int smallScreenBand(double widthRate) {
+    if (widthRate <= 0.416667)
+        return 1;
+    if (widthRate <= 0.6125)
+        return 2;
+    return 0;
+}

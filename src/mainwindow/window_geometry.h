@@ -14,3 +14,11 @@ ScreenRates screenRates(int availableWidth, int availableHeight);
 // The start-up placement: width rate x 1920 by height rate x 1000 (shorter than the area),
 // centred with a 5-pixel nudge to the right. Products truncate; division truncates toward 0.
 QRect startupWindowGeometry(int availableWidth, int availableHeight);
+
+// The "Arial" point size every widget gets on a screen of this width rate: 7, 8, 9 or 10 in
+// the four small bands, 0 (fonts left alone) above 0.75.
+int scaledFontPointSize(double widthRate);
+
+// Which small-screen band a width rate falls in: 1 (at most 800 px), 2 (at most 1176 px), or
+// 0 for every larger screen. The battery views get extra room in bands 1 and 2.
+int smallScreenBand(double widthRate);

@@ -27,6 +27,10 @@ private slots:
     void startupSizing_data();
     void startupSizing();
     void startsOnInfoPageWithoutPolling();
+    void fontBands_data();
+    void fontBands();
+    void smallScreenFitsWindow_data();
+    void smallScreenFitsWindow();
 
 private:
     RecordingPrompts& rec() { return m_prompts->recorder; }
@@ -156,6 +160,47 @@ void TestSerialLink::startsOnInfoPageWithoutPolling() {
     QCOMPARE(w.commandStateText(), QString("Command State:"));
     QVERIFY(!w.form()->CloseBtn->isEnabled());
     QCOMPARE(w.form()->BaudComBox->currentText(), QString("115200"));
+}
+
+void TestSerialLink::fontBands_data() {
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<int>("points");
+    QTest::newRow("800 px") << 800 / 1920.0 << 7;
+    QTest::newRow("1024 px") << 1024 / 1920.0 << 8;
+    QTest::newRow("1176 px") << 1176 / 1920.0 << 8;
+    QTest::newRow("1280 px") << 1280 / 1920.0 << 9;
+    QTest::newRow("rate 0.7") << 0.7 << 10;
+    QTest::newRow("1440 px") << 1440 / 1920.0 << 10;
+    QTest::newRow("1600 px") << 1600 / 1920.0 << 0;
+}
+
+void TestSerialLink::fontBands() {
+    QFETCH(double, rate);
+    QFETCH(int, points);
+    QCOMPARE(scaledFontPointSize(rate), points);
+}
+
+void TestSerialLink::smallScreenFitsWindow_data() {
+    QTest::addColumn<QSize>("area");
+    QTest::newRow("1366x728") << QSize(1366, 728);
+    QTest::newRow("1280x680") << QSize(1280, 680);
+    QTest::newRow("1920x1040") << QSize(1920, 1040);
+}
+
+void TestSerialLink::smallScreenFitsWindow() {
+    QFETCH(QSize, area);
+    BMSMainWin w;
+    w.OnDeskTopResize(QRect(QPoint(0, 0), area));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // The whole window, its minimum included, fits the available area.
+    QVERIFY2(w.minimumSizeHint().width() <= area.width() &&
+                 w.minimumSizeHint().height() <= area.height(),
+             qPrintable(QString("minimum %1x%2")
+                            .arg(w.minimumSizeHint().width())
+                            .arg(w.minimumSizeHint().height())));
+    QCOMPARE(w.size(),
+             QSize(int(area.width() / 1920.0 * 1920), int(area.height() / 1080.0 * 1000)));
 }
 
 QTEST_MAIN(TestSerialLink)
