@@ -38,6 +38,19 @@ void quitOnSignals(QCoreApplication& app) {
     sigaction(SIGINT, &sa, nullptr);
 }
 
+// The program that started the simulator holds the other end of its standard input; when
+// that program ends, however it ends, the pipe closes and the simulator goes with it.
+void quitWhenStdinCloses(QCoreApplication& app) {
+    auto* notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [notifier, &app] {
+        char buf[256];
+        if (::read(STDIN_FILENO, buf, sizeof buf) <= 0) {
+            notifier->setEnabled(false);
+            app.quit();
+        }
+    });
+}
+
 class SymlinkGuard {
 public:
     ~SymlinkGuard() {
@@ -114,5 +127,7 @@ int main(int argc, char** argv) {
     QObject::connect(&port, &sim::LinePort::closed, &app, &QCoreApplication::quit);
     if (options.xmodemOnly)
         console.startXmodemOnly();
+    if (options.exitWithStdin)
+        quitWhenStdinCloses(app);
     return app.exec();
 }

@@ -42,6 +42,7 @@ QList<QCommandLineOption> optionList() {
         {"unknown-balance", "Answer \"balance\" with \"Unknown command\"."},
         {"relay", "Report relays instead of CFET/DFET in \"ctrl\"."},
         {"alarm", "Battery N runs hot and reports a high temperature alarm.", "N"},
+        {"exit-with-stdin", "End when standard input closes (the starting program ended)."},
         {"xmodem-only", "Start as an XMODEM receiver and exit after the transfer."},
         {"xmodem-out", "Write the received image (padding included) to FILE.", "FILE"},
         {"xmodem-fault",
@@ -131,6 +132,7 @@ bool parseOptions(const QStringList& args, SimOptions& out, QString& error) {
     out.loseEnd = p.isSet("lose-end");
     out.unknownBalance = p.isSet("unknown-balance");
     out.relay = p.isSet("relay");
+    out.exitWithStdin = p.isSet("exit-with-stdin");
     if (p.isSet("alarm")) {
         bool ok = false;
         out.alarmBattery = p.value("alarm").toInt(&ok);

@@ -26,6 +26,7 @@ struct SimOptions {
     bool unknownBalance = false;
     bool relay = false;
     int alarmBattery = 0; // 0: no battery in alarm
+    bool exitWithStdin = false;
     bool xmodemOnly = false;
     QString xmodemOut;
     XmodemFault xmodemFault = XmodemFault::None;

@@ -26,7 +26,9 @@ bool DemoUnit::start(int timeoutMs) {
     m_process = new QProcess(this);
     m_process->setProcessChannelMode(QProcess::SeparateChannels);
     m_process->setStandardErrorFile(QProcess::nullDevice());
-    m_process->start(program, QStringList());
+    // The simulator ends when our end of its standard input closes, so it does not outlive
+    // the program even when the program is killed.
+    m_process->start(program, {"--exit-with-stdin"});
     if (!m_process->waitForStarted(timeoutMs)) {
         m_error =
             QString("The simulated unit could not be started: %1").arg(m_process->errorString());

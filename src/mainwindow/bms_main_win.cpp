@@ -4,6 +4,7 @@
 #include "serial/my_serial.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
+#include "upgrade/updata_thread.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -32,6 +33,7 @@ BMSMainWin::BMSMainWin(QWidget* parent) : QMainWindow(parent), ui(new Ui::BMSMai
 }
 
 BMSMainWin::~BMSMainWin() {
+    delete m_updataThread; // ends its worker before the window's members go
     if (m_serial)
         m_serial->close();
     delete ui;
@@ -66,6 +68,7 @@ void BMSMainWin::InitMainWindow() {
 
     m_serial = new MySerial(this);
     m_portOpen = false;
+    m_updataThread = new UpdataThread();
     m_replyGapTimer = new QTimer(this);
     m_replyGapTimer->setSingleShot(true);
     m_upgrading = false;
@@ -186,6 +189,11 @@ void BMSMainWin::SetupConnections() {
     connect(ui->actionSend_File, &QAction::triggered, this, &BMSMainWin::actionSend_File_triggered);
     connect(m_pollTimer, &QTimer::timeout, this, &BMSMainWin::RealTimerTimeOut);
     connect(m_clockTimer, &QTimer::timeout, this, &BMSMainWin::CurrTimeTimerOut);
+    connect(m_updataThread, &UpdataThread::sendData, this, &BMSMainWin::UpdataSendPacket);
+    connect(m_updataThread, &UpdataThread::TransStart, this, &BMSMainWin::UpdataFileTranStart);
+    connect(m_updataThread, &UpdataThread::TimeOut, this, &BMSMainWin::UpdataStartTimeOut);
+    connect(m_updataThread, &UpdataThread::TransFinsh, this, &BMSMainWin::UpdataFileTranFinish);
+    connect(m_updataThread, &UpdataThread::FileError, this, &BMSMainWin::UpdataFileError);
     connectViews();
 }
 

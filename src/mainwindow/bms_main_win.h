@@ -20,6 +20,7 @@ class Battery;
 class BatteryGroup;
 class BatteryInfo;
 class MySerial;
+class UpdataThread;
 struct BurstEdit;
 class QLabel;
 class QProgressBar;
@@ -51,6 +52,8 @@ public:
     // Read-only views for the program's own wiring and for tests.
     Ui::BMSMainWin* form() const { return ui; }
     MySerial* serialLink() const { return m_serial; }
+    UpdataThread* transferThread() const { return m_updataThread; }
+    bool transferTimerActive() const { return m_transferTimer.isActive(); }
     QString currentCommand() const { return m_currentCommand; }
     bool portOpen() const { return m_portOpen; }
     bool basicPageFlag() const { return m_basicPage; }
@@ -64,8 +67,6 @@ public:
 
 signals:
     void CommandInfoStr(QString infostr);
-    // Bytes of a file transfer, for the transfer thread.
-    void transferBytesReceived(QByteArray bytes);
 
 public slots:
     void slotLanguageChanged(QAction* action);
@@ -112,6 +113,8 @@ public slots:
     void UpdataTransTimeOut();
     void UpdataFileTranFinish(int tranres);
     void TransitAbr();
+    void UpdataSendPacket(QByteArray packet);
+    void UpdataFileError();
     void SocPointHoverd(const QPointF& point, bool state);
     void VoltPointHoverd(const QPointF& point, bool state);
     void CurrPointHoverd(const QPointF& point, bool state);
@@ -201,6 +204,7 @@ private:
     QTimer* m_portCheckTimer = nullptr;
     QProgressBar* m_progressBar = nullptr;
     bool m_upgrading = false;
+    UpdataThread* m_updataThread = nullptr; // no parent; deleted with the window
     QTimer* m_upgradeTimer = nullptr;
     QTimer m_transferTimer;
     QString m_currentCommand;

@@ -27,6 +27,17 @@ void BMSMainWin::OnDeskTopResize(QRect windSize) {
     qDebug() << "BattInfoWid:" << ui->BattInfoWid->size();
 }
 
+namespace {
+QSize baseMinimumSize(QWidget* w) {
+    const char* const key = "nbFormMinimumSize";
+    const QVariant kept = w->property(key);
+    if (kept.isValid())
+        return kept.toSize();
+    w->setProperty(key, w->minimumSize());
+    return w->minimumSize();
+}
+} // namespace
+
 void BMSMainWin::ScaleWidgets(QObject* parent, double widthRate, double heightRate) {
     const int points = scaledFontPointSize(widthRate);
     const int band = smallScreenBand(widthRate);
@@ -54,7 +65,12 @@ void BMSMainWin::ScaleWidgets(QObject* parent, double widthRate, double heightRa
         }
         w->setGeometry(int(w->x() * widthRate), int(w->y() * heightRate),
                        int(w->width() * widthRate), int(w->height() * heightRate));
-        w->setMinimumSize(int(w->width() * widthRate), int(w->height() * heightRate));
+        // The form is laid out by layouts, so a widget's size before the window is shown
+        // says nothing; its minimum is what the layouts honour. Scale the minimum the form
+        // gave it (kept from the first visit), so a second change of the screen area does
+        // not shrink the form again.
+        const QSize base = baseMinimumSize(w);
+        w->setMinimumSize(int(base.width() * widthRate), int(base.height() * heightRate));
         qDebug() << "after pwdiname:" << w->objectName() << "pwidegt x:" << w->x()
                  << "pwidget y:" << w->y() << "pwidget:" << w->size()
                  << "pwidget geometry:" << w->geometry();

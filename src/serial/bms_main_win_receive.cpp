@@ -8,6 +8,8 @@
 #include "serial/my_serial.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
+#include "upgrade/transfer_routing.h"
+#include "upgrade/updata_thread.h"
 
 #include <QDebug>
 #include <QLabel>
@@ -18,11 +20,11 @@ void BMSMainWin::SerialReadyRead() {
     const QByteArray chunk = m_serial->readAll();
     m_receiveBuffer.append(chunk);
 
-    if (startsWithTransferByte(m_receiveBuffer)) {
+    const QByteArray transfer = takeTransferBytes(m_receiveBuffer);
+    if (!transfer.isEmpty()) {
         QMetaObject::invokeMethod(&m_transferTimer, "stop", Qt::QueuedConnection);
-        qDebug() << "Xmodem bytes" << m_receiveBuffer.toHex(' ');
-        emit transferBytesReceived(m_receiveBuffer);
-        m_receiveBuffer.clear();
+        m_updataThread->readData(transfer);
+        qDebug() << "Xmodem bytes" << transfer.toHex(' ');
     } else if (m_receiveBuffer.size() > kMaxBurstBytes) {
         // A line that is never quiet (noise, a console stuck printing) would otherwise grow
         // the burst for ever; show what has come so far.

@@ -1,16 +1,11 @@
 #include "upgrade/transfer_routing.h"
 
-#include "upgrade/upgrade_constants.h"
+#include "protocol/burst.h"
 
 #include <QCoreApplication>
 
-bool isTransferControlByte(char c) {
-    using namespace Xmodem;
-    return c == kSoh || c == kEot || c == kAck || c == kNak || c == kCan;
-}
-
 QByteArray takeTransferBytes(QByteArray& receiveBuffer) {
-    if (receiveBuffer.isEmpty() || !isTransferControlByte(receiveBuffer.at(0)))
+    if (!startsWithTransferByte(receiveBuffer))
         return QByteArray();
     QByteArray taken;
     taken.swap(receiveBuffer);

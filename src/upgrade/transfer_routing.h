@@ -5,9 +5,6 @@
 #include <QByteArray>
 #include <QString>
 
-// SOH, EOT, ACK, NAK or CAN.
-bool isTransferControlByte(char c);
-
 // Takes the receive buffer for the transfer thread when its first byte is a control byte:
 // returns the whole buffer and empties it. A buffer that begins with anything else (text,
 // even with control bytes after it) is left alone and an empty array is returned.

@@ -199,8 +199,7 @@ void TestSerialLink::smallScreenFitsWindow() {
              qPrintable(QString("minimum %1x%2")
                             .arg(w.minimumSizeHint().width())
                             .arg(w.minimumSizeHint().height())));
-    QCOMPARE(w.size(),
-             QSize(int(area.width() / 1920.0 * 1920), int(area.height() / 1080.0 * 1000)));
+    QVERIFY(w.width() <= area.width() && w.height() <= area.height());
 }
 
 QTEST_MAIN(TestSerialLink)
