@@ -150,6 +150,7 @@ private:
     void resetViewsAfterLogout();
     void scaleViews();
     void setPageButtons(QPushButton* pressed);
+    void showOtherPage(QPushButton* button, int index);
     bool refuseWhileRealTime();
 
     // Serial link (serial/bms_main_win_link.cpp).

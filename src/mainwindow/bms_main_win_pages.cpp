@@ -54,15 +54,21 @@ bool BMSMainWin::refuseWhileRealTime() {
     return true;
 }
 
+// Shows a page other than the status page: polling stops there, so that no poll command
+// replaces the current command while that page talks to the unit.
+void BMSMainWin::showOtherPage(QPushButton* button, int index) {
+    setPageButtons(button);
+    ui->StackWid->setCurrentIndex(index);
+    m_pollTimer->stop();
+    m_basicPage = false;
+}
+
 void BMSMainWin::SendDataBtn_clicked() {
     if (refuseWhileRealTime())
         return;
     QScrollBar* bar = ui->ReceTextBro->verticalScrollBar();
     bar->setValue(bar->maximum());
-    setPageButtons(ui->SendDataBtn);
-    ui->StackWid->setCurrentIndex(0);
-    m_pollTimer->stop();
-    m_basicPage = false;
+    showOtherPage(ui->SendDataBtn, 0);
 }
 
 void BMSMainWin::BasicBtn_clicked() {
@@ -76,10 +82,7 @@ void BMSMainWin::BasicBtn_clicked() {
 }
 
 void BMSMainWin::RealBtn_clicked() {
-    setPageButtons(ui->RealBtn);
-    ui->StackWid->setCurrentIndex(2);
-    m_pollTimer->stop();
-    m_basicPage = false;
+    showOtherPage(ui->RealBtn, 2);
     if (m_portOpen && m_currBatNum == 0) {
         m_currBatNum = 1;
         ui->CurrBatNumLab->setText("1");
@@ -89,10 +92,7 @@ void BMSMainWin::RealBtn_clicked() {
 void BMSMainWin::ConfigBtn_clicked() {
     if (refuseWhileRealTime())
         return;
-    setPageButtons(ui->ConfigBtn);
-    ui->StackWid->setCurrentIndex(3);
-    m_pollTimer->stop();
-    m_basicPage = false;
+    showOtherPage(ui->ConfigBtn, 3);
     ui->ConfigTabView->setStyleSheet(kTableStyle);
     if (m_portOpen) {
         SendCommand("config");
@@ -103,10 +103,7 @@ void BMSMainWin::ConfigBtn_clicked() {
 void BMSMainWin::HistoryBtn_clicked() {
     if (refuseWhileRealTime())
         return;
-    setPageButtons(ui->HistoryBtn);
-    ui->StackWid->setCurrentIndex(4);
-    m_pollTimer->stop();
-    m_basicPage = false;
+    showOtherPage(ui->HistoryBtn, 4);
     ui->DataListlView->setStyleSheet(kTableStyle);
     if (!m_portOpen)
         return;
@@ -121,10 +118,7 @@ void BMSMainWin::HistoryBtn_clicked() {
 void BMSMainWin::UpPageBtn_clicked() {
     if (refuseWhileRealTime())
         return;
-    setPageButtons(ui->UpPageBtn);
-    ui->StackWid->setCurrentIndex(5);
-    m_pollTimer->stop();
-    m_basicPage = false;
+    showOtherPage(ui->UpPageBtn, 5);
     ui->UpdateMessToolBtn->setIconSize(ui->UpdateMessToolBtn->size());
     qDebug() << "tool btn size" << ui->UpdateMessToolBtn->size() << "widget_8"
              << ui->UpdateWid->size() << "UpdateMessToolBtn->iconSize()"
