@@ -16,36 +16,18 @@
 
 namespace {
 
-struct Screen {
-    const char* name;
-    int width;
-    int height;
-    QSize page; // the status page inside the main window at this screen size
-};
-
 // The status page of the main window form at 1920x1000 is 1540x853 (group above, info
 // below, 2:3); the window and its pages shrink by the screen rates.
-const Screen kScreens[] = {
-    {"1920x1080", 1920, 1080, QSize(1540, 853)},
-    {"1366x768", 1366, 768, QSize(1095, 606)},
-    {"1280x720", 1280, 720, QSize(1026, 568)},
-    {"1024x768", 1024, 768, QSize(821, 606)},
+const struct {
+    int width;
+    int height;
+    QSize page;
+} kScreens[] = {
+    {1920, 1080, QSize(1540, 853)},
+    {1366, 768, QSize(1095, 606)},
+    {1280, 720, QSize(1026, 568)},
+    {1024, 768, QSize(821, 606)},
 };
-
-BatteryStatusRow statusRow(int num, const QString& basic, double soc, const QString& volt,
-                           const QString& alarmTime) {
-    BatteryStatusRow row;
-    row.batNum = QString::number(num);
-    row.basicState = basic;
-    row.voltState = volt;
-    row.currState = "Normal";
-    row.tempState = "Normal";
-    row.soc = soc;
-    row.alarmTime = alarmTime;
-    row.cellVolState = volt == "Normal" ? "Normal" : "CellUnderVolt";
-    row.cellTempState = "Normal";
-    return row;
-}
 
 // A discharging system of the given number of batteries; battery 3 in under-voltage alarm,
 // battery 2 balancing.
@@ -59,14 +41,14 @@ void fillGroup(BatteryGroup& group, int batteries) {
     group.setCmos("CMOS State ", "ON");
     group.setDmos("DMOS State ", "ON");
     group.refreshSysData();
-    group.clearBatButtons();
     group.createBatButtons();
     QList<BatteryStatusRow> rows;
     QStringList balance;
     for (int i = 1; i <= batteries; ++i) {
         const bool alarm = i == 3;
-        rows.append(statusRow(i, "Dischg", alarm ? 22 : 60 + i, alarm ? "UnderVolt" : "Normal",
-                              alarm ? "2024-03-05 10:12:41" : "-"));
+        rows.append({QString::number(i), "Dischg", alarm ? "UnderVolt" : "Normal", "Normal",
+                     "Normal", alarm ? 22.0 : 60.0 + i, alarm ? "2024-03-05 10:12:41" : "-",
+                     alarm ? "CellUnderVolt" : "Normal", "Normal"});
         balance.append(i == 2 ? "1" : "0");
     }
     group.setBatInfoList(rows);
@@ -86,19 +68,13 @@ void fillInfo(BatteryInfo& info) {
     info.setReleaseDate("2024-02-21");
     info.setCellNum(16);
     info.refreshInfo();
-    QList<CellRecord> cells;
     const double volts[] = {3.261, 3.259, 3.262, 3.198, 3.260, 3.263, 3.258, 3.257,
                             3.261, 3.264, 3.259, 3.262, 3.256, 3.260, 3.261, 3.258};
     const double temps[] = {22.1, 22.4, 23.0, 23.6, 24.1, 24.8, 24.5, 23.9,
                             23.2, 22.7, 22.0, 21.6, 21.3, 21.5, 21.9, 22.3};
+    QList<CellRecord> cells;
     for (int i = 0; i < 16; ++i) {
-        CellRecord cell;
-        cell.number = i;
-        cell.voltage = volts[i];
-        cell.temperature = temps[i];
-        cell.soc = 22;
-        cell.capacity = 100;
-        cells.append(cell);
+        cells.append({i, volts[i], temps[i], 22, 100});
     }
     info.setCells(cells);
     info.setMaxCellVolt(3.264);
@@ -131,40 +107,29 @@ void applyWindowFont(QWidget* root, double widthRate) {
     }
 }
 
-QString describe(const QWidget* w) {
-    return QString("%1 %2x%3 needs %4x%5")
-        .arg(w->objectName())
-        .arg(w->width())
-        .arg(w->height())
-        .arg(w->sizeHint().width())
-        .arg(w->sizeHint().height());
-}
-
-// Every text-bearing widget gets at least the room its text asks for.
+// Every visible caption, value and indicator gets at least the room its text asks for;
+// every battery button lies inside its box.
 void checkNothingCut(QWidget* root) {
-    for (QLabel* label : root->findChildren<QLabel*>()) {
-        if (!label->isVisible() || label->text().trimmed().isEmpty()) {
-            continue;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(w);
+        const bool text =
+            (label && !label->text().trimmed().isEmpty()) || qobject_cast<QRadioButton*>(w);
+        const QString what = QString("%1 %2x%3 needs %4x%5")
+                                 .arg(w->objectName())
+                                 .arg(w->width())
+                                 .arg(w->height())
+                                 .arg(w->sizeHint().width())
+                                 .arg(w->sizeHint().height());
+        if (w->isVisible() && text) {
+            QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height(),
+                     qPrintable(what));
         }
-        QVERIFY2(label->width() >= label->sizeHint().width() &&
-                     label->height() >= label->sizeHint().height(),
-                 qPrintable(describe(label)));
-    }
-    for (QRadioButton* radio : root->findChildren<QRadioButton*>()) {
-        if (radio->isVisible()) {
-            QVERIFY2(radio->width() >= radio->sizeHint().width() &&
-                         radio->height() >= radio->sizeHint().height(),
-                     qPrintable(describe(radio)));
+        if (w->isVisible() && qobject_cast<QPushButton*>(w)) {
+            const QWidget* box = w->parentWidget()->parentWidget();
+            const QRect boxRect(box->mapTo(root, QPoint()), box->size());
+            QVERIFY2(boxRect.contains(QRect(w->mapTo(root, QPoint()), w->size())),
+                     qPrintable(what));
         }
-    }
-    for (QPushButton* button : root->findChildren<QPushButton*>()) {
-        if (!button->isVisible()) {
-            continue;
-        }
-        const QRect inRoot(button->mapTo(root, QPoint()), button->size());
-        const QWidget* box = button->parentWidget()->parentWidget();
-        const QRect boxRect(box->mapTo(root, QPoint()), box->size());
-        QVERIFY2(boxRect.contains(inRoot), qPrintable(describe(button)));
     }
 }
 
@@ -172,10 +137,7 @@ void checkTableHeaders(QTableView* table) {
     QHeaderView* header = table->horizontalHeader();
     for (int i = 0; i < header->count(); ++i) {
         QVERIFY2(header->sectionSize(i) >= header->sectionSizeHint(i),
-                 qPrintable(QString("column %1: %2 < %3")
-                                .arg(i)
-                                .arg(header->sectionSize(i))
-                                .arg(header->sectionSizeHint(i))));
+                 qPrintable(QString("column %1").arg(i)));
     }
 }
 
@@ -203,7 +165,8 @@ void TestViewsShots::statusPage_data() {
     QTest::addColumn<int>("batteries");
     for (int i = 0; i < int(std::size(kScreens)); ++i) {
         for (int batteries : {4, 16}) {
-            QTest::addRow("%s, %d batteries", kScreens[i].name, batteries) << i << batteries;
+            QTest::addRow("%dx%d, %d batteries", kScreens[i].width, kScreens[i].height, batteries)
+                << i << batteries;
         }
     }
 }
@@ -211,10 +174,9 @@ void TestViewsShots::statusPage_data() {
 void TestViewsShots::statusPage() {
     QFETCH(int, screen);
     QFETCH(int, batteries);
-    const Screen& s = kScreens[screen];
+    const auto& s = kScreens[screen];
     const double widthRate = s.width / 1920.0;
     const double heightRate = s.height / 1080.0;
-
     QWidget page;
     auto* layout = new QVBoxLayout(&page);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -235,7 +197,7 @@ void TestViewsShots::statusPage() {
     QCoreApplication::processEvents();
 
     // Pictures first, so that a failing check below can be looked at.
-    const QString tag = QString("%1_%2bat").arg(s.name).arg(batteries);
+    const QString tag = QString("%1x%2_%3bat").arg(s.width).arg(s.height).arg(batteries);
     save(group, "group_" + tag);
     save(info, "info_chart_" + tag);
     save(&page, "page_" + tag);
@@ -244,14 +206,7 @@ void TestViewsShots::statusPage() {
     QCoreApplication::processEvents();
     save(info, "info_table_" + tag);
 
-    QVERIFY2(page.size() == s.page,
-             qPrintable(QString("page grew to %1x%2 (group %3x%4, info %5x%6)")
-                            .arg(page.width())
-                            .arg(page.height())
-                            .arg(group->minimumSizeHint().width())
-                            .arg(group->minimumSizeHint().height())
-                            .arg(info->minimumSizeHint().width())
-                            .arg(info->minimumSizeHint().height())));
+    QCOMPARE(page.size(), s.page); // the views' minimums did not make the page grow
     checkNothingCut(group);
     checkTableHeaders(table);
     info->findChild<QPushButton*>("ChangeBtn")->click();
