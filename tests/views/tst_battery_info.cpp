@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
@@ -89,7 +88,6 @@ private slots:
     void tempAxisRange();
     void cellsWithoutData();
     void wildCellCountStaysQuick();
-    void changeButtonSwitchesPages();
     void resetShowsCaptionsOnly();
 };
 
@@ -167,7 +165,6 @@ void TestBatteryInfo::tableLayout_data() {
 void TestBatteryInfo::tableLayout() {
     QFETCH(int, cells);
     BatteryInfo view;
-    QCOMPARE(view.cellModel()->columnCount(), 12);
     fillCells(view, makeCells(cells));
     view.refreshCells(); // a second refresh replaces the rows instead of adding to them
     QCOMPARE(view.cellModel()->rowCount(), 4);
@@ -197,10 +194,8 @@ void TestBatteryInfo::chartAxes() {
     QCOMPARE(view.voltAxis()->max(), 4.0);
     QCOMPARE(view.tempAxis()->min(), 19.0);
     QCOMPARE(view.tempAxis()->max(), 26.0);
-    QCOMPARE(series(view, 0)->count(), 16);
     QCOMPARE(series(view, 0)->at(5), QPointF(6, 3.95)); // x is the cell counted from 1
     QCOMPARE(series(view, 1)->at(9), QPointF(10, 21.3));
-    QVERIFY(series(view, 1)->attachedAxes().contains(view.tempAxis()));
 }
 
 void TestBatteryInfo::tempAxisRange_data() {
@@ -254,19 +249,6 @@ void TestBatteryInfo::wildCellCountStaysQuick() {
     // One cell still gives an axis of some width.
     fillCells(view, makeCells(1));
     QVERIFY(view.cellAxis()->max() > view.cellAxis()->min());
-}
-
-void TestBatteryInfo::changeButtonSwitchesPages() {
-    BatteryInfo view;
-    auto* stack = view.findChild<QStackedWidget*>("CellStackWid");
-    auto shows = [&](const char* name) {
-        return stack->currentWidget()->isAncestorOf(view.findChild<QWidget*>(name));
-    };
-    QVERIFY(shows("cellLineChart"));
-    view.findChild<QPushButton*>("ChangeBtn")->click();
-    QVERIFY(view.isTableShown() && shows("cellTableView"));
-    view.findChild<QPushButton*>("ChangeBtn")->click();
-    QVERIFY(!view.isTableShown() && shows("cellLineChart"));
 }
 
 void TestBatteryInfo::resetShowsCaptionsOnly() {
