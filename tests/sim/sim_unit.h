@@ -3,9 +3,11 @@
 // does: "\n" + command + "\n", raw bytes for everything else.
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class SimUnit {
 public:
@@ -14,8 +16,7 @@ public:
     SimUnit(const SimUnit&) = delete;
     SimUnit& operator=(const SimUnit&) = delete;
 
-    static QString binary();
-
+    static QString binary() { return qEnvironmentVariable("NB_BIN_DIR") + "/norvanebat-sim"; }
     bool isReady() const { return m_fd >= 0; }
     QString path() const { return m_path; }
     QProcess& process() { return m_process; }
@@ -27,15 +28,16 @@ public:
     QByteArray readUntil(const QByteArray& marker, int timeoutMs);
     // Reads until the line has been quiet for quietMs, at most maxMs in all.
     QByteArray readQuiet(int quietMs, int maxMs = 10000);
-    QByteArray readFor(int ms);
     // Reads `count` bytes, or what came within timeoutMs.
     QByteArray readBytes(int count, int timeoutMs);
 
 private:
-    bool fill(int waitMs);
+    void fillUntil(int timeoutMs, const std::function<bool()>& done);
+    QByteArray take(int count);
 
     QProcess m_process;
     QString m_path;
     int m_fd = -1;
     QByteArray m_pending;
+    QElapsedTimer m_sinceData;
 };

@@ -18,73 +18,55 @@ constexpr char kAck = 0x06;
 constexpr char kNak = 0x15;
 constexpr char kCan = 0x18;
 
-// As the program pads: at least one fill byte, so whole blocks get a block of fill after them.
-QByteArray padded(const QByteArray& image) {
-    QByteArray out = image;
-    do
-        out += char(0x1A);
-    while (out.size() % 128 != 0);
+QByteArray image(int size) {
+    QByteArray out(size, 0);
+    for (int i = 0; i < size; ++i)
+        out[i] = char((i * 37 + 11) & 0xFF);
     return out;
 }
 
+// As the program pads: at least one fill byte, so whole blocks get a block of fill after them.
+QByteArray padded(const QByteArray& data) {
+    return data + QByteArray(128 - data.size() % 128, char(0x1A));
+}
+
 QByteArray packet(int number, const QByteArray& data) {
-    QByteArray p;
-    p += kSoh;
-    p += char(number & 0xFF);
-    p += char(0xFF - (number & 0xFF));
-    p += data;
     quint8 sum = 0;
     for (char c : data)
         sum = quint8(sum + quint8(c));
-    p += char(sum);
-    return p;
+    return QByteArray(1, kSoh) + char(number) + char(0xFF - (number & 0xFF)) + data + char(sum);
 }
 
 // One letter per answer: A for ACK, N for NAK, X for CAN, - for silence.
-char letter(const QByteArray& answer) {
-    if (answer.isEmpty())
-        return '-';
-    switch (answer.at(0)) {
-    case kAck:
-        return 'A';
-    case kNak:
-        return 'N';
-    case kCan:
-        return 'X';
-    }
-    return '?';
+char answer(SimUnit& unit) {
+    const QByteArray a = unit.readBytes(1, 2000);
+    const int i = a.isEmpty() ? -2 : (QByteArray(1, kAck) + kNak + kCan).indexOf(a.at(0));
+    return i == -2 ? '-' : i < 0 ? '?' : "ANX"[i];
+}
+
+// The file's bytes, or "<missing>".
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 // Sends the image block by block, repeating what is NAKed, then EOT; returns the answers.
 QString sendImage(SimUnit& unit, const QByteArray& image) {
     const QByteArray data = padded(image);
     QString answers;
-    int block = 0;
-    while (block * 128 < data.size() && answers.size() < 200) {
+    for (int block = 0; block * 128 < data.size() && answers.size() < 200;) {
         unit.write(packet(block + 1, data.mid(block * 128, 128)));
-        const char a = letter(unit.readBytes(1, 2000));
-        answers += a;
-        if (a == 'X' || a == '-')
+        answers += answer(unit);
+        if (answers.endsWith('X') || answers.endsWith('-'))
             return answers;
-        if (a == 'A')
-            ++block;
+        block += answers.endsWith('A');
     }
     answers += ' ';
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3 && (i == 0 || answers.endsWith('N')); ++i) {
         unit.write(QByteArray(1, kEot));
-        const char a = letter(unit.readBytes(1, 2000));
-        answers += a;
-        if (a != 'N')
-            break;
+        answers += answer(unit);
     }
     return answers;
-}
-
-QByteArray image(int size) {
-    QByteArray out;
-    for (int i = 0; i < size; ++i)
-        out += char((i * 37 + 11) & 0xFF);
-    return out;
 }
 
 } // namespace
@@ -92,198 +74,163 @@ QByteArray image(int size) {
 class TstSimXmodem : public QObject {
     Q_OBJECT
 
-private slots:
-    void wakeCharacters();
-    void upgrade_data();
-    void upgrade();
-    void receiverChecksEveryBlock();
-    void xmodemOnly_data();
-    void xmodemOnly();
-    void crcRequestsThenNak();
-    void silentReceiver();
-    void independentSenderAccepted();
-
-private:
     QTemporaryDir m_dir;
+
+private slots:
+    void wakeCharacters() {
+        SimUnit unit({"--reply-delay", "0"});
+        for (char c : QByteArray("DLG")) {
+            unit.write(QByteArray(1, c));
+            QTest::qWait(10);
+        }
+        const QByteArray ready = unit.readUntil("Updata is ready!", 1000);
+        QVERIFY2(ready.endsWith("Updata is ready!"), ready.constData());
+        QVERIFY(!ready.contains('@')); // boot loader text, not a framed reply
+    }
+
+    void upgrade_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<int>("size");
+        QTest::newRow("updata ok") << "updata"
+                                   << "ok" << QByteArray("SYS Init Over") << 300;
+        QTest::newRow("uboot ok, whole blocks") << "uboot"
+                                                << "ok" << QByteArray("SYS Init Over") << 384;
+        QTest::newRow("invalid") << "updata"
+                                 << "invalid" << QByteArray("Version invalid") << 200;
+        QTest::newRow("no head") << "updata"
+                                 << "nohead" << QByteArray("Version without head") << 100;
+        QTest::newRow("hub") << "updata"
+                             << "hub" << QByteArray("IBCCAN") << 129;
+    }
+
+    void upgrade() {
+        QFETCH(QString, command);
+        QFETCH(QString, result);
+        QFETCH(QByteArray, report);
+        QFETCH(int, size);
+        const QString out = m_dir.filePath("image-" + QString(QTest::currentDataTag()));
+        SimUnit unit({"--reply-delay", "0", "--flash-delay", "50", "--flash-result", result,
+                      "--xmodem-out", out});
+        QElapsedTimer sent;
+        unit.write("\n" + command.toUtf8() + "\n");
+        sent.start();
+        QCOMPARE(unit.readUntil("\r\n", 1000), (command + "\r\n").toUtf8());
+        unit.readUntil("\r\n", 1000);
+        // The first request comes alone, well after the text (a reply gap is 300 ms).
+        QCOMPARE(unit.readBytes(1, 2000), QByteArray(1, kNak));
+        QVERIFY(sent.elapsed() >= 300);
+        QCOMPARE(sendImage(unit, image(size)), QString(size / 128 + 1, 'A') + " A");
+        const QByteArray flashing = unit.readUntil(report, 2000);
+        QVERIFY2(flashing.endsWith(report), flashing.constData());
+        for (const char* other : {"SYS Init Over", "Version", "IBCCAN"})
+            QVERIFY2(report.contains(other) || !flashing.contains(other), other); // one verdict
+        QCOMPARE(contents(out), padded(image(size)));
+        unit.readQuiet(50);
+        QVERIFY(unit.command("login debug").startsWith("login debug\r\n@\r\n")); // console again
+    }
+
+    void receiverChecksEveryBlock() {
+        SimUnit unit({"--xmodem-only"});
+        QCOMPARE(unit.readBytes(1, 1000), QByteArray(1, kNak));
+        const QByteArray data = padded(image(300));
+        const QByteArray first = packet(1, data.left(128));
+        QByteArray badSum = first;
+        badSum[50] = char(badSum.at(50) ^ 0x01);
+        QByteArray badComplement = first;
+        badComplement[2] = char(0x00);
+        // A repeat (our ACK lost) is acknowledged, not stored twice; a cut packet is thrown away
+        // after a second of silence and asked for again.
+        const QList<QPair<QByteArray, char>> steps = {
+            {badSum, kNak}, {badComplement, kNak},  {first, kAck},
+            {first, kAck},  {first.left(60), kNak}, {packet(2, data.mid(128, 128)), kAck}};
+        for (const auto& step : steps) {
+            unit.write(step.first);
+            QCOMPARE(unit.readBytes(1, 2000), QByteArray(1, step.second));
+        }
+        unit.write(packet(4, data.mid(256, 128))); // out of step: the receiver gives up
+        QCOMPARE(unit.readBytes(3, 1000), QByteArray(3, kCan));
+        QVERIFY(unit.process().waitForFinished(3000));
+        QCOMPARE(unit.process().exitCode(), 1);
+    }
+
+    void xmodemOnly_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("requests");
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<int>("exitCode");
+        const QByteArray nak(1, kNak);
+        QTest::newRow("none") << "none" << 1000 << nak << "AAAAAAAA A" << 0;
+        QTest::newRow("nak-last") << "nak-last" << 300 << nak << "AANA A" << 0;
+        QTest::newRow("nak-eot-once") << "nak-eot-once" << 200 << nak << "AA NA" << 0;
+        QTest::newRow("can") << "can" << 1000 << nak << "AX" << 1;
+        QTest::newRow("can, one block") << "can" << 100 << nak << "A X" << 1;
+        QTest::newRow("nak-random") << "nak-random" << 128 * 40 << nak << "" << 0;
+        // CRC requested first, then checksum after the fallback.
+        QTest::newRow("send-c") << "send-c" << 130 << QByteArray("CCC") + kNak << "AA A" << 0;
+    }
+
+    void xmodemOnly() {
+        QFETCH(QString, fault);
+        QFETCH(int, size);
+        QFETCH(QByteArray, requests);
+        QFETCH(QString, answers);
+        QFETCH(int, exitCode);
+        const QString out = m_dir.filePath("only-" + QString(QTest::currentDataTag()));
+        SimUnit unit({"--xmodem-only", "--xmodem-fault", fault, "--xmodem-out", out, "--seed", "4",
+                      "--reply-delay", "5000"}); // the receiver must not wait for it
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(unit.readBytes(1, 1000), requests.left(1));
+        QVERIFY(t.elapsed() < 500);
+        QCOMPARE(unit.readBytes(requests.size() - 1, 4500), requests.mid(1));
+        const QString got = sendImage(unit, image(size));
+        if (answers.isEmpty()) { // NAKed at random, yet every block and the EOT acknowledged once
+            QVERIFY2(got.contains('N') && got.endsWith(" A"), qPrintable(got));
+            QCOMPARE(got.count('A'), size / 128 + 2);
+        } else {
+            QCOMPARE(got, answers);
+        }
+        QVERIFY(unit.process().waitForFinished(3000));
+        QCOMPARE(unit.process().exitCode(), exitCode);
+        QCOMPARE(contents(out), exitCode == 0 ? padded(image(size)) : QByteArray("<missing>"));
+    }
+
+    void silentReceiver() {
+        SimUnit unit({"--reply-delay", "0", "--xmodem-fault", "silent"});
+        unit.write("\nupdata\n");
+        const QByteArray text = unit.readQuiet(1600, 1600);
+        QVERIFY(text.startsWith("updata\r\n") && !text.contains(kNak) && !text.contains('C'));
+        unit.write(packet(1, QByteArray(128, 'x')));
+        QCOMPARE(unit.readQuiet(300, 300), QByteArray());
+    }
+
+    void independentSenderAccepted() {
+        const QString sx = QStandardPaths::findExecutable("sx");
+        if (sx.isEmpty())
+            QSKIP("lrzsz sx is not installed");
+        const QString in = m_dir.filePath("sx-in.bin");
+        const QString out = m_dir.filePath("sx-out.bin");
+        QFile file(in);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image(5000)) == 5000);
+        file.close();
+        QProcess sim;
+        sim.start(SimUnit::binary(), {"--xmodem-only", "--xmodem-out", out});
+        QVERIFY(sim.waitForReadyRead(3000));
+        const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
+        QProcess sender;
+        sender.setStandardInputFile(path);
+        sender.setStandardOutputFile(path, QIODevice::Append);
+        sender.start(sx, {"-q", in});
+        QVERIFY(sender.waitForFinished(10000));
+        QCOMPARE(sender.exitCode(), 0);
+        QVERIFY(sim.waitForFinished(3000));
+        QCOMPARE(sim.exitCode(), 0);
+        QCOMPARE(contents(out), padded(image(5000)));
+    }
 };
-
-void TstSimXmodem::wakeCharacters() {
-    SimUnit unit({"--reply-delay", "0"});
-    for (char c : QByteArray("DLG")) {
-        unit.write(QByteArray(1, c));
-        QTest::qWait(10);
-    }
-    const QByteArray ready = unit.readUntil("Updata is ready!", 1000);
-    QVERIFY2(ready.endsWith("Updata is ready!"), ready.constData());
-    QVERIFY(!ready.contains('@')); // boot loader text, not a framed reply
-}
-
-void TstSimXmodem::upgrade_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<QByteArray>("report");
-    QTest::addColumn<int>("size");
-    QTest::newRow("updata ok") << "updata"
-                               << "ok" << QByteArray("SYS Init Over") << 300;
-    QTest::newRow("uboot ok, whole blocks") << "uboot"
-                                            << "ok" << QByteArray("SYS Init Over") << 384;
-    QTest::newRow("invalid") << "updata"
-                             << "invalid" << QByteArray("Version invalid") << 200;
-    QTest::newRow("no head") << "updata"
-                             << "nohead" << QByteArray("Version without head") << 100;
-    QTest::newRow("hub") << "updata"
-                         << "hub" << QByteArray("IBCCAN") << 129;
-}
-
-void TstSimXmodem::upgrade() {
-    QFETCH(QString, command);
-    QFETCH(QString, result);
-    QFETCH(QByteArray, report);
-    QFETCH(int, size);
-    const QString out = m_dir.filePath("image-" + QString(QTest::currentDataTag()));
-    SimUnit unit({"--reply-delay", "0", "--flash-delay", "50", "--flash-result", result,
-                  "--xmodem-out", out});
-    QElapsedTimer sent;
-    unit.write("\n" + command.toUtf8() + "\n");
-    sent.start();
-    const QByteArray text = unit.readUntil("\r\n", 1000);
-    QCOMPARE(text, (command + "\r\n").toUtf8());
-    unit.readUntil("\r\n", 1000);
-    // The first request comes alone, well after the text (a reply gap is 300 ms).
-    QCOMPARE(unit.readBytes(1, 2000), QByteArray(1, kNak));
-    QVERIFY(sent.elapsed() >= 300);
-
-    QCOMPARE(sendImage(unit, image(size)), QString(size / 128 + 1, 'A') + " A");
-    const QByteArray flashing = unit.readUntil(report, 2000);
-    QVERIFY2(flashing.endsWith(report), flashing.constData());
-    for (const char* other : {"SYS Init Over", "Version", "IBCCAN"}) {
-        if (!report.contains(other))
-            QVERIFY2(!flashing.contains(other), other); // one verdict only
-    }
-    QFile file(out);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), padded(image(size)));
-    unit.readQuiet(50);
-    QVERIFY(unit.command("login debug").startsWith("login debug\r\n@\r\n")); // console again
-}
-
-void TstSimXmodem::receiverChecksEveryBlock() {
-    SimUnit unit({"--xmodem-only"});
-    QCOMPARE(unit.readBytes(1, 1000), QByteArray(1, kNak));
-    const QByteArray data = padded(image(300));
-    const QByteArray first = packet(1, data.left(128));
-    QByteArray badSum = first;
-    badSum[50] = char(badSum.at(50) ^ 0x01);
-    QByteArray badComplement = first;
-    badComplement[2] = char(0x00);
-    const QList<QPair<QByteArray, char>> steps = {
-        {badSum, kNak},      {badComplement, kNak}, {first, kAck},
-        {first, kAck}, // a repeat (our ACK lost): acknowledged, not stored twice
-        {first.left(60), 0},
-    };
-    for (const auto& step : steps) {
-        unit.write(step.first);
-        if (step.second)
-            QCOMPARE(unit.readBytes(1, 1000), QByteArray(1, step.second));
-    }
-    // The cut packet is thrown away after a second of silence and asked for again.
-    QCOMPARE(unit.readBytes(1, 2000), QByteArray(1, kNak));
-    unit.write(packet(2, data.mid(128, 128)));
-    QCOMPARE(unit.readBytes(1, 1000), QByteArray(1, kAck));
-    unit.write(packet(4, data.mid(256, 128))); // out of step: the receiver gives up
-    QCOMPARE(unit.readBytes(3, 1000), QByteArray(3, kCan));
-    QVERIFY(unit.process().waitForFinished(3000));
-    QCOMPARE(unit.process().exitCode(), 1);
-}
-
-void TstSimXmodem::xmodemOnly_data() {
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QString>("answers");
-    QTest::addColumn<int>("exitCode");
-    QTest::newRow("none") << "none" << 1000 << "AAAAAAAA A" << 0;
-    QTest::newRow("nak-last") << "nak-last" << 300 << "AANA A" << 0;
-    QTest::newRow("nak-last, whole blocks") << "nak-last" << 256 << "AANA A" << 0;
-    QTest::newRow("nak-eot-once") << "nak-eot-once" << 200 << "AA NA" << 0;
-    QTest::newRow("can") << "can" << 1000 << "AX" << 1;
-    QTest::newRow("can, one block") << "can" << 100 << "A X" << 1;
-    QTest::newRow("nak-random") << "nak-random" << 128 * 40 << "" << 0;
-}
-
-void TstSimXmodem::xmodemOnly() {
-    QFETCH(QString, fault);
-    QFETCH(int, size);
-    QFETCH(QString, answers);
-    QFETCH(int, exitCode);
-    const QString out = m_dir.filePath("only-" + QString(QTest::currentDataTag()));
-    SimUnit unit({"--xmodem-only", "--xmodem-fault", fault, "--xmodem-out", out, "--seed", "4",
-                  "--reply-delay", "5000"}); // the receiver must not wait for it
-    QElapsedTimer t;
-    t.start();
-    QCOMPARE(unit.readBytes(1, 1000), QByteArray(1, kNak));
-    QVERIFY(t.elapsed() < 500);
-    const QString got = sendImage(unit, image(size));
-    if (answers.isEmpty()) {
-        QVERIFY2(got.contains('N') && got.endsWith(" A"), qPrintable(got));
-        QCOMPARE(got.count('A'), size / 128 + 1 + 1);
-    } else {
-        QCOMPARE(got, answers);
-    }
-    QVERIFY(unit.process().waitForFinished(3000));
-    QCOMPARE(unit.process().exitCode(), exitCode);
-    QCOMPARE(QFile::exists(out), exitCode == 0);
-    if (exitCode == 0) {
-        QFile file(out);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), padded(image(size)));
-    }
-}
-
-void TstSimXmodem::crcRequestsThenNak() {
-    SimUnit unit({"--xmodem-only", "--xmodem-fault", "send-c"});
-    const QByteArray requests = unit.readBytes(4, 4500);
-    QCOMPARE(requests, QByteArray("CCC") + kNak);
-    QCOMPARE(sendImage(unit, image(130)), QString("AA A")); // checksum after the fallback
-    QVERIFY(unit.process().waitForFinished(3000));
-    QCOMPARE(unit.process().exitCode(), 0);
-}
-
-void TstSimXmodem::silentReceiver() {
-    SimUnit unit({"--reply-delay", "0", "--xmodem-fault", "silent"});
-    unit.write("\nupdata\n");
-    const QByteArray text = unit.readFor(1600);
-    QVERIFY(text.startsWith("updata\r\n"));
-    QVERIFY(!text.contains(kNak) && !text.contains('C'));
-    unit.write(packet(1, QByteArray(128, 'x')));
-    QCOMPARE(unit.readFor(300), QByteArray());
-}
-
-void TstSimXmodem::independentSenderAccepted() {
-    const QString sx = QStandardPaths::findExecutable("sx");
-    if (sx.isEmpty())
-        QSKIP("lrzsz sx is not installed");
-    const QString in = m_dir.filePath("sx-in.bin");
-    const QString out = m_dir.filePath("sx-out.bin");
-    QFile file(in);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(image(5000));
-    file.close();
-    QProcess sim;
-    sim.start(SimUnit::binary(), {"--xmodem-only", "--xmodem-out", out});
-    QVERIFY(sim.waitForReadyRead(3000));
-    const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
-    QProcess sender;
-    sender.setStandardInputFile(path);
-    sender.setStandardOutputFile(path, QIODevice::Append);
-    sender.start(sx, {"-q", in});
-    QVERIFY(sender.waitForFinished(10000));
-    QCOMPARE(sender.exitCode(), 0);
-    QVERIFY(sim.waitForFinished(3000));
-    QCOMPARE(sim.exitCode(), 0);
-    QFile received(out);
-    QVERIFY(received.open(QIODevice::ReadOnly));
-    QCOMPARE(received.readAll(), padded(image(5000)));
-}
 
 QTEST_GUILESS_MAIN(TstSimXmodem)
 #include "tst_sim_xmodem.moc"
