@@ -2,16 +2,18 @@
 // Recorded replies of the unit, as the console prints them (CRLF line ends).
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QtTest>
 
+#include <initializer_list>
+
 inline QByteArray fixtureBytes(const QString& name) {
     QFile file(QStringLiteral(NB_PROTOCOL_FIXTURES "/") + name);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly))
         qFatal("missing fixture %s", qPrintable(name));
-    }
     return file.readAll();
 }
 
@@ -21,29 +23,27 @@ inline QString fixtureReply(const QString& name) {
 }
 
 inline QStringList fixtureNames() {
-    return {"pwrsys.txt",     "pwr_table.txt", "balance.txt", "ctrl_fet.txt",
-            "ctrl_relay.txt", "info.txt",      "bat.txt",     "pwr_bat.txt"};
+    return QDir(QStringLiteral(NB_PROTOCOL_FIXTURES)).entryList({"*.txt"}, QDir::Files, QDir::Name);
 }
 
-// The text with the first line that contains `marker` replaced by `line` (removed when
-// `line` is null).
-inline QString withLine(QString text, const QString& marker, const QString& line = QString()) {
+// The text with the first line containing `marker` replaced by `line` (removed when null).
+inline QString withLine(const QString& text, const QString& marker,
+                        const QString& line = QString()) {
     QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
-        if (!lines.at(i).contains(marker)) {
+        if (!lines.at(i).contains(marker))
             continue;
-        }
-        if (line.isNull()) {
-            lines.removeAt(i);
-        } else {
-            lines[i] = line;
-        }
+        line.isNull() ? void(lines.removeAt(i)) : void(lines[i] = line);
         return lines.join(QLatin1Char('\n'));
     }
     qFatal("no line with %s", qPrintable(marker));
     return text;
 }
 
-inline QString withoutLine(const QString& text, const QString& marker) {
-    return withLine(text, marker);
+// Numbers as one comparable text ("4 53.012 -2.5"), the no-data marker 268435455 as "-".
+inline QString nums(std::initializer_list<double> values) {
+    QStringList out;
+    for (double v : values)
+        out << (v == 268435455.0 ? QStringLiteral("-") : QString::number(v, 'g', 10));
+    return out.join(QLatin1Char(' '));
 }

@@ -19,170 +19,88 @@ const double NoDataD = 268435455.0;
 const int IdleBound = 64 * 1024 + 1;
 const int StartedBound = 4 * 1024 * 1024 + 64 * 1024 + 1;
 
-const char* const kTokens[] = {"@",
-                               "$$",
-                               "$",
-                               "\r",
-                               "\n",
-                               "\r\n",
-                               "\n\r",
-                               ":",
-                               "%",
-                               " ",
-                               "\t",
-                               "mV",
-                               "mA",
-                               "mC",
-                               "mAH",
-                               "Coulomb",
-                               "Total Coulomb",
-                               "Real Coulomb",
-                               "B.T.St",
-                               "DevType",
-                               "System is",
-                               "discharg",
-                               "Present Num",
-                               "System SOC",
-                               "Cell Number",
-                               "Barcode",
-                               "Boot  version",
-                               "Prechg relay",
-                               "CFET",
-                               "Command completed successfully",
-                               "Command completed",
-                               "Unknown command",
-                               "Quit current mode",
-                               "Target device is not present",
-                               "99999999999999999999",
-                               "-1",
-                               "0",
-                               "1",
-                               "nan",
-                               "inf",
-                               "-inf",
-                               "1e308",
-                               "0x7fffffff",
-                               "pwr 1",
-                               "pwr ",
-                               "info ",
-                               "bat ",
-                               "ctrl\n",
-                               "config\n",
-                               "data\n",
-                               "datalist event ",
-                               "Updata is ready!",
-                               "\xe6\xb8\xa9",
-                               "\xff",
-                               "\xc3"};
+// Pieces of replies, markers and hostile numbers, '|'-separated.
+const QList<QByteArray> kTokens =
+    QByteArray(
+        "@|$$|$|\r|\n|\r\n|\n\r|:|%| |\t|mV|mA|mC|mAH|Coulomb|Total Coulomb|Real Coulomb|B.T.St|"
+        "DevType|System is|discharg|Present Num|System SOC|Cell Number|Barcode|Boot  version|"
+        "Prechg relay|CFET|Command completed successfully|Command completed|Unknown command|"
+        "Quit current mode|Target device is not present|99999999999999999999|-1|0|1|nan|inf|-inf|"
+        "1e308|0x7fffffff|pwr 1|pwr |info |bat |ctrl\n|config\n|data\n|datalist event |"
+        "Updata is ready!|\xe6\xb8\xa9|\xff|\xc3")
+        .split('|');
 
-const char* const kCommands[] = {"",
-                                 "pwrsys\n",
-                                 "pwr\n",
-                                 "pwr 1\n",
-                                 "pwr 12\n",
-                                 "balance\n",
-                                 "ctrl\n",
-                                 "ctrl cfet on\n",
-                                 "ctrl dfet off\n",
-                                 "info 1\n",
-                                 "bat 1\n",
-                                 "config\n",
-                                 "config default\n",
-                                 "data\n",
-                                 "data event 3\n",
-                                 "datalist event 1\n",
-                                 "datalist history 2\n",
-                                 "tbar X\n",
-                                 "tall\n",
-                                 "login debug\n",
-                                 "disp pwrs 1\n",
-                                 "disp 0\n",
-                                 "updata\n",
-                                 "DLG\n"};
+// The commands a reply may answer; the first is a free text send.
+const QStringList kCommands =
+    QString(
+        "|pwrsys\n|pwr\n|pwr 1\n|pwr 12\n|balance\n|ctrl\n|ctrl cfet on\n|ctrl dfet off\n|info 1\n|"
+        "bat 1\n|config\n|config default\n|data\n|data event 3\n|datalist event 1\n|"
+        "datalist history 2\n|tbar X\n|tall\n|login debug\n|disp pwrs 1\n|disp 0\n|updata\n|DLG\n")
+        .split('|');
 
 const int kCounts[] = {0, 1, 2, 3, 4, 15, 16, 17, -1, NoData};
 
 class Fuzzer {
 public:
     explicit Fuzzer(quint32 seed) : m_rng(seed) {
-        for (const QString& name : fixtureNames()) {
+        for (const QString& name : fixtureNames())
             m_fixtures << fixtureBytes(name);
-        }
     }
 
     QByteArray input(int index) {
-        if (index % 997 == 996) {
+        if (index % 997 == 996)
             return longStream();
-        }
         switch (m_rng.bounded(4)) {
         case 0:
             return randomBytes(m_rng.bounded(600));
         case 1:
-            return m_fixtures.at(m_rng.bounded(m_fixtures.size())) +
-                   m_fixtures.at(m_rng.bounded(m_fixtures.size()));
+            return fixture() + fixture();
         default:
-            return mutated(m_fixtures.at(m_rng.bounded(m_fixtures.size())));
+            return mutated(fixture());
         }
     }
 
     QList<QByteArray> chunks(const QByteArray& data) {
         QList<QByteArray> out;
-        for (int at = 0; at < data.size();) {
-            const int n = 1 + m_rng.bounded(qMax(1, qMin(data.size(), 256)));
-            out << data.mid(at, n);
-            at += n;
-        }
+        for (int at = 0; at < data.size(); at += out.last().size())
+            out << data.mid(at, 1 + m_rng.bounded(qMax(1, qMin(data.size(), 256))));
         return out;
     }
 
-    QString command() { return QString::fromLatin1(kCommands[pick(std::size(kCommands))]); }
-    int count() { return m_rng.bounded(3) == 0 ? m_rng.bounded(-5, 40) : kCounts[pick(10)]; }
+    QString command() { return kCommands.at(m_rng.bounded(kCommands.size())); }
+    int count() {
+        return m_rng.bounded(3) == 0 ? m_rng.bounded(-5, 40) : kCounts[m_rng.bounded(10)];
+    }
     QString device() { return m_rng.bounded(2) ? QStringLiteral("T-RACK-3660Z-M") : QString(); }
 
 private:
-    int pick(size_t n) { return m_rng.bounded(int(n)); }
-
-    QByteArray token() { return QByteArray(kTokens[pick(std::size(kTokens))]); }
+    QByteArray fixture() { return m_fixtures.at(m_rng.bounded(m_fixtures.size())); }
+    QByteArray token() { return kTokens.at(m_rng.bounded(kTokens.size())); }
 
     QByteArray randomBytes(int n) {
         QByteArray b;
-        while (b.size() < n) {
-            if (m_rng.bounded(4) == 0) {
-                b += token();
-            } else {
-                b += char(m_rng.bounded(256));
-            }
-        }
+        while (b.size() < n)
+            b += m_rng.bounded(4) == 0 ? token() : QByteArray(1, char(m_rng.bounded(256)));
         return b;
     }
 
     QByteArray mutated(QByteArray b) {
-        const int edits = 1 + m_rng.bounded(8);
-        for (int i = 0; i < edits; ++i) {
+        for (int edits = 1 + m_rng.bounded(8); edits > 0; --edits) {
             const int at = b.isEmpty() ? 0 : m_rng.bounded(b.size());
             const int len = m_rng.bounded(1, 40);
-            switch (m_rng.bounded(6)) {
-            case 0:
+            const int op = m_rng.bounded(6);
+            if (op == 0)
                 b.remove(at, len);
-                break;
-            case 1:
+            else if (op == 1)
                 b.insert(at, token());
-                break;
-            case 2:
+            else if (op == 2)
                 b.insert(at, b.mid(at, len * 4));
-                break;
-            case 3:
+            else if (op == 3)
                 b.insert(at, randomBytes(len));
-                break;
-            case 4:
-                if (!b.isEmpty()) {
-                    b[at] = char(m_rng.bounded(256));
-                }
-                break;
-            default:
+            else if (op == 4 && !b.isEmpty())
+                b[at] = char(m_rng.bounded(256));
+            else if (op == 5)
                 b.truncate(at);
-                break;
-            }
         }
         return b;
     }
@@ -190,9 +108,8 @@ private:
     // ~200 KB of stream-like text, sometimes after a start marker.
     QByteArray longStream() {
         QByteArray b = m_rng.bounded(2) ? QByteArray("disp pwrs 1\r\n@\r\n") : QByteArray();
-        while (b.size() < 200 * 1024) {
+        while (b.size() < 200 * 1024)
             b += "12:00:01 53012 -2500 25000 87 3300 3320 Normal Normal\r\n";
-        }
         return b;
     }
 
@@ -241,16 +158,13 @@ void TstProtocolFuzz::throughEverything(const QString& text, Fuzzer& f) {
 }
 
 void TstProtocolFuzz::fuzz() {
-    const int inputs = qEnvironmentVariableIntValue("NB_FUZZ_INPUTS") > 0
-                           ? qEnvironmentVariableIntValue("NB_FUZZ_INPUTS")
-                           : 50000;
+    const int asked = qEnvironmentVariableIntValue("NB_FUZZ_INPUTS");
+    const int inputs = asked > 0 ? asked : 50000;
     bool seeded = false;
     const quint32 seed = quint32(qEnvironmentVariableIntValue("NB_FUZZ_SEED", &seeded));
     Fuzzer f(seeded ? seed : 20240501u);
     FrameAssembler assembler;
-    qint64 bytes = 0;
-    qint64 replies = 0;
-    qint64 slowestNs = 0;
+    qint64 bytes = 0, replies = 0, slowestNs = 0;
     QElapsedTimer total;
     total.start();
     for (int i = 0; i < inputs; ++i) {

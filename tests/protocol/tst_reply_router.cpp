@@ -29,70 +29,49 @@ void TstReplyRouter::row_data() {
     QTest::addColumn<int>("battery");
     QTest::addColumn<DispatchRow>("row");
 
+    using D = DispatchRow;
+    const auto row = [](const char* name, const char* command, const QString& reply, int battery,
+                        D r) {
+        QTest::newRow(name) << QString::fromLatin1(command) << reply << battery << r;
+    };
+    const QString pwrsys = fixtureReply("pwrsys.txt");
     const QString table = fixtureReply("pwr_table.txt");
     const QString pwrBat = fixtureReply("pwr_bat.txt"); // echo "pwr 2"
+    const QString bat = fixtureReply("bat.txt");
     const QString listing = QStringLiteral("datalist event 1\n@\n1 ...\n");
 
-    QTest::newRow("1 info") << "info 2\n" << fixtureReply("info.txt") << 2 << DispatchRow::Info;
-    QTest::newRow("1 info, other reply") << "info 2\n"
-                                         << fixtureReply("bat.txt") << 2 << DispatchRow::None;
-    QTest::newRow("2 bat") << "bat 2\n" << fixtureReply("bat.txt") << 2 << DispatchRow::Bat;
-    QTest::newRow("3 pwrsys") << "pwrsys\n"
-                              << fixtureReply("pwrsys.txt") << 1 << DispatchRow::PwrSys;
-    QTest::newRow("3 pwrsys reply to pwr is no table")
-        << "pwr\n"
-        << fixtureReply("pwrsys.txt") << 1 << DispatchRow::None;
-    QTest::newRow("4 pwr N") << "pwr 2\n" << pwrBat << 2 << DispatchRow::PwrBat;
-    QTest::newRow("4 pwr N of another battery") << "pwr 2\n" << pwrBat << 1 << DispatchRow::None;
-    QTest::newRow("4 pwr 1 is not pwr 12")
-        << "pwr 12\n"
-        << reply("pwr 12", "Basic Status : x") << 1 << DispatchRow::None;
-    QTest::newRow("4 pwr 12") << "pwr 12\n" << reply("pwr 12") << 12 << DispatchRow::PwrBat;
-    QTest::newRow("8 pwr table, not pwr N") << "pwr\n" << table << 1 << DispatchRow::PwrTable;
-    QTest::newRow("8 pwr without table")
-        << "pwr\n"
-        << reply("pwr", "Unknown command") << 1 << DispatchRow::None;
-    QTest::newRow("8 late table after pwrsys") << "pwrsys\n" << table << 1 << DispatchRow::PwrTable;
-    QTest::newRow("5 ctrl") << "ctrl\n" << fixtureReply("ctrl_fet.txt") << 1 << DispatchRow::Ctrl;
-    QTest::newRow("5 ctrl needs the echo's line feed")
-        << "ctrl\n"
-        << "ctrl @ CFET : ON $$" << 1 << DispatchRow::None;
-    QTest::newRow("6 cfet on") << "ctrl cfet on\n"
-                               << reply("ctrl cfet on") << 1 << DispatchRow::MosOpen;
-    QTest::newRow("6 dfet on") << "ctrl dfet on\n"
-                               << reply("ctrl dfet on") << 1 << DispatchRow::MosOpen;
-    QTest::newRow("7 cfet off") << "ctrl cfet off\n"
-                                << reply("ctrl cfet off") << 1 << DispatchRow::MosClose;
-    QTest::newRow("7 dfet off") << "ctrl dfet off\n"
-                                << reply("ctrl dfet off") << 1 << DispatchRow::MosClose;
-    QTest::newRow("9 balance") << "balance\n"
-                               << fixtureReply("balance.txt") << 1 << DispatchRow::Balance;
-    QTest::newRow("10 config") << "config\n" << reply("config") << 1 << DispatchRow::Config;
-    QTest::newRow("14 config default, not config")
-        << "config default\n"
-        << reply("config default") << 1 << DispatchRow::ConfigDefault;
-    QTest::newRow("11 tall") << "tall\n"
-                             << "anything" << 1 << DispatchRow::SelfTest;
-    QTest::newRow("12 data") << "data\n" << reply("data") << 1 << DispatchRow::DataNumber;
-    QTest::newRow("13 event detail") << "data event 5\n"
-                                     << reply("data event 5") << 1 << DispatchRow::RecordDetail;
-    QTest::newRow("13 history detail") << "data history 3\n"
-                                       << reply("data history 3") << 1 << DispatchRow::RecordDetail;
-    QTest::newRow("15 tbar") << "tbar NVB48100C2240013\n"
-                             << reply("tbar NVB48100C2240013") << 1 << DispatchRow::Barcode;
-    QTest::newRow("16 event listing, not data")
-        << "datalist event 1\n"
-        << listing + "Command completed successfully\n$$" << 1 << DispatchRow::EventList;
-    QTest::newRow("16 event page without completion") << "datalist event 1\n"
-                                                      << listing + "$$" << 1 << DispatchRow::None;
-    QTest::newRow("17 history listing")
-        << "datalist history 1\n"
-        << reply("datalist history 1") << 1 << DispatchRow::HistoryList;
-    QTest::newRow("free text send") << "" << reply("pwrsys") << 1 << DispatchRow::None;
-    QTest::newRow("login") << "login debug\n" << reply("login debug") << 1 << DispatchRow::None;
-    QTest::newRow("reply to an older command")
-        << "config\n"
-        << fixtureReply("pwrsys.txt") << 1 << DispatchRow::None;
+    row("1 info", "info 2\n", fixtureReply("info.txt"), 2, D::Info);
+    row("1 info, other reply", "info 2\n", bat, 2, D::None);
+    row("2 bat", "bat 2\n", bat, 2, D::Bat);
+    row("3 pwrsys", "pwrsys\n", pwrsys, 1, D::PwrSys);
+    row("3 pwrsys reply to pwr is no table", "pwr\n", pwrsys, 1, D::None);
+    row("4 pwr N", "pwr 2\n", pwrBat, 2, D::PwrBat);
+    row("4 pwr N of another battery", "pwr 2\n", pwrBat, 1, D::None);
+    row("4 pwr 1 is not pwr 12", "pwr 12\n", reply("pwr 12", "Basic Status : x"), 1, D::None);
+    row("4 pwr 12", "pwr 12\n", reply("pwr 12"), 12, D::PwrBat);
+    row("8 pwr table, not pwr N", "pwr\n", table, 1, D::PwrTable);
+    row("8 pwr without table", "pwr\n", reply("pwr", "Unknown command"), 1, D::None);
+    row("8 late table after pwrsys", "pwrsys\n", table, 1, D::PwrTable);
+    row("5 ctrl", "ctrl\n", fixtureReply("ctrl_fet.txt"), 1, D::Ctrl);
+    row("5 ctrl needs the echo's line feed", "ctrl\n", "ctrl @ CFET : ON $$", 1, D::None);
+    row("6 cfet on", "ctrl cfet on\n", reply("ctrl cfet on"), 1, D::MosOpen);
+    row("7 dfet off", "ctrl dfet off\n", reply("ctrl dfet off"), 1, D::MosClose);
+    row("9 balance", "balance\n", fixtureReply("balance.txt"), 1, D::Balance);
+    row("10 config", "config\n", reply("config"), 1, D::Config);
+    row("14 config default, not config", "config default\n", reply("config default"), 1,
+        D::ConfigDefault);
+    row("11 tall", "tall\n", "anything", 1, D::SelfTest);
+    row("12 data", "data\n", reply("data"), 1, D::DataNumber);
+    row("13 record detail", "data event 5\n", reply("data event 5"), 1, D::RecordDetail);
+    row("15 tbar", "tbar NVB48100C2240013\n", reply("tbar NVB48100C2240013"), 1, D::Barcode);
+    row("16 event listing, not data", "datalist event 1\n",
+        listing + "Command completed successfully\n$$", 1, D::EventList);
+    row("16 event page without completion", "datalist event 1\n", listing + "$$", 1, D::None);
+    row("17 history listing", "datalist history 1\n", reply("datalist history 1"), 1,
+        D::HistoryList);
+    row("free text send", "", reply("pwrsys"), 1, D::None);
+    row("login", "login debug\n", reply("login debug"), 1, D::None);
+    row("reply to an older command", "config\n", pwrsys, 1, D::None);
 }
 
 void TstReplyRouter::row() {
@@ -107,30 +86,24 @@ void TstReplyRouter::state_data() {
     QTest::addColumn<QString>("reply");
     QTest::addColumn<CommandState>("state");
 
-    QTest::newRow("completed") << "pwrsys\n"
-                               << fixtureReply("pwrsys.txt") << CommandState::Completed;
-    QTest::newRow("unknown") << "pwrsys\n"
-                             << "pwrsys\n@\nUnknown command\n$$" << CommandState::Unknown;
-    QTest::newRow("invalid") << "config\n"
-                             << "@\nInvalid command or fail to excute.\n$$" << CommandState::Fail;
-    QTest::newRow("not present") << "info 9\n"
-                                 << "@\nTarget device is not present\n$$" << CommandState::Fail;
-    QTest::newRow("login unknown is resent")
-        << "login debug\n"
-        << "@\nUnknown command\n$$" << CommandState::ResendLogin;
-    QTest::newRow("login invalid")
-        << "login debug\n"
-        << "@\nInvalid command or fail to excute.\n$$" << CommandState::Unchanged;
-    QTest::newRow("login, device absent")
-        << "login debug\n"
-        << "@\nTarget device is not present\n$$" << CommandState::Fail;
-    QTest::newRow("quit mode with failure")
-        << "disp 0\n"
-        << "@\nQuit current mode\nUnknown command\n$$" << CommandState::Unchanged;
-    QTest::newRow("quit mode alone") << "disp 0\n"
-                                     << "@\nQuit current mode\n$$" << CommandState::Completed;
-    QTest::newRow("marker case matters") << "pwrsys\n"
-                                         << "@\nunknown command\n$$" << CommandState::Completed;
+    using S = CommandState;
+    const auto row = [](const char* name, const char* command, const char* reply, S state) {
+        QTest::newRow(name) << QString::fromLatin1(command) << QString::fromLatin1(reply) << state;
+    };
+    const char* const unknown = "@\nUnknown command\n$$";
+    const char* const invalid = "@\nInvalid command or fail to excute.\n$$";
+    const char* const absent = "@\nTarget device is not present\n$$";
+    QTest::newRow("completed") << "pwrsys\n" << fixtureReply("pwrsys.txt") << S::Completed;
+    row("unknown", "pwrsys\n", unknown, S::Unknown);
+    row("invalid", "config\n", invalid, S::Fail);
+    row("not present", "info 9\n", absent, S::Fail);
+    row("login unknown is resent", "login debug\n", unknown, S::ResendLogin);
+    row("login invalid", "login debug\n", invalid, S::Unchanged);
+    row("login, device absent", "login debug\n", absent, S::Fail);
+    row("quit mode with failure", "disp 0\n", "@\nQuit current mode\nUnknown command\n$$",
+        S::Unchanged);
+    row("quit mode alone", "disp 0\n", "@\nQuit current mode\n$$", S::Completed);
+    row("marker case matters", "pwrsys\n", "@\nunknown command\n$$", S::Completed);
 }
 
 void TstReplyRouter::state() {
