@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -28,37 +26,19 @@ QDateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0)
 }
 
 // A clock the test moves by hand; the sink may read it from any thread.
-class FakeClock {
-public:
-    void set(const QDateTime& t) {
-        QMutexLocker lock(&m_mutex);
-        m_now = t;
-    }
-    QDateTime now() {
-        QMutexLocker lock(&m_mutex);
-        return m_now;
-    }
-
-private:
-    QMutex m_mutex;
-    QDateTime m_now;
-};
+using FakeClock = std::atomic<qint64>; // ms since the epoch
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void writeFile(const QString& path, const QByteArray& content, const QDateTime& mtime) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(content);
-    f.close();
-    QVERIFY(f.open(QIODevice::ReadWrite));
+    f.flush();
     QVERIFY(f.setFileTime(mtime, QFileDevice::FileModificationTime));
-    f.close();
 }
 
 void logInfo(const QByteArray& text) {
@@ -76,17 +56,13 @@ private slots:
 
     void formatsLine_data();
     void formatsLine();
-    void writesUtf8LinesWithSourceLocation();
-    void installsOnceAndFlushesOnRelease();
+    void writesOnceInUtf8UntilReleased();
     void flushTimerWritesBufferedLines();
-    void archivesEarlierDayAtInstall();
-    void archivesWhenDateChangesWhileRunning();
+    void archivesByDate();
     void archivesPartPastSizeLimit_data();
     void archivesPartPastSizeLimit();
     void takenArchiveNameKeepsToday_data();
     void takenArchiveNameKeepsToday();
-    void expiry_data();
-    void expiry();
     void cleanUpDeletesOnlyExpiredArchives();
     void workerMessageDuringRotationLandsInNewFile();
 
@@ -94,6 +70,7 @@ private:
     QString logDir() const { return m_dir->path() + "/log"; }
     QString logFile(const QString& name) const { return logDir() + "/" + name; }
     QStringList folderEntries() const { return QDir(logDir()).entryList(QDir::Files, QDir::Name); }
+    void setNow(const QDateTime& t) { *m_clock = t.toMSecsSinceEpoch(); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::shared_ptr<FakeClock> m_clock;
@@ -102,10 +79,8 @@ private:
 void TestLogHandler::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_clock = std::make_shared<FakeClock>();
-    m_clock->set(at(2024, 3, 5, 12, 0));
-    std::shared_ptr<FakeClock> clock = m_clock;
-    LogHandler::setClock([clock] { return clock->now(); });
+    m_clock = std::make_shared<FakeClock>(at(2024, 3, 5, 12, 0).toMSecsSinceEpoch());
+    LogHandler::setClock([clock = m_clock] { return QDateTime::fromMSecsSinceEpoch(*clock); });
     LogHandler::setFolderPath(logDir());
 }
 
@@ -119,74 +94,56 @@ void TestLogHandler::cleanup() {
 void TestLogHandler::formatsLine_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QByteArray>("function");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("expected");
 
-    const QByteArray file = "/home/dev/norvanebat/src/serial/my_serial.cpp";
-    const QByteArray func = "void MySerial::open()";
-    const QString tail = " (my_serial.cpp:42, void MySerial::open()): port open";
-    const QString stamp = "2024-03-05 09:08:07.006 - ";
-    QTest::newRow("debug") << int(QtDebugMsg) << file << 42 << func << "port open"
-                           << stamp + "[DEBUG]" + tail + "\n";
-    QTest::newRow("info") << int(QtInfoMsg) << file << 42 << func << "port open"
-                          << stamp + "[INFO ]" + tail + "\n";
-    QTest::newRow("warning") << int(QtWarningMsg) << file << 42 << func << "port open"
-                             << stamp + "[WARN ]" + tail + "\n";
-    QTest::newRow("critical") << int(QtCriticalMsg) << file << 42 << func << "port open"
-                              << stamp + "[ERROR]" + tail + "\n";
-    QTest::newRow("fatal") << int(QtFatalMsg) << file << 42 << func << "port open"
-                           << stamp + "[FATAL]" + tail + "\n";
-    QTest::newRow("no source location")
-        << int(QtDebugMsg) << QByteArray() << 0 << QByteArray() << "ui UpdataThread id"
-        << stamp + "[DEBUG] (:0, ): ui UpdataThread id\n";
-    QTest::newRow("windows path") << int(QtInfoMsg) << QByteArray("C:\\nb\\src\\app\\main.cpp") << 7
-                                  << QByteArray("main")
-                                  << "scr:" << stamp + "[INFO ] (main.cpp:7, main): scr:\n";
-    QTest::newRow("placeholders in the message stay")
-        << int(QtDebugMsg) << QByteArray() << 0 << QByteArray() << "%1 %2 50%"
-        << stamp + "[DEBUG] (:0, ): %1 %2 50%\n";
+    const auto row = [](const char* name, QtMsgType type, const char* file, const char* message,
+                        const QString& expected) {
+        QTest::newRow(name) << int(type) << QByteArray(file) << QString(message)
+                            << "2024-03-05 09:08:07.006 - " + expected + "\n";
+    };
+    const char* path = "/home/dev/norvanebat/src/serial/my_serial.cpp";
+    const QString tail = QStringLiteral(" (my_serial.cpp:42, void MySerial::open()): port open");
+    row("debug", QtDebugMsg, path, "port open", "[DEBUG]" + tail);
+    row("info", QtInfoMsg, path, "port open", "[INFO ]" + tail);
+    row("warning", QtWarningMsg, path, "port open", "[WARN ]" + tail);
+    row("critical", QtCriticalMsg, path, "port open", "[ERROR]" + tail);
+    row("fatal", QtFatalMsg, path, "port open", "[FATAL]" + tail);
+    row("windows path", QtInfoMsg, "C:\\nb\\src\\serial\\my_serial.cpp",
+        "scr:", "[INFO ] (my_serial.cpp:42, void MySerial::open()): scr:");
+    row("no source location", QtDebugMsg, nullptr, "ui UpdataThread id",
+        "[DEBUG] (:0, ): ui UpdataThread id");
+    row("placeholders in the message stay", QtDebugMsg, nullptr, "%1 %2 50%",
+        "[DEBUG] (:0, ): %1 %2 50%");
 }
 
 void TestLogHandler::formatsLine() {
     QFETCH(int, type);
     QFETCH(QByteArray, file);
-    QFETCH(int, line);
-    QFETCH(QByteArray, function);
     QFETCH(QString, message);
-    QFETCH(QString, expected);
-
-    const QMessageLogContext context(file.isNull() ? nullptr : file.constData(), line,
-                                     function.isNull() ? nullptr : function.constData(), nullptr);
-    QCOMPARE(logfiles::formatLine(at(2024, 3, 5, 9, 8, 7, 6), QtMsgType(type), context, message),
-             expected);
+    // A message without source file has neither line nor function.
+    const QMessageLogContext context(file.isNull() ? nullptr : file.constData(),
+                                     file.isNull() ? 0 : 42,
+                                     file.isNull() ? nullptr : "void MySerial::open()", nullptr);
+    QTEST(logfiles::formatLine(at(2024, 3, 5, 9, 8, 7, 6), QtMsgType(type), context, message),
+          "expected");
 }
 
-void TestLogHandler::writesUtf8LinesWithSourceLocation() {
-    LogHandler::installMessageHandler();
-    QMessageLogger("/build/src/app/main.cpp", 118, "int main(int, char**)")
-        .warning("%s", u8"翻译加载成功 ✓");
-    LogHandler::flush();
-
-    const QByteArray expected = u8"2024-03-05 12:00:00.000 - [WARN ] "
-                                u8"(main.cpp:118, int main(int, char**)): 翻译加载成功 ✓\n";
-    QCOMPARE(readAll(logFile(kToday)), expected);
-}
-
-void TestLogHandler::installsOnceAndFlushesOnRelease() {
+// Installed twice, the sink still writes each message once, in UTF-8 with its origin; its
+// release writes what was buffered, and later messages no longer reach the file.
+void TestLogHandler::writesOnceInUtf8UntilReleased() {
     LogHandler::installMessageHandler();
     LogHandler::installMessageHandler();
     QVERIFY(LogHandler::isInstalled());
-    logInfo("while installed");
+    QMessageLogger("/build/src/app/main.cpp", 118, "int main(int, char**)")
+        .warning("%s", u8"翻译加载成功 ✓");
     LogHandler::releaseMessageHandler();
     QVERIFY(!LogHandler::isInstalled());
     logInfo("after release");
 
-    // No explicit flush: releasing writes what was buffered.
-    const QByteArray content = readAll(logFile(kToday));
-    QCOMPARE(content.count("while installed"), 1);
-    QVERIFY(!content.contains("after release"));
+    QCOMPARE(readAll(logFile(kToday)),
+             QByteArray(u8"2024-03-05 12:00:00.000 - [WARN ] "
+                        u8"(main.cpp:118, int main(int, char**)): 翻译加载成功 ✓\n"));
 }
 
 void TestLogHandler::flushTimerWritesBufferedLines() {
@@ -195,39 +152,27 @@ void TestLogHandler::flushTimerWritesBufferedLines() {
     QTRY_VERIFY_WITH_TIMEOUT(readAll(logFile(kToday)).contains("buffered line"), 3000);
 }
 
-void TestLogHandler::archivesEarlierDayAtInstall() {
+// A file left from an earlier day is archived at start-up, the running one when the date
+// changes.
+void TestLogHandler::archivesByDate() {
     QVERIFY(QDir().mkpath(logDir()));
     writeFile(logFile(kToday), "written on 3 March\n", at(2024, 3, 3, 18, 30));
-    m_clock->set(at(2024, 3, 5, 8, 0));
-
+    setNow(at(2024, 3, 5, 23, 59, 58));
     LogHandler::installMessageHandler();
-    QCOMPARE(readAll(logFile("2024-03-03.log")), QByteArray("written on 3 March\n"));
-    QVERIFY(QFileInfo::exists(logFile(kToday)));
     QCOMPARE(QFileInfo(logFile(kToday)).size(), 0);
-
-    logInfo("first line of 5 March");
-    LogHandler::flush();
-    QVERIFY(readAll(logFile(kToday)).contains("first line of 5 March"));
-    QVERIFY(!readAll(logFile("2024-03-03.log")).contains("5 March"));
-}
-
-void TestLogHandler::archivesWhenDateChangesWhileRunning() {
-    m_clock->set(at(2024, 3, 5, 23, 59, 58));
-    LogHandler::installMessageHandler();
     logInfo("before midnight");
 
-    m_clock->set(at(2024, 3, 6, 0, 0, 1));
+    setNow(at(2024, 3, 6, 0, 0, 1));
     LogHandler::runMaintenance();
     logInfo("after midnight");
     LogHandler::flush();
 
+    QCOMPARE(readAll(logFile("2024-03-03.log")), QByteArray("written on 3 March\n"));
     const QByteArray archived = readAll(logFile("2024-03-05.log"));
     const QByteArray today = readAll(logFile(kToday));
-    QVERIFY(archived.contains("before midnight"));
-    QVERIFY(!archived.contains("after midnight"));
+    QVERIFY(archived.contains("before midnight") && !archived.contains("after midnight"));
     QVERIFY(today.startsWith("2024-03-06 00:00:01.000 - [INFO ]"));
-    QVERIFY(today.contains("after midnight"));
-    QVERIFY(!today.contains("before midnight"));
+    QVERIFY(today.contains("after midnight") && !today.contains("before midnight"));
 }
 
 void TestLogHandler::archivesPartPastSizeLimit_data() {
@@ -241,7 +186,7 @@ void TestLogHandler::archivesPartPastSizeLimit() {
     QFETCH(int, extraBytes);
     QFETCH(bool, archived);
 
-    m_clock->set(at(2024, 3, 5, 12, 34, 56));
+    setNow(at(2024, 3, 5, 12, 34, 56));
     LogHandler::installMessageHandler();
     // 40 lines of 128 bytes make exactly the limit.
     const QByteArray body(128 - kBarePrefixBytes - 1, 'x');
@@ -252,27 +197,24 @@ void TestLogHandler::archivesPartPastSizeLimit() {
     QCOMPARE(QFileInfo(logFile(kToday)).size(), kRotateBytes + extraBytes);
 
     LogHandler::runMaintenance();
-    const QString part = logFile("2024-03-05 12:34:56.log");
-    QCOMPARE(QFileInfo::exists(part), archived);
-    if (!archived) {
-        QCOMPARE(folderEntries(), QStringList{kToday});
-        return;
-    }
-    QCOMPARE(QFileInfo(part).size(), kRotateBytes + extraBytes);
-    QCOMPARE(QFileInfo(logFile(kToday)).size(), 0);
     logInfo("next part");
     LogHandler::flush();
-    QVERIFY(readAll(logFile(kToday)).contains("next part"));
+    const QString part = QStringLiteral("2024-03-05 12:34:56.log");
+    QCOMPARE(folderEntries(), (archived ? QStringList{part, kToday} : QStringList{kToday}));
+    QCOMPARE(readAll(logFile(kToday)).count('\n'), archived ? 1 : 41);
+    QVERIFY(readAll(logFile(kToday)).endsWith("next part\n"));
+    if (archived)
+        QCOMPARE(QFileInfo(logFile(part)).size(), kRotateBytes + extraBytes);
 }
 
 void TestLogHandler::takenArchiveNameKeepsToday_data() {
     QTest::addColumn<bool>("bySize");
     QTest::addColumn<QString>("takenName");
     QTest::addColumn<QString>("expectedPrefix");
-    QTest::newRow("day archive exists") << false << "2024-03-03.log"
-                                        << "2024-03-03";
-    QTest::newRow("part archive exists") << true << "2024-03-05 12:34:56.log"
-                                         << "2024-03-05 12";
+    QTest::newRow("day archive exists")
+        << false << QStringLiteral("2024-03-03.log") << "2024-03-03";
+    QTest::newRow("part archive exists")
+        << true << QStringLiteral("2024-03-05 12:34:56.log") << "2024-03-05 12";
 }
 
 void TestLogHandler::takenArchiveNameKeepsToday() {
@@ -286,7 +228,7 @@ void TestLogHandler::takenArchiveNameKeepsToday() {
     if (bySize)
         todayContent += QByteArray(kRotateBytes, 'z') + "\n";
     writeFile(logFile(kToday), todayContent, bySize ? at(2024, 3, 5, 12, 0) : at(2024, 3, 3, 20));
-    m_clock->set(at(2024, 3, 5, 12, 34, 56));
+    setNow(at(2024, 3, 5, 12, 34, 56));
 
     LogHandler::installMessageHandler();
     LogHandler::runMaintenance();
@@ -302,59 +244,35 @@ void TestLogHandler::takenArchiveNameKeepsToday() {
     QCOMPARE(readAll(logFile(others.first())), todayContent);
 }
 
-void TestLogHandler::expiry_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QDateTime>("now");
-    QTest::addColumn<bool>("expired");
-
-    const QDateTime justPast = at(2024, 1, 31, 0, 0, 1); // 30 days and 1 s after 1 January
-    const QDateTime justAt = at(2024, 1, 31, 0, 0, 0);
-    QTest::newRow("day archive, 30 days passed") << "2024-01-01.log" << justPast << true;
-    QTest::newRow("day archive, exactly 30 days") << "2024-01-01.log" << justAt << false;
-    QTest::newRow("next day's archive") << "2024-01-02.log" << justPast << false;
-    QTest::newRow("part archive, by its date") << "2024-01-01 23:59:59.log" << justPast << true;
-    QTest::newRow("part archive, recent") << "2024-01-30 10:00:00.log" << justPast << false;
-    QTest::newRow("dashed part archive") << "2024-01-01 23-59-59.log" << justPast << true;
-    QTest::newRow("counted archive") << "2024-01-01_3.log" << justPast << true;
-    QTest::newRow("counted part archive") << "2024-01-01 08-00-00_12.log" << justPast << true;
-    QTest::newRow("today.log") << "today.log" << at(2030, 1, 1) << false;
-    QTest::newRow("other text") << "notes.txt" << at(2030, 1, 1) << false;
-    QTest::newRow("date inside a longer name") << "backup-2024-01-01.log" << justPast << false;
-    QTest::newRow("date then other words") << "2024-01-01 notes.log" << justPast << false;
-    QTest::newRow("not a real date") << "2023-13-45.log" << at(2030, 1, 1) << false;
-}
-
-void TestLogHandler::expiry() {
-    QFETCH(QString, name);
-    QFETCH(QDateTime, now);
-    QFETCH(bool, expired);
-    QCOMPARE(logfiles::isExpired(name, now), expired);
-}
-
+// Archives, by the date their name begins with, are deleted once older than 30 days; nothing
+// else in the folder is touched.
 void TestLogHandler::cleanUpDeletesOnlyExpiredArchives() {
     QVERIFY(QDir().mkpath(logDir()));
-    const QDateTime now = at(2024, 2, 15, 9, 0);
-    const QStringList expired{"2024-01-01.log", "2024-01-14 23:59:59.log",
-                              "2024-01-10 07-00-00_1.log"};
-    const QStringList kept{"2024-01-17.log", "2024-02-14 10:00:00.log", "notes.txt",
-                           "crash-2020-01-01.log"};
+    const QDateTime now = at(2024, 2, 15); // 30 days after 16 January
+    const QStringList expired{"2024-01-01 08-00-00_12.log", "2024-01-01_3.log",
+                              "2024-01-10 07-00-00_1.log", "2024-01-15 23:59:59.log",
+                              "2024-01-15.log"};
+    const QStringList kept{"2023-13-45.log",
+                           "2024-01-01 notes.log",
+                           "2024-01-16.log",
+                           "2024-02-14 10:00:00.log",
+                           "backup-2024-01-01.log",
+                           "crash-2020-01-01.log",
+                           "notes.txt"}; // in name order
     for (const QString& name : expired + kept)
         writeFile(logFile(name), "x\n", at(2020, 1, 1));
-    writeFile(logFile(kToday), "kept\n", now.addSecs(-3600));
-    m_clock->set(now);
+    writeFile(logFile(kToday), "kept\n", now);
+    setNow(now);
 
     LogHandler::installMessageHandler();
     LogHandler::runMaintenance();
 
-    QStringList expected = kept;
-    expected << kToday;
-    expected.sort();
-    QCOMPARE(folderEntries(), expected);
+    QCOMPARE(folderEntries(), kept + QStringList{kToday});
     QCOMPARE(readAll(logFile(kToday)), QByteArray("kept\n"));
 }
 
 void TestLogHandler::workerMessageDuringRotationLandsInNewFile() {
-    m_clock->set(at(2024, 3, 5, 23, 59, 59));
+    setNow(at(2024, 3, 5, 23, 59, 59));
     LogHandler::installMessageHandler();
     logInfo("old day");
 
@@ -364,22 +282,20 @@ void TestLogHandler::workerMessageDuringRotationLandsInNewFile() {
         std::unique_ptr<QThread> worker{
             QThread::create([] { QMessageLogger().info("from the worker"); })};
         QThread* mainThread = QThread::currentThread();
-        std::atomic<bool> armed{true};
-        std::atomic<bool> workerWaited{false};
+        std::atomic<bool> armed{true}, workerWaited{false};
         ~Stage() { worker->wait(); }
     };
     auto stage = std::make_shared<Stage>();
-    std::shared_ptr<FakeClock> clock = m_clock;
-    LogHandler::setClock([stage, clock] {
+    LogHandler::setClock([stage, clock = m_clock] {
         if (QThread::currentThread() == stage->mainThread && stage->armed.exchange(false)) {
             stage->worker->start();
             QThread::msleep(150);
             stage->workerWaited = !stage->worker->isFinished();
         }
-        return clock->now();
+        return QDateTime::fromMSecsSinceEpoch(*clock);
     });
 
-    m_clock->set(at(2024, 3, 6, 0, 0, 1));
+    setNow(at(2024, 3, 6, 0, 0, 1));
     LogHandler::runMaintenance();
     QVERIFY(stage->worker->wait(5000));
     QVERIFY(stage->workerWaited);

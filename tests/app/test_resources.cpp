@@ -23,55 +23,32 @@ private slots:
     void languagePictures_data();
     void languagePictures();
     void batteryButtons();
-    void plainPictures_data();
     void plainPictures();
-    void pressedDiffersFromNormal_data();
-    void pressedDiffersFromNormal();
     void qtConf();
 };
 
 void TestResources::languagePictures_data() {
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("ext");
-    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QSize>("size"); // invalid: free (labels that scale it, indicators)
 
-    const QSize nav(150, 50);
-    for (const char* name :
-         {"normal", "normalpress", "rtdata", "realdatapress", "alarmpro", "alarmpropress",
-          "History", "HistoryPress", "updatepan", "updatepanpress", "SendData", "SendDataPress"})
-        QTest::newRow(name) << name << "png" << nav;
-    for (const char* name :
-         {"rtdataon", "rtdataoff", "download", "cleanallen", "UpdateBtn", "wake", "uboot"})
-        QTest::newRow(name) << name << "png" << QSize(150, 50);
-    for (const char* name : {"event", "HistBtn", "continue"})
-        QTest::newRow(name) << name << "png" << QSize(130, 46);
-    QTest::newRow("Confirm") << "Confirm"
-                             << "png" << QSize(95, 26);
-    QTest::newRow("details") << "details"
-                             << "png" << QSize(120, 40);
-    QTest::newRow("Add") << "Add"
-                         << "png" << QSize(64, 26);
-    QTest::newRow("Bat") << "Bat"
-                         << "png" << QSize(120, 50);
-    QTest::newRow("Alarmprotecet") << "Alarmprotecet"
-                                   << "png" << QSize(220, 50);
-    QTest::newRow("UpdateMess") << "UpdateMess"
-                                << "jpg" << QSize(640, 360);
-    // Pictures whose size is free (labels that scale them down, indicators).
-    QTest::newRow("group") << "group"
-                           << "jpg" << QSize();
-    QTest::newRow("alarm") << "alarm"
-                           << "jpg" << QSize();
-    QTest::newRow("balance") << "balance"
-                             << "png" << QSize();
-    QTest::newRow("mosoff") << "mosoff"
-                            << "png" << QSize();
-    QTest::newRow("moson") << "moson"
-                           << "png" << QSize();
-    QTest::newRow("BatTwo") << "BatTwo"
-                            << "png" << QSize();
-    QTest::newRow("info") << "info"
-                          << "png" << QSize();
+    const auto rows = [](const QStringList& names, const char* ext, QSize size) {
+        for (const QString& name : names)
+            QTest::newRow(qPrintable(name)) << name << QString(ext) << size;
+    };
+    rows({"normal", "normalpress", "rtdata", "realdatapress", "alarmpro", "alarmpropress",
+          "History", "HistoryPress", "updatepan", "updatepanpress", "SendData", "SendDataPress",
+          "rtdataon", "rtdataoff", "download", "cleanallen", "UpdateBtn", "wake", "uboot"},
+         "png", QSize(150, 50));
+    rows({"event", "HistBtn", "continue"}, "png", QSize(130, 46));
+    rows({"Confirm"}, "png", QSize(95, 26));
+    rows({"details"}, "png", QSize(120, 40));
+    rows({"Add"}, "png", QSize(64, 26));
+    rows({"Bat"}, "png", QSize(120, 50));
+    rows({"Alarmprotecet"}, "png", QSize(220, 50));
+    rows({"UpdateMess"}, "jpg", QSize(640, 360));
+    rows({"group", "alarm"}, "jpg", QSize());
+    rows({"balance", "mosoff", "moson", "BatTwo", "info"}, "png", QSize());
 }
 
 void TestResources::languagePictures() {
@@ -82,66 +59,41 @@ void TestResources::languagePictures() {
     QList<QImage> images;
     for (const QString& lang : kLanguages) {
         const QString name = QString("%1_%2.%3").arg(base, lang, ext);
-        const QImage image = picture(name);
-        QVERIFY2(!image.isNull(), qPrintable(name));
+        images << picture(name);
+        QVERIFY2(!images.last().isNull(), qPrintable(name));
         if (size.isValid())
-            QCOMPARE(image.size(), size);
-        images << image;
+            QCOMPARE(images.last().size(), size);
     }
     // Every one of these carries text, and the English and French captions differ.
     QVERIFY(images.at(0) != images.at(2));
 }
 
+// Sixteen numbered buttons per language, each showing its own number.
 void TestResources::batteryButtons() {
     for (const QString& lang : kLanguages) {
-        QImage previous;
         for (int n = 1; n <= 16; ++n) {
-            const QString name = QString("Bat%1_%2.png").arg(n).arg(lang);
-            const QImage image = picture(name);
-            QVERIFY2(!image.isNull(), qPrintable(name));
+            const QImage image = picture(QString("Bat%1_%2.png").arg(n).arg(lang));
             QCOMPARE(image.size(), QSize(95, 26));
-            QVERIFY2(image != previous, qPrintable(name + " shows the number"));
-            previous = image;
+            QVERIFY(image != picture(QString("Bat%1_%2.png").arg(n % 16 + 1).arg(lang)));
         }
     }
     QVERIFY(picture("Bat1_en.png") != picture("Bat1_de.png"));
 }
 
-void TestResources::plainPictures_data() {
-    QTest::addColumn<QString>("name");
-    for (const char* name :
-         {"NorvaneThree.jpg", "UpdateMess.jpg", "pressed.png", "PressShawdow.png",
-          "group.jpg",        "alarm.jpg",      "balance.png", "balanceledoff.png",
-          "balanceledon.png", "mosoff.png",     "moson.png",   "BatTwo.png",
-          "details.png",      "info.png",       "Add.png",     "Confirm.png",
-          "event.png",        "continue.png",   "reflesh.jpg", "refleshpress.jpg"})
-        QTest::newRow(name) << name;
-}
-
+// Pictures without a language suffix; each pair is a normal and a pressed (or on) look that
+// differ, the first pair a page button's.
 void TestResources::plainPictures() {
-    QFETCH(QString, name);
-    QVERIFY2(!picture(name).isNull(), qPrintable(name));
-}
-
-void TestResources::pressedDiffersFromNormal_data() {
-    QTest::addColumn<QString>("normal");
-    QTest::addColumn<QString>("pressed");
-    QTest::newRow("page button") << "normal_en.png"
-                                 << "normalpress_en.png";
-    QTest::newRow("refresh") << "reflesh.jpg"
-                             << "refleshpress.jpg";
-    QTest::newRow("balance led") << "balanceledoff.png"
-                                 << "balanceledon.png";
-    QTest::newRow("switch") << "mosoff_de.png"
-                            << "moson_de.png";
-    QTest::newRow("shared pressed pictures") << "pressed.png"
-                                             << "PressShawdow.png";
-}
-
-void TestResources::pressedDiffersFromNormal() {
-    QFETCH(QString, normal);
-    QFETCH(QString, pressed);
-    QVERIFY(picture(normal) != picture(pressed));
+    const QStringList pairs{"normal_en.png",     "normalpress_en.png", "pressed.png",
+                            "PressShawdow.png",  "reflesh.jpg",        "refleshpress.jpg",
+                            "balanceledoff.png", "balanceledon.png",   "mosoff.png",
+                            "moson.png"};
+    for (int i = 0; i < pairs.size(); i += 2)
+        QVERIFY2(picture(pairs.at(i)) != picture(pairs.at(i + 1)), qPrintable(pairs.at(i)));
+    for (const QString& name :
+         pairs + QStringList{"NorvaneThree.jpg", "UpdateMess.jpg", "group.jpg", "alarm.jpg",
+                             "balance.png", "BatTwo.png", "details.png", "info.png", "Add.png",
+                             "Confirm.png", "event.png", "continue.png"})
+        QVERIFY2(!picture(name).isNull(), qPrintable(name));
 }
 
 void TestResources::qtConf() {
