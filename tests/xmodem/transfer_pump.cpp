@@ -2,9 +2,8 @@
 
 #include "upgrade/transfer_routing.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
 #include <QEventLoop>
+#include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -12,13 +11,37 @@
 #include <poll.h>
 #include <unistd.h>
 
+QByteArray testImage(int size, int seed) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    quint32 x = quint32(seed + size) * 2654435761u + 7;
+    for (int i = 0; i < size; ++i) {
+        x = x * 1664525u + 1013904223u;
+        bytes[i] = char(x >> 24);
+    }
+    return bytes;
+}
+
+QByteArray padded(const QByteArray& image) {
+    const int blocks = image.size() / 128 + 1;
+    return image + QByteArray(blocks * 128 - image.size(), 0x1A);
+}
+
+QString writeImage(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? path : QString();
+}
+
+void startTransfer(UpdataThread& thread, const QString& path) {
+    thread.setFilePath(path);
+    thread.setSendMode();
+    thread.startSend();
+}
+
 TransferPump::TransferPump(int fd, UpdataThread* thread)
     : m_fd(fd), m_thread(thread), m_notifier(new QSocketNotifier(fd, QSocketNotifier::Read, this)) {
     connect(thread, &UpdataThread::sendData, this, &TransferPump::onSendData);
     connect(m_notifier, &QSocketNotifier::activated, this, &TransferPump::onReadable);
 }
-
-TransferPump::~TransferPump() = default;
 
 void TransferPump::onSendData(const QByteArray& data) {
     ++writes;
@@ -31,10 +54,8 @@ void TransferPump::onSendData(const QByteArray& data) {
             done += n;
             continue;
         }
-        if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            writeFailed = true;
-            return;
-        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR)
+            return; // the line has gone: the transfer times out
         pollfd p{m_fd, POLLOUT, 0};
         ::poll(&p, 1, 50);
     }
@@ -55,35 +76,20 @@ void TransferPump::onReadable() {
         m_thread->readData(transfer);
         return;
     }
-    // Text is what the reply-gap path would show; here it is only kept.
-    text += m_receive;
-    m_receive.clear();
+    m_receive.clear(); // text: the reply-gap path would show it
 }
 
-TransferOutcome::TransferOutcome(UpdataThread* thread) : m_t0(QDateTime::currentMSecsSinceEpoch()) {
-    connect(thread, &UpdataThread::TransStart, this, [this] {
-        ++starts;
-        startedAtEpochMs = QDateTime::currentMSecsSinceEpoch();
-        startedAtMs = startedAtEpochMs - m_t0;
-    });
+TransferOutcome::TransferOutcome(UpdataThread* thread) {
+    connect(thread, &UpdataThread::TransStart, this, [this] { ++starts; });
     connect(thread, &UpdataThread::TransFinsh, this, [this](int result) {
         finish = result;
         ++finishes;
-        ended();
     });
-    connect(thread, &UpdataThread::TimeOut, this, [this] {
-        ++timeOuts;
-        ended();
-    });
-    connect(thread, &UpdataThread::FileError, this, [this] {
-        ++fileErrors;
-        ended();
-    });
-}
-
-void TransferOutcome::ended() {
-    endedAtMs = QDateTime::currentMSecsSinceEpoch() - m_t0;
-    emit ending();
+    connect(thread, &UpdataThread::TimeOut, this, [this] { ++timeOuts; });
+    connect(thread, &UpdataThread::FileError, this, [this] { ++fileErrors; });
+    for (auto end : {&UpdataThread::TimeOut, &UpdataThread::FileError})
+        connect(thread, end, this, &TransferOutcome::ending);
+    connect(thread, &UpdataThread::TransFinsh, this, &TransferOutcome::ending);
 }
 
 bool TransferOutcome::wait(int timeoutMs) {

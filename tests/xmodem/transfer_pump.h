@@ -1,11 +1,9 @@
 #pragma once
 // Plays the main window's part around the transfer thread, for tests and the benchmark:
-// every packet the thread emits is written to a line (a file descriptor: a pty master or
-// an opened pty slave), and every chunk read from the line is routed as the main window
-// routes it: a receive buffer that starts with a control byte goes to the thread's
-// readData, anything else is kept aside as text.
-//
-// TransferOutcome records the thread's outcome signals in the main thread.
+// every packet the thread emits is written to a line (a pty master or an opened pty
+// slave), and every chunk read from the line is routed as the main window routes it: a
+// receive buffer that starts with a control byte goes to the thread's readData, anything
+// else is dropped as text. TransferOutcome records the thread's outcome signals.
 
 #include "upgrade/updata_thread.h"
 
@@ -15,18 +13,25 @@
 
 class QSocketNotifier;
 
+// Pseudo-random image bytes; the same size and seed give the same image.
+QByteArray testImage(int size, int seed = 0);
+// What a receiver keeps: the image and 0x1A fill to the block boundary (a full fill
+// block after an image that ends on one).
+QByteArray padded(const QByteArray& image);
+// Writes bytes to path; returns path, or an empty string on failure.
+QString writeImage(const QString& path, const QByteArray& bytes);
+// setFilePath, setSendMode, startSend.
+void startTransfer(UpdataThread& thread, const QString& path);
+
 class TransferPump : public QObject {
     Q_OBJECT
 public:
     TransferPump(int fd, UpdataThread* thread);
-    ~TransferPump() override;
 
     QList<QByteArray> written; // what the thread sent, packet by packet
-    QByteArray text;           // received bytes that did not go to the thread
     QByteArray routed;         // received bytes that went to the thread
     bool recordPackets = true; // false keeps only the counters (benchmark)
     int writes = 0;
-    bool writeFailed = false;
 
 private:
     void onSendData(const QByteArray& data);
@@ -52,14 +57,7 @@ public:
     int finishes = 0;
     int timeOuts = 0;
     int fileErrors = 0;
-    qint64 startedAtMs = -1; // since construction
-    qint64 startedAtEpochMs = -1;
-    qint64 endedAtMs = -1;
 
 signals:
     void ending();
-
-private:
-    void ended();
-    qint64 m_t0;
 };
