@@ -9,7 +9,6 @@ void BMSMainWin::ClearRTDataBtn_clicked() {}
 void BMSMainWin::ConfigDownBtn_clicked() {}
 void BMSMainWin::HisEveBtn_clicked() {}
 void BMSMainWin::HistBtn_clicked() {}
-void BMSMainWin::ContinueBtn_clicked() {}
 void BMSMainWin::HisDownBtn_clicked() {}
 void BMSMainWin::RefleshBtn_clicked() {}
 void BMSMainWin::ClickEventShow(QModelIndex) {}
