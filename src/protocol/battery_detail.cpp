@@ -76,7 +76,7 @@ InfoReply parseInfo(const QString& reply) {
     const QString barcode = fieldText(reply, QStringLiteral("Barcode"));
     r.barcodeLength = barcode.size();
     r.barcode = barcode.size() < kMinBarcodeLength ? QString() : barcode;
-    r.specification = fieldText(reply, QStringLiteral("Specification"));
+    r.packRating = fieldText(reply, QStringLiteral("Specification"));
     r.mainSoftVersion = fieldText(reply, QStringLiteral("Main Soft version"));
     r.commVersion = fieldText(reply, QStringLiteral("Comm version"));
     r.maxChargeCurr = fieldText(reply, QStringLiteral("Max Charge Curr"));

@@ -22,7 +22,7 @@ struct InfoReply {
     QString mainSoftVersion;
     QString barcode;       // empty when the unit's barcode is too short to be valid
     int barcodeLength = 0; // length of the barcode as the unit printed it, for the log
-    QString specification;
+    QString packRating;    // pack voltage and capacity rating, e.g. 48V100AH
     QString maxChargeCurr; // as printed, unit included
     QString releaseDate;
     int cellNumber = kNoData;

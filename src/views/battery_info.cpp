@@ -126,7 +126,7 @@ void BatteryInfo::refreshInfo() {
         textOrPlaceholder(tr("Boot Version: "), tr("Boot Version: --"), m_bootVer));
     ui->BarcodeLab->setText(textOrPlaceholder(tr("Barcode: "), tr("Barcode: --"), m_barcode));
     ui->SpeciLab->setText(
-        textOrPlaceholder(tr("Specification: "), tr("Specification: --"), m_specification));
+        textOrPlaceholder(tr("Specification: "), tr("Specification: --"), m_packRating));
     ui->SoftVerLab->setText(
         textOrPlaceholder(tr("Main Soft Version: "), tr("Main Soft Version: --"), m_mainSoftVer));
     ui->CommVerLab->setText(

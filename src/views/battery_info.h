@@ -39,7 +39,7 @@ public:
     void setCommVer(const QString& v) { m_commVer = v; }
     void setMainSoftVer(const QString& v) { m_mainSoftVer = v; }
     void setBarcode(const QString& v) { m_barcode = v; }
-    void setSpecification(const QString& v) { m_specification = v; }
+    void setPackRating(const QString& v) { m_packRating = v; }
     void setMaxChargeCurr(const QString& v) { m_maxChargeCurr = v; }
     void setReleaseDate(const QString& v) { m_releaseDate = v; }
     void setCellNum(int v) { m_cellNum = v; }
@@ -124,7 +124,7 @@ private:
     QString m_commVer;
     QString m_mainSoftVer;
     QString m_barcode;
-    QString m_specification;
+    QString m_packRating;
     QString m_maxChargeCurr;
     QString m_releaseDate;
     int m_cellNum = 0;

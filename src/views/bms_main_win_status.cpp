@@ -104,7 +104,7 @@ void BMSMainWin::InfoParse(const QString& reply) {
     info->setDevAdd(r.deviceAddress);
     info->setBootVer(r.bootVersion);
     info->setBarcode(r.barcode);
-    info->setSpecification(r.specification);
+    info->setPackRating(r.packRating);
     info->setMainSoftVer(r.mainSoftVersion);
     info->setCommVer(r.commVersion);
     info->setMaxChargeCurr(r.maxChargeCurr);

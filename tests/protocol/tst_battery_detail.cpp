@@ -66,7 +66,7 @@ void TstBatteryDetail::info() {
           "fields");
     if (QTest::currentDataTag() != QLatin1String("recorded"))
         return;
-    QCOMPARE((QStringList{i.mainSoftVersion, i.commVersion, i.specification, i.maxChargeCurr,
+    QCOMPARE((QStringList{i.mainSoftVersion, i.commVersion, i.packRating, i.maxChargeCurr,
                           i.releaseDate}),
              (QStringList{"B70.12", "V2.0", "3.2V/100AH", "100000mA", "22-04-18"}));
 }
@@ -80,7 +80,7 @@ void TstBatteryDetail::infoMissingLabel() {
         QVERIFY2(!i.complete, label);
         QVERIFY(!i.deviceName.has_value());
         QCOMPARE((i.deviceAddress + i.bootVersion + i.commVersion + i.mainSoftVersion + i.barcode +
-                  i.specification + i.maxChargeCurr + i.releaseDate),
+                  i.packRating + i.maxChargeCurr + i.releaseDate),
                  QString());
         QCOMPARE(i.cellNumber, NoData);
     }

@@ -96,7 +96,7 @@ void TestBatteryInfo::labelsWithValues() {
     view.setDevAdd("2");
     view.setBootVer("V1.02");
     view.setBarcode("NB48100A20240305");
-    view.setSpecification("48V100AH");
+    view.setPackRating("48V100AH");
     view.setMainSoftVer("V2.8.1");
     view.setCommVer("V1.1");
     view.setMaxChargeCurr("50A");

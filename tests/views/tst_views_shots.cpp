@@ -63,7 +63,7 @@ void fillInfo(BatteryInfo& info) {
     info.setCommVer("V2.1.0");
     info.setMainSoftVer("V2.8.6.20240221");
     info.setBarcode("");
-    info.setSpecification("51.2V100AH");
+    info.setPackRating("51.2V100AH");
     info.setMaxChargeCurr("100A");
     info.setReleaseDate("2024-02-21");
     info.setCellNum(16);
