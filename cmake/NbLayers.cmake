@@ -1,10 +1,9 @@
 # Each folder of src/ is one layer, built as its own static library from the files the
-# folder holds (new files are picked up without editing a list). The main window's members
-# that live in a subsystem's folder are named bms_main_win*.cpp and go into nb_core with
-# the main window itself, so the layers below never depend on the window.
+# folder holds (new files are picked up without editing a list). The main window and all
+# of its member files live in src/mainwindow/, above every subsystem layer, so no layer
+# below depends on the window.
 function(nb_add_layer name dir)
   file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.ui)
-  list(FILTER srcs EXCLUDE REGEX "/bms_main_win[^/]*\\.cpp$")
   list(FILTER srcs EXCLUDE REGEX "/main\\.cpp$")
   if(NOT srcs)
     # A folder with nothing in it yet.

@@ -1,7 +1,7 @@
 #pragma once
 // The one main window: owner of the serial link, the command channel's state, the receive
-// buffers, every timer, the table models, the status bar and the views. Its members are
-// spread over the subsystem folders as bms_main_win_*.cpp; this file declares them all.
+// buffers, every timer, the table models, the status bar and the views. Its members live
+// beside it as bms_main_win_*.cpp, one file per subsystem; this file declares them all.
 
 #include "protocol/frame_assembler.h"
 #include "serial/serial_settings.h"
@@ -153,11 +153,11 @@ private:
     void showOtherPage(QPushButton* button, int index);
     bool refuseWhileRealTime();
 
-    // Serial link (serial/bms_main_win_link.cpp).
+    // Serial link (bms_main_win_link.cpp).
     QStringList AvailablePortNames() const;
     void InitSerialSettings();
 
-    // Receive path and dispatch (serial/bms_main_win_receive.cpp).
+    // Receive path and dispatch (bms_main_win_receive.cpp).
     void showBurst(const BurstEdit& edit);
     void routeBurstToHandler(const QString& burst);
     bool performDispatchRow(const QString& reply); // false: leave the command state alone
@@ -166,7 +166,7 @@ private:
                              const QString& next);
     void showCommandState(const QString& reply);
 
-    // Status parsers applied to the views (views/bms_main_win_status.cpp).
+    // Status parsers applied to the views (bms_main_win_status.cpp).
     void PwrSysParse(const QString& reply);
     void PwrTableParse(const QString& reply, int presentNum);
     void BalanceParse(const QString& reply, int presentNum);
