@@ -97,15 +97,6 @@ void BMSMainWin::InitMainWindow() {
     terminal.setFixedPitch(true);
     ui->ReceTextBro->setFont(terminal);
     ui->CloseBtn->setEnabled(false);
-    ui->actionSend_File->setVisible(false);
-
-    m_configModel = new QStandardItemModel(0, 4, this);
-    ui->ConfigTabView->setModel(m_configModel);
-    m_recordModel = new QStandardItemModel(0, 16, this);
-    ui->DataListlView->setModel(m_recordModel);
-    m_eventListing = m_historyListing = m_maskLayout = false;
-    ReContinueTimer = new QTimer(this);
-    m_eventCount = m_historyCount = -1;
 
     ui->SendEd->installEventFilter(this);
     m_currBatNum = m_presentNum = m_lastPresentNum = 0;
@@ -122,12 +113,6 @@ void BMSMainWin::InitMainWindow() {
     m_transferTimer.setInterval(kTransferTimeoutMs);
     m_realTimeDisplay = false;
 
-    ui->RTDataTextBrow->hide();
-    ui->widget_2->hide();
-    ui->widget_3->hide();
-    ui->widget_4->hide();
-    ui->widget_5->hide();
-
     m_systemTimeLab =
         new QLabel(tr("System Time:") + QDateTime::currentDateTime().toString(kClockFormat), this);
     statusBar()->addPermanentWidget(m_systemTimeLab); // first (index 0) of the permanent ones
@@ -136,6 +121,11 @@ void BMSMainWin::InitMainWindow() {
     m_commandStateLab = new QLabel(tr("Command State:"), this);
     statusBar()->addWidget(m_commandStateLab);
 
+    initRealTimePage();
+    initConfigPage();
+    initRecordsPage();
+    initUpgradePage();
+    initConsole();
     createLanguageMenu();
 }
 
@@ -204,10 +194,6 @@ void BMSMainWin::CurrTimeTimerOut() {
 
 void BMSMainWin::RecTextChag() {
     ui->ReceTextBro->moveCursor(QTextCursor::End);
-}
-
-void BMSMainWin::RTRecTextChag() {
-    ui->RTDataTextBrow->moveCursor(QTextCursor::End);
 }
 
 void BMSMainWin::closeEvent(QCloseEvent* event) {

@@ -68,6 +68,8 @@ public:
 signals:
     void CommandInfoStr(QString infostr);
 
+    // ----- Shell: construction, pages, language, scaling, close -----------------------------
+    // (bms_main_win.cpp, _pages, _language, _scale)
 public slots:
     void slotLanguageChanged(QAction* action);
     void SendDataBtn_clicked();
@@ -77,63 +79,15 @@ public slots:
     void HistoryBtn_clicked();
     void UpPageBtn_clicked();
     void LanguageBtn_clicked();
-    void OpenBtn_clicked();
-    void CloseBtn_clicked();
-    void InfoBtn_clicked();
-    void PwrBtn_clicked();
-    void BatBtn_clicked();
-    void ConfigDeBtn_clicked();
-    void SendBtn_clicked();
-    void RecTextChag();
-    void RTRecTextChag();
-    void RTDataOnBtn_clicked();
-    void RTDataOffBtn_clicked();
-    void RTDataDownBtn_clicked();
-    void ClearRTDataBtn_clicked();
-    void ConfigDownBtn_clicked();
-    void HisEveBtn_clicked();
-    void HistBtn_clicked();
-    void ContinueBtn_clicked();
-    void HisDownBtn_clicked();
-    void RefleshBtn_clicked();
-    void ClickEventShow(QModelIndex IndexClick);
-    void UpDateBtn_clicked();
-    void WakeBtn_clicked();
-    void UbootBtn_clicked();
-    void UpdateTimeOut();
-    void actionConsole_triggered();
-    void actionExit_Consle_triggered();
-    void actionSend_File_triggered();
     void OnDeskTopResize(QRect windSize);
-    void RealTimerTimeOut();
-    void RealTimerBtn_clicked();
     void CurrTimeTimerOut();
-    void UpdataFileTranStart();
-    void UpdataStartTimeOut();
-    void UpdataTransTimeOut();
-    void UpdataFileTranFinish(int tranres);
-    void TransitAbr();
-    void UpdataSendPacket(QByteArray packet);
-    void UpdataFileError();
-    void SocPointHoverd(const QPointF& point, bool state);
-    void VoltPointHoverd(const QPointF& point, bool state);
-    void CurrPointHoverd(const QPointF& point, bool state);
-    void TempPointHoverd(const QPointF& point, bool state);
-
-private slots:
-    void PortCheckTimeOut();
-    void SerialReadyRead();
-    void ReceDataTimeOut();
-    void CommandInfoParse(QString infostr);
-    void BatteryButtonSelected(bool active, int batteryNumber);
-    void BarcodeMissing(QString address);
+    void RecTextChag();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Construction (bms_main_win.cpp).
     void InitDesktopSize();
     void ScaleWidgets(QObject* parent, double widthRate, double heightRate);
     void InitMainWindow();
@@ -143,21 +97,45 @@ private:
     void createLanguageMenu();
     void loadLanguage(const QString& code);
     void switchTranslator(QTranslator* translator, const QString& fileName);
-    void connectViews();
-    void setViewsLanguage(const QString& code);
-    void retranslateViews();
-    void fillMessageCatalogue();
-    void resetViewsAfterLogout();
-    void scaleViews();
     void setPageButtons(QPushButton* pressed);
     void showOtherPage(QPushButton* button, int index);
     bool refuseWhileRealTime();
 
-    // Serial link (bms_main_win_link.cpp).
+    Ui::BMSMainWin* ui = nullptr;
+    double m_widthRate = 1.0;
+    double m_heightRate = 1.0;
+    QSettings* m_settings = nullptr;
+    QLabel* m_systemTimeLab = nullptr;
+    QTimer* m_clockTimer = nullptr;
+    QLabel* m_commandStateLab = nullptr;
+    QTranslator* m_appTranslator = nullptr;
+    QTranslator* m_qtTranslator = nullptr;
+    QString m_currLang = QStringLiteral("en");
+    QString m_langPath;
+    QActionGroup* m_langGroup = nullptr;
+    QString m_windowTitle = QStringLiteral("NorvaneBat - V2.8.6");
+
+    // ----- Serial link, command channel, receive path, poll ---------------------------------
+    // (bms_main_win_link.cpp, _command, _receive, _poll)
+public slots:
+    void OpenBtn_clicked();
+    void CloseBtn_clicked();
+    void InfoBtn_clicked();
+    void PwrBtn_clicked();
+    void BatBtn_clicked();
+    void SendBtn_clicked();
+    void RealTimerTimeOut();
+    void RealTimerBtn_clicked();
+
+private slots:
+    void PortCheckTimeOut();
+    void SerialReadyRead();
+    void ReceDataTimeOut();
+    void CommandInfoParse(QString infostr);
+
+private:
     QStringList AvailablePortNames() const;
     void InitSerialSettings();
-
-    // Receive path and dispatch (bms_main_win_receive.cpp).
     void showBurst(const BurstEdit& edit);
     void routeBurstToHandler(const QString& burst);
     bool performDispatchRow(const QString& reply); // false: leave the command state alone
@@ -166,7 +144,31 @@ private:
                              const QString& next);
     void showCommandState(const QString& reply);
 
-    // Status parsers applied to the views (bms_main_win_status.cpp).
+    MySerial* m_serial = nullptr;
+    bool m_portOpen = false;
+    QTimer* m_replyGapTimer = nullptr;
+    QByteArray m_receiveBuffer;
+    FrameAssembler m_frames;
+    QStringList m_portNames;
+    QTimer* m_portCheckTimer = nullptr;
+    QString m_currentCommand;
+    QMutex m_commandMutex;
+    QTimer* m_pollTimer = nullptr;
+    bool m_basicPage = true;
+    int m_pollCount = 0;
+    bool m_groupBtnFlag = false;
+
+    // ----- Status views and their parsers (bms_main_win_status.cpp, _views) -----------------
+private slots:
+    void BatteryButtonSelected(bool active, int batteryNumber);
+
+private:
+    void connectViews();
+    void setViewsLanguage(const QString& code);
+    void retranslateViews();
+    void fillMessageCatalogue();
+    void resetViewsAfterLogout();
+    void scaleViews();
     void PwrSysParse(const QString& reply);
     void PwrTableParse(const QString& reply, int presentNum);
     void BalanceParse(const QString& reply, int presentNum);
@@ -179,41 +181,65 @@ private:
     BatteryGroup* batteryGroup() const;
     BatteryInfo* batteryInfo() const;
 
-    // Handlers of the pages still to come.
-    void MosOpenParse(const QString& reply);
-    void MosCloseParse(const QString& reply);
-    void SelfTestParse(const QString& reply);
-    void ConfigParse(const QString& reply);
-    void ConfigDefaultParse(const QString& reply);
-    void DataNumberParse(const QString& reply);
-    void RecordDetailParse(const QString& reply);
-    void BarcodeResultParse(const QString& reply);
-    void EventListParse(const QString& text);
-    void HistoryListParse(const QString& text);
-    void UpdataStateParse(const QString& burst);
-    void UpdataReady(const QString& burst);
+    int m_currBatNum = 0;
+    int m_presentNum = 0;
+    int m_lastPresentNum = 0;
+    QString m_deviceName;
+
+    // ----- Real-time stream and charts (bms_main_win_realtime.cpp) --------------------------
+public slots:
+    void RTRecTextChag();
+    void RTDataOnBtn_clicked();
+    void RTDataOffBtn_clicked();
+    void RTDataDownBtn_clicked();
+    void ClearRTDataBtn_clicked();
+    void SocPointHoverd(const QPointF& point, bool state);
+    void VoltPointHoverd(const QPointF& point, bool state);
+    void CurrPointHoverd(const QPointF& point, bool state);
+    void TempPointHoverd(const QPointF& point, bool state);
+
+private:
+    void initRealTimePage();
     void RealTimeParse(const QString& burst);
     void RealTimeOffParse(const QString& burst);
 
-    Ui::BMSMainWin* ui = nullptr;
-    MySerial* m_serial = nullptr;
-    bool m_portOpen = false;
-    QTimer* m_replyGapTimer = nullptr;
-    QByteArray m_receiveBuffer;
-    FrameAssembler m_frames;
-    QStringList m_portNames;
-    QTimer* m_portCheckTimer = nullptr;
-    QProgressBar* m_progressBar = nullptr;
-    bool m_upgrading = false;
-    UpdataThread* m_updataThread = nullptr; // no parent; deleted with the window
-    QTimer* m_upgradeTimer = nullptr;
-    QTimer m_transferTimer;
-    QString m_currentCommand;
-    QMutex m_commandMutex;
+    bool m_realTimeDisplay = false;
+
+    // ----- Configuration, control commands, barcode (bms_main_win_config.cpp) ---------------
+public slots:
+    void ConfigDeBtn_clicked();
+    void ConfigDownBtn_clicked();
+
+private slots:
+    void BarcodeMissing(QString address);
+
+private:
+    void initConfigPage();
+    void ConfigParse(const QString& reply);
+    void ConfigDefaultParse(const QString& reply);
+    void MosOpenParse(const QString& reply);
+    void MosCloseParse(const QString& reply);
+    void SelfTestParse(const QString& reply);
+    void BarcodeResultParse(const QString& reply);
+
     QStandardItemModel* m_configModel = nullptr;
-    QTimer* m_pollTimer = nullptr;
-    bool m_basicPage = true;
-    int m_pollCount = 0;
+
+    // ----- Event and history records (bms_main_win_records.cpp) -----------------------------
+public slots:
+    void HisEveBtn_clicked();
+    void HistBtn_clicked();
+    void ContinueBtn_clicked();
+    void HisDownBtn_clicked();
+    void RefleshBtn_clicked();
+    void ClickEventShow(QModelIndex IndexClick);
+
+private:
+    void initRecordsPage();
+    void DataNumberParse(const QString& reply);
+    void RecordDetailParse(const QString& reply);
+    void EventListParse(const QString& text);
+    void HistoryListParse(const QString& text);
+
     bool m_eventListing = false;
     bool m_historyListing = false;
     bool m_maskLayout = false;
@@ -221,23 +247,39 @@ private:
     int m_eventCount = -1;
     int m_historyCount = -1;
     QStandardItemModel* m_recordModel = nullptr;
-    int m_currBatNum = 0;
-    int m_presentNum = 0;
-    int m_lastPresentNum = 0;
-    QString m_deviceName;
-    bool m_realTimeDisplay = false;
-    double m_widthRate = 1.0;
-    double m_heightRate = 1.0;
-    QSettings* m_settings = nullptr;
-    QLabel* m_systemTimeLab = nullptr;
-    QTimer* m_clockTimer = nullptr;
-    bool m_groupBtnFlag = false;
-    QLabel* m_commandStateLab = nullptr;
+
+    // ----- Firmware upgrade and file transfer (bms_main_win_upgrade.cpp, _transfer) ---------
+public slots:
+    void UpDateBtn_clicked();
+    void WakeBtn_clicked();
+    void UbootBtn_clicked();
+    void UpdateTimeOut();
+    void actionSend_File_triggered();
+    void UpdataFileTranStart();
+    void UpdataStartTimeOut();
+    void UpdataTransTimeOut();
+    void UpdataFileTranFinish(int tranres);
+    void TransitAbr();
+    void UpdataSendPacket(QByteArray packet);
+    void UpdataFileError();
+
+private:
+    void initUpgradePage();
+    void UpdataStateParse(const QString& burst);
+    void UpdataReady(const QString& burst);
+
+    QProgressBar* m_progressBar = nullptr;
     QLabel* m_transmitLab = nullptr;
-    QTranslator* m_appTranslator = nullptr;
-    QTranslator* m_qtTranslator = nullptr;
-    QString m_currLang = QStringLiteral("en");
-    QString m_langPath;
-    QActionGroup* m_langGroup = nullptr;
-    QString m_windowTitle = QStringLiteral("NorvaneBat - V2.8.6");
+    bool m_upgrading = false;
+    UpdataThread* m_updataThread = nullptr; // no parent; deleted with the window
+    QTimer* m_upgradeTimer = nullptr;
+    QTimer m_transferTimer;
+
+    // ----- Console mode (bms_main_win_console.cpp) ------------------------------------------
+public slots:
+    void actionConsole_triggered();
+    void actionExit_Consle_triggered();
+
+private:
+    void initConsole();
 };

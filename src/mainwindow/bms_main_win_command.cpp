@@ -46,10 +46,6 @@ void BMSMainWin::BatBtn_clicked() {
     m_serial->write(QStringLiteral("bat\n"));
 }
 
-void BMSMainWin::ConfigDeBtn_clicked() {
-    m_serial->write(QStringLiteral("config default\n"));
-}
-
 void BMSMainWin::SendBtn_clicked() {
     if (!m_serial->isOpen()) {
         prompts().information(this, tr("Message"), tr("The serial port not open, Please open!"),
@@ -64,25 +60,4 @@ void BMSMainWin::SendBtn_clicked() {
     ui->SendEd->clear();
     if (m_portOpen && m_basicPage)
         m_pollTimer->start(kPollIntervalMs);
-}
-
-// The next page of a record listing: a bare carriage return, at most one per 1.3 s.
-void BMSMainWin::ContinueBtn_clicked() {
-    if (!m_eventListing && !m_historyListing) {
-        prompts().information(this, tr("Message"),
-                              tr("Can't continue, Please click \"Event\" or \"History\"!"),
-                              QMessageBox::Yes);
-        return;
-    }
-    ReContinueTimer->setSingleShot(true);
-    ReContinueTimer->setInterval(kContinueCooldownMs);
-    if (ReContinueTimer->isActive()) {
-        prompts().warning(this, tr("warning"),
-                          tr("The operation is too frequent!\nPlease try again later!"),
-                          QMessageBox::Yes);
-        return;
-    }
-    ReContinueTimer->start();
-    m_serial->write(QStringLiteral("\r"));
-    DelayMs(300);
 }

@@ -67,6 +67,4 @@ void BMSMainWin::BatteryButtonSelected(bool active, int batteryNumber) {
         m_pollTimer->start(kPollIntervalMs);
 }
 
-void BMSMainWin::BarcodeMissing(QString) {}
-
 void BMSMainWin::fillMessageCatalogue() {}
