@@ -16,6 +16,7 @@ BarcodeCheck checkBarcode(const QString& text) {
 AddBarcode::AddBarcode(QWidget* parent) : QWidget(parent, Qt::Window), ui(new Ui::AddBarcode) {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    ui->BarEdit->setFocus();
     connect(ui->Confirm, &QPushButton::clicked, this, &AddBarcode::Confirm_Clicked);
     // Enter in the line confirms, as the button would.
     connect(ui->BarEdit, &QLineEdit::returnPressed, this, &AddBarcode::Confirm_Clicked);

@@ -262,7 +262,10 @@ void BatteryInfo::AddBarBtn_clicked() {
     auto* window = new AddBarcode(this);
     window->setLanguage(m_langSuffix.isEmpty() ? QStringLiteral("en") : m_langSuffix);
     connect(window, &AddBarcode::AddMissBarcode, this, &BatteryInfo::MissBarcode);
+    window->adjustSize();
+    window->move(this->window()->geometry().center() - window->rect().center());
     window->show();
+    window->activateWindow();
 }
 
 void BatteryInfo::setScale(double horizontalScale, double verticalScale) {
