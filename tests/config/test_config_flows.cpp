@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,12 +23,6 @@ QStringList sentCommands(const SimRelay& relay) {
         out << s.line;
     return out;
 }
-QStringList modelRow(QAbstractItemModel* m, int row) {
-    QStringList out;
-    for (int c = 0; c < m->columnCount(); ++c)
-        out << m->index(row, c).data().toString();
-    return out;
-}
 } // namespace
 
 class TestConfigFlows : public QObject {
@@ -37,8 +30,7 @@ class TestConfigFlows : public QObject {
 private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(m_home.path())); } // settings file here
     void init() { m_prompts.reset(new ScopedPrompts); }
-    void cleanup() { m_prompts.reset(); }
-
+    void cleanup() { m_prompts.reset(); } // before the next init installs its own
     void configPageFillsAndSaves();
     void barcodeForBatteryWithout_data();
     void barcodeForBatteryWithout();
@@ -47,14 +39,12 @@ private slots:
 
 private:
     // Logs in and waits until the system chain has run once.
-    void login(BMSMainWin& w, SimRelay& relay) {
-        QVERIFY(relay.isReady());
+    bool login(BMSMainWin& w, SimRelay& relay) {
         addExtraPort(relay.programPath());
         w.selectPort(relay.programPath());
         w.OpenBtn_clicked();
-        QVERIFY(w.portOpen());
-        QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("ctrl").isEmpty(), 8000);
-        QTest::qWait(100);
+        return relay.isReady() && w.portOpen() &&
+               QTest::qWaitFor([&] { return !relay.lastReply("ctrl").isEmpty(); }, 8000);
     }
     RecordingPrompts& recorder() { return m_prompts->recorder; }
 
@@ -65,54 +55,46 @@ private:
 void TestConfigFlows::configPageFillsAndSaves() {
     SimRelay relay({"--seed", "4", "--reply-delay", "5"});
     BMSMainWin w;
-    login(w, relay);
-    if (QTest::currentTestFailed())
-        return;
+    QVERIFY(login(w, relay));
     w.ConfigBtn_clicked();
     QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("config").isEmpty(), 3000);
-    const QString reply = relay.lastReply("config");
-    auto* model = w.form()->ConfigTabView->model();
-    const QString part = reply.section("Shut time", 0, 0);
+    const QString part = relay.lastReply("config").section("Shut time", 0, 0);
     const int lines = part.mid(part.indexOf("Over Voltage")).trimmed().split('\n').size();
+    auto* model = w.form()->ConfigTabView->model();
     QTRY_COMPARE_WITH_TIMEOUT(model->rowCount(), lines, 2000);
-    QCOMPARE(modelRow(model, 0).first(), QString("Over Voltage Alarm"));
-    QVERIFY(modelRow(model, lines - 1).at(2).isEmpty()); // a one-value item
+    QCOMPARE(model->index(0, 0).data().toString(), QString("Over Voltage Alarm"));
+    QVERIFY(model->index(lines - 1, 2).data().toString().isEmpty()); // a one-value item
     const QString rest = w.form()->ConfigTextBro->toPlainText();
     QVERIFY2(rest.startsWith("Shut time") && !rest.contains("Command completed"), qPrintable(rest));
 
     // A folder that does not exist: a warning names the file, the start folder stays.
-    const QString good = m_home.filePath("saved/first.txt");
     QVERIFY(QDir(m_home.path()).mkpath("saved"));
-    recorder().textAnswers << m_home.filePath("missing/x.txt") << good << QString();
+    const QString bad = m_home.filePath("missing/x.txt"), good = m_home.filePath("saved/a.txt");
+    recorder().textAnswers << bad << good << QString();
     for (int i = 0; i < 3; ++i)
         w.ConfigDownBtn_clicked();
-    QStringList dirs;
+    QStringList seen;
     for (const PromptRecord& p : recorder().shown)
-        dirs << (p.kind == "save" ? p.dir : p.kind + ": " + p.text.section('\n', 1, 1));
-    QCOMPARE(dirs, QStringList({".", "warning: " + m_home.filePath("missing/x.txt"), ".",
-                                m_home.filePath("saved")}));
+        seen << (p.kind == "save" ? p.dir : p.kind + ": " + p.text.section('\n', 1, 1));
+    QCOMPARE(seen, QStringList({".", "warning: " + bad, ".", m_home.filePath("saved")}));
     QFile saved(good);
     QVERIFY(saved.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(saved.readAll());
-    QVERIFY(text.contains("Over Voltage Alarm") && text.contains("Shut time"));
+    QVERIFY(saved.readAll().contains("Over Voltage Alarm"));
 }
 
 void TestConfigFlows::barcodeForBatteryWithout_data() {
-    QTest::addColumn<QStringList>("simArgs");
-    QTest::addColumn<QString>("box");
-    QTest::newRow("written") << QStringList() << "Added barcode successfully!";
-    QTest::newRow("unit refuses") << QStringList{"--tbar-fail"} << "Added barcode fail!";
+    QTest::addColumn<bool>("written");
+    QTest::newRow("written") << true;
+    QTest::newRow("unit refuses") << false;
 }
 
 // The simulator's battery 2 has no barcode; writing one for it logs in again first.
 void TestConfigFlows::barcodeForBatteryWithout() {
-    QFETCH(QStringList, simArgs);
-    QFETCH(QString, box);
-    SimRelay relay(QStringList{"--batteries", "3", "--seed", "6", "--reply-delay", "5"} + simArgs);
+    QFETCH(bool, written);
+    QStringList args{"--batteries", "3", "--seed", "6", "--reply-delay", "5"};
+    SimRelay relay(written ? args : args << "--tbar-fail");
     BMSMainWin w;
-    login(w, relay);
-    if (QTest::currentTestFailed())
-        return;
+    QVERIFY(login(w, relay));
     w.form()->BattGroupWid->batButtons().at(1)->click();
     QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("pwr 2").isEmpty(), 5000);
     auto* addBtn = w.form()->BattInfoWid->findChild<QPushButton*>("AddBarBtn");
@@ -124,14 +106,13 @@ void TestConfigFlows::barcodeForBatteryWithout() {
     window->findChild<QLineEdit*>("BarEdit")->setText(code);
     window->findChild<QPushButton*>("Confirm")->click();
 
+    const QString box = written ? "Added barcode successfully!" : "Added barcode fail!";
     QTRY_VERIFY_WITH_TIMEOUT(recorder().texts().contains(box), 5000);
     const QStringList sent = sentCommands(relay);
     const int tbar = sent.indexOf("tbar " + code);
     QVERIFY(tbar > 0);
     QCOMPARE(sent.at(tbar - 1), QString("login debug"));
-    const bool written = !simArgs.contains("--tbar-fail");
-    if (written)
-        QCOMPARE(sent.value(tbar + 1), QString("info"));
+    QCOMPARE(sent.value(tbar + 1) == "info", written);
     QTRY_COMPARE_WITH_TIMEOUT(addBtn->isHidden(), written, 3000);
     QCOMPARE(w.form()->BattInfoWid->barcode(), written ? code : QString());
 }
@@ -146,19 +127,16 @@ void TestConfigFlows::dischargeSwitchControl() {
     QFETCH(bool, confirmed);
     SimRelay relay({"--seed", "9", "--reply-delay", "5"});
     BMSMainWin w;
-    login(w, relay);
-    if (QTest::currentTestFailed())
-        return;
+    QVERIFY(login(w, relay));
     auto* indicator = w.form()->BattGroupWid->findChild<QRadioButton*>("DmosRadiBtn");
-    QVERIFY(indicator->isChecked());
+    QTRY_VERIFY_WITH_TIMEOUT(indicator->isChecked(), 2000); // the "ctrl" reply is shown
     recorder().buttonAnswers << (confirmed ? QMessageBox::Yes : QMessageBox::No);
     const int before = relay.sentLines().size();
     w.form()->BattGroupWid->findChild<QPushButton*>("DmosOffBtn")->click();
     QCOMPARE(recorder().shown.first().kind, QString("question"));
     if (!confirmed) {
         QTest::qWait(500);
-        QVERIFY(!sentCommands(relay).contains("ctrl dfet off"));
-        QVERIFY(indicator->isChecked());
+        QVERIFY(!sentCommands(relay).contains("ctrl dfet off") && indicator->isChecked());
         return;
     }
     QTRY_VERIFY_WITH_TIMEOUT(!indicator->isChecked(), 3000);

@@ -1,9 +1,7 @@
-// The protection page's reply rows, the barcode window's checks and the group view's control
-// buttons, without a port.
+// The protection page's reply rows and the barcode window's checks, without a port.
 #include "protocol/config_reply.h"
 #include "recording_prompts.h"
 #include "views/add_barcode.h"
-#include "views/battery_group.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -17,8 +15,6 @@ private slots:
     void configReplyRows();
     void barcodeWindow_data();
     void barcodeWindow();
-    void controlButtonsSendTheirCommand_data();
-    void controlButtonsSendTheirCommand();
 };
 
 void TestConfigCore::configReplyRows_data() {
@@ -46,12 +42,10 @@ void TestConfigCore::configReplyRows() {
                           "\nShut time   : 720  min\nSleep time : 30 min\n"
                           "Command completed successfully\n$$";
     const ConfigReply r = parseConfigReply(reply);
-    QCOMPARE(r.rows.size(), 2);
-    const ProtectionRow& first = r.rows.first();
-    QCOMPARE(QStringList({first.item, first.cell, first.power, first.unit}),
-             QStringList({"Over Voltage Alarm", "3550", "56800", "mV"}));
-    const ProtectionRow& got = r.rows.last();
-    QCOMPARE(QStringList({got.item, got.cell, got.power, got.unit}), row);
+    QStringList cells;
+    for (const ProtectionRow& p : r.rows)
+        cells << p.item << p.cell << p.power << p.unit;
+    QCOMPARE(cells, QStringList({"Over Voltage Alarm", "3550", "56800", "mV"}) + row);
     QCOMPARE(r.restText, QString("Shut time   : 720  min\nSleep time : 30 min"));
 }
 
@@ -77,53 +71,16 @@ void TestConfigCore::barcodeWindow() {
     window->show();
     window->findChild<QLineEdit*>("BarEdit")->setText(typed);
     window->findChild<QPushButton*>("Confirm")->click();
+    QCOMPARE(prompts.recorder.texts(), notice.isEmpty() ? QStringList() : QStringList{notice});
     if (!notice.isEmpty()) {
-        QCOMPARE(prompts.recorder.shown.size(), 1);
         QCOMPARE(prompts.recorder.shown.first().title, QString("Notice"));
-        QCOMPARE(prompts.recorder.shown.first().text, notice);
-        QCOMPARE(prompts.recorder.shown.first().buttons,
-                 QMessageBox::StandardButtons(QMessageBox::Ok));
-        QVERIFY(taken.isEmpty());
-        QVERIFY(window->isVisible());
+        QVERIFY(taken.isEmpty() && window->isVisible()); // open for another try
         delete window;
         return;
     }
-    QVERIFY(prompts.recorder.shown.isEmpty());
     QCOMPARE(taken.size(), 1);
     QCOMPARE(taken.first().first().toString(), typed);
     QTRY_VERIFY(window.isNull()); // closed and gone
-}
-
-void TestConfigCore::controlButtonsSendTheirCommand_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("command");
-    QTest::newRow("charge on") << "CmosOnBtn"
-                               << "ctrl cfet on";
-    QTest::newRow("charge off") << "CmosOffBtn"
-                                << "ctrl cfet off";
-    QTest::newRow("discharge on") << "DmosOnBtn"
-                                  << "ctrl dfet on";
-    QTest::newRow("discharge off") << "DmosOffBtn"
-                                   << "ctrl dfet off";
-    QTest::newRow("self-test") << "SelfTestBtn"
-                               << "tall";
-}
-
-// The buttons work only while the view shows a unit's status.
-void TestConfigCore::controlButtonsSendTheirCommand() {
-    QFETCH(QString, button);
-    QFETCH(QString, command);
-    BatteryGroup group;
-    QStringList sent;
-    connect(&group, &BatteryGroup::ControlRequested,
-            [&](UnitControl c) { sent << controlCommand(c); });
-    auto* b = group.findChild<QPushButton*>(button);
-    QVERIFY(b && !b->isEnabled());
-    group.refreshSysData();
-    b->click();
-    QCOMPARE(sent, QStringList{command});
-    group.resetGroup();
-    QVERIFY(!b->isEnabled());
 }
 
 QTEST_MAIN(TestConfigCore)
