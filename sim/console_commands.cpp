@@ -207,6 +207,11 @@ void Console::cmdTbar(const QString& echo, const QStringList& words) {
         reply(echo, {"Test result:fail"}, kInvalid);
         return;
     }
+    if (m_options.tbarFail) {
+        // The unit took the command but could not write the barcode.
+        succeed(echo, {"Test result:fail"});
+        return;
+    }
     m_model.writeBarcode(code);
     succeed(echo, {"Test result:pass"});
 }

@@ -50,6 +50,7 @@ QList<QCommandLineOption> optionList() {
          "none"},
         {"seed", "Seed of the model and the faults; makes a run repeatable.", "N"},
         {"command-log", "Log each received command with its time to FILE (else stderr).", "FILE"},
+        {"tbar-fail", "Answer every \"tbar\" with a failed barcode test."},
     };
 }
 
@@ -144,6 +145,7 @@ bool parseOptions(const QStringList& args, SimOptions& out, QString& error) {
     out.xmodemOnly = p.isSet("xmodem-only");
     out.xmodemOut = p.value("xmodem-out");
     out.commandLog = p.value("command-log");
+    out.tbarFail = p.isSet("tbar-fail");
     return readNumbers(p, out, error) && readChoices(p, out, error) && readSeed(p, out, error);
 }
 

@@ -33,6 +33,7 @@ struct SimOptions {
     bool seeded = false;
     quint32 seed = 0;
     QString commandLog;
+    bool tbarFail = false; // "tbar" completes but reports "Test result:fail"
 };
 
 // Parses the arguments (argv[0] first). On an error returns false with the message in

@@ -22,6 +22,7 @@ class BatteryInfo;
 class MySerial;
 class UpdataThread;
 struct BurstEdit;
+enum class UnitControl;
 class QLabel;
 class QProgressBar;
 class QSettings;
@@ -211,18 +212,29 @@ public slots:
     void ConfigDownBtn_clicked();
 
 private slots:
-    void BarcodeMissing(QString address);
+    void BarcodeMissing(QString barcode);
+    void UnitControlRequested(UnitControl control);
 
 private:
     void initConfigPage();
+    void retranslateConfigPage();
     void ConfigParse(const QString& reply);
     void ConfigDefaultParse(const QString& reply);
     void MosOpenParse(const QString& reply);
     void MosCloseParse(const QString& reply);
+    void reportSwitch(const QString& reply, const QString& success, const QString& failure);
     void SelfTestParse(const QString& reply);
     void BarcodeResultParse(const QString& reply);
+    // Asks before a command that changes the unit; true when it may be sent. With the port
+    // closed it does not ask: SendCommand then tells the user to log in.
+    bool confirmUnitChange(const QString& question);
+    // Starts the status poll again when the status page is shown on an open port.
+    void resumePoll();
 
     QStandardItemModel* m_configModel = nullptr;
+    QString m_lastConfigReply; // the latest "config" reply, as ConfigDownBtn saves it
+    // Restarts the poll when a control command stays unanswered.
+    QTimer* m_controlWaitTimer = nullptr;
 
     // ----- Event and history records (bms_main_win_records.cpp) -----------------------------
 public slots:

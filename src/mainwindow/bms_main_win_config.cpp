@@ -1,26 +1,224 @@
-// The configuration page, the control commands' replies and the barcode of a battery that
-// lacks one.
+// The configuration page, the commands that change the unit (switches, self-test, default
+// configuration) with their replies, and the barcode of a battery that lacks one.
 #include "mainwindow/bms_main_win.h"
 
+#include "app/prompts.h"
+#include "protocol/config_reply.h"
+#include "protocol/unit_control.h"
 #include "serial/my_serial.h"
+#include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
+#include "views/battery_group.h"
 
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QSettings>
 #include <QStandardItemModel>
+
+namespace {
+
+// A self-test of sixteen batteries takes a while; past this the poll goes on regardless.
+constexpr int kControlReplyTimeoutMs = 15000;
+constexpr int kBarcodeInfoWaitMs = 50; // between the bare "info " and the poll's restart
+
+const char* const kDownPathKey = "path/downpath";
+
+QString controlQuestion(UnitControl control) {
+    switch (control) {
+    case UnitControl::ChargeOn:
+        return BMSMainWin::tr("Switch the charge MOS on?");
+    case UnitControl::ChargeOff:
+        return BMSMainWin::tr("Switch the charge MOS off?\nThe batteries take no charge until "
+                              "it is switched on again.");
+    case UnitControl::DischargeOn:
+        return BMSMainWin::tr("Switch the discharge MOS on?");
+    case UnitControl::DischargeOff:
+        return BMSMainWin::tr(
+            "Switch the discharge MOS off?\nThe system stops supplying its load.");
+    case UnitControl::SelfTest:
+        break;
+    }
+    return BMSMainWin::tr("Run the self-test of every battery?");
+}
+
+// False with the reason when the file cannot be opened or written in full.
+bool writeTextFile(const QString& path, const QString& text, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QStandardItem* centredItem(const QString& text) {
+    auto* item = new QStandardItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    return item;
+}
+
+} // namespace
 
 void BMSMainWin::initConfigPage() {
     m_configModel = new QStandardItemModel(0, 4, this);
     ui->ConfigTabView->setModel(m_configModel);
+    retranslateConfigPage();
+    m_controlWaitTimer = new QTimer(this);
+    m_controlWaitTimer->setSingleShot(true);
+    connect(m_controlWaitTimer, &QTimer::timeout, this, &BMSMainWin::resumePoll);
+    connect(ui->BattGroupWid, &BatteryGroup::ControlRequested, this,
+            &BMSMainWin::UnitControlRequested);
+}
+
+void BMSMainWin::retranslateConfigPage() {
+    m_configModel->setHorizontalHeaderLabels(
+        {tr("alarm&protcet item"), tr("cell"), tr("power"), tr("unit")});
+    QHeaderView* header = ui->ConfigTabView->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+}
+
+void BMSMainWin::ConfigParse(const QString& reply) {
+    m_lastConfigReply = reply;
+    qDebug() << "Command:" << m_currentCommand;
+    ui->ConfigTextBro->clear();
+    m_configModel->removeRows(0, m_configModel->rowCount());
+    const ConfigReply config = parseConfigReply(reply);
+    qDebug() << "configdata:" << config.protectionText;
+    qDebug() << "receconfig:" << config.restText;
+    ui->ConfigTextBro->setPlainText(config.restText);
+    for (int row = 0; row < config.rows.size(); ++row) {
+        const ProtectionRow& r = config.rows.at(row);
+        qDebug() << "prosigle:" << r.item << r.cell << r.power << r.unit;
+        m_configModel->insertRow(row, {centredItem(r.item), centredItem(r.cell),
+                                       centredItem(r.power), centredItem(r.unit)});
+    }
+}
+
+void BMSMainWin::ConfigDownBtn_clicked() {
+    const QString dir = m_settings->value(kDownPathKey, ".").toString();
+    const QString path =
+        prompts().saveFileName(this, tr("choose a file"), dir, "(*.txt);;All Files(*.*)");
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!writeTextFile(path, m_lastConfigReply, &error)) {
+        // The stored folder stays: it is where the last file could be written.
+        prompts().warning(this, tr("warning"),
+                          tr("The configuration could not be saved to\n%1\n%2")
+                              .arg(QDir::toNativeSeparators(path), error),
+                          QMessageBox::Yes);
+        return;
+    }
+    const QString folder = QFileInfo(path).path();
+    qDebug() << "downpath " << folder;
+    m_settings->setValue(kDownPathKey, folder);
+}
+
+bool BMSMainWin::confirmUnitChange(const QString& question) {
+    if (!m_serial->isOpen())
+        return true;
+    return prompts().question(this, tr("Notice"), question, QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) == QMessageBox::Yes;
 }
 
 void BMSMainWin::ConfigDeBtn_clicked() {
-    m_serial->write(QStringLiteral("config default\n"));
+    if (!confirmUnitChange(tr("Restore the unit's default protection configuration?\nEvery "
+                              "threshold set on the unit is replaced.")))
+        return;
+    SendCommand("config default");
 }
 
-void BMSMainWin::ConfigDownBtn_clicked() {}
-void BMSMainWin::BarcodeMissing(QString) {}
-void BMSMainWin::ConfigParse(const QString&) {}
-void BMSMainWin::ConfigDefaultParse(const QString&) {}
-void BMSMainWin::MosOpenParse(const QString&) {}
-void BMSMainWin::MosCloseParse(const QString&) {}
-void BMSMainWin::SelfTestParse(const QString&) {}
-void BMSMainWin::BarcodeResultParse(const QString&) {}
+void BMSMainWin::ConfigDefaultParse(const QString& reply) {
+    qDebug() << "configdefault sts";
+    if (!commandSucceeded(reply))
+        return;
+    prompts().information(this, tr("Message"), tr("The initial configuration is successful!"),
+                          QMessageBox::Yes);
+    // Before any battery was chosen there is no battery to read again.
+    if (m_currBatNum >= 1)
+        SendCommand("info " + QString::number(m_currBatNum));
+}
+
+// The poll pauses while the unit works on the command, so that no status request takes
+// the place of the command whose reply is awaited.
+void BMSMainWin::UnitControlRequested(UnitControl control) {
+    if (!confirmUnitChange(controlQuestion(control)))
+        return;
+    m_pollTimer->stop();
+    SendCommand(controlCommand(control));
+    m_controlWaitTimer->start(kControlReplyTimeoutMs);
+}
+
+void BMSMainWin::resumePoll() {
+    m_controlWaitTimer->stop();
+    if (m_portOpen && m_basicPage)
+        m_pollTimer->start(kPollIntervalMs);
+}
+
+void BMSMainWin::MosOpenParse(const QString& reply) {
+    reportSwitch(reply, tr("The Mos open success!"), tr("The Mos open fail!"));
+}
+
+void BMSMainWin::MosCloseParse(const QString& reply) {
+    reportSwitch(reply, tr("The Mos close success!"), tr("The Mos close fail!"));
+}
+
+void BMSMainWin::reportSwitch(const QString& reply, const QString& success,
+                              const QString& failure) {
+    qDebug() << "Command:" << m_currentCommand;
+    const bool done = commandSucceeded(reply);
+    prompts().information(this, tr("Message"), done ? success : failure, QMessageBox::Yes);
+    if (done)
+        SendCommand("ctrl"); // the switch indicators show what the unit now reports
+    resumePoll();
+}
+
+void BMSMainWin::SelfTestParse(const QString& reply) {
+    qDebug() << "Command:" << m_currentCommand;
+    if (commandSucceeded(reply))
+        prompts().information(this, tr("Message"), tr("The self-test finish!"), QMessageBox::Yes);
+    // Also after a failed test: the status page must not stay frozen.
+    resumePoll();
+}
+
+void BMSMainWin::BarcodeMissing(QString barcode) {
+    qDebug() << "miss bar:" << barcode;
+    if (!m_serial->isOpen()) {
+        SendCommand("tbar " + barcode); // tells the user to log in, once
+        return;
+    }
+    m_pollTimer->stop();
+    if (m_currBatNum != 1) {
+        SendCommand("login debug");
+        DelayMs(500);
+    }
+    SendCommand("tbar " + barcode);
+    resumePoll();
+}
+
+void BMSMainWin::BarcodeResultParse(const QString& reply) {
+    qDebug() << "Command:" << m_currentCommand;
+    if (!barcodeWritten(reply)) {
+        prompts().warning(this, tr("Message"), tr("Added barcode fail!"), QMessageBox::Yes);
+        return;
+    }
+    // The bare "info " reads the battery the unit wrote to, so its detail shows the barcode.
+    m_pollTimer->stop();
+    SendCommand("info ");
+    // Not a nested wait: this runs inside the receive handler, and a reply that arrives
+    // while it is still on the stack is not reported until more bytes come.
+    QTimer::singleShot(kBarcodeInfoWaitMs, this, [this] {
+        resumePoll();
+        prompts().information(this, tr("Message"), tr("Added barcode successfully!"),
+                              QMessageBox::Yes);
+    });
+}

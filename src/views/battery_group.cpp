@@ -64,10 +64,30 @@ BatteryGroup::BatteryGroup(QWidget* parent) : QWidget(parent), ui(new Ui::Batter
     for (int i = 0; i < views::kMaxBatteries; ++i) {
         balanceIndicator(i)->hide();
     }
+    connectControls();
 }
 
 BatteryGroup::~BatteryGroup() {
     delete ui;
+}
+
+void BatteryGroup::connectControls() {
+    const QList<QPair<QPushButton*, UnitControl>> controls = {
+        {ui->CmosOnBtn, UnitControl::ChargeOn},    {ui->CmosOffBtn, UnitControl::ChargeOff},
+        {ui->DmosOnBtn, UnitControl::DischargeOn}, {ui->DmosOffBtn, UnitControl::DischargeOff},
+        {ui->SelfTestBtn, UnitControl::SelfTest},
+    };
+    for (const auto& c : controls) {
+        const UnitControl control = c.second;
+        connect(c.first, &QPushButton::clicked, this,
+                [this, control] { emit ControlRequested(control); });
+    }
+}
+
+void BatteryGroup::enableControls(bool enabled) {
+    for (QPushButton* b :
+         {ui->CmosOnBtn, ui->CmosOffBtn, ui->DmosOnBtn, ui->DmosOffBtn, ui->SelfTestBtn})
+        b->setEnabled(enabled);
 }
 
 QRadioButton* BatteryGroup::balanceIndicator(int index) const {
@@ -86,6 +106,7 @@ void BatteryGroup::setDmos(const QString& caption, const QString& state) {
 
 void BatteryGroup::refreshSysData() {
     m_showsData = true;
+    enableControls(true);
     ui->StateLab->setText(m_sysState.isEmpty() ? tr("State: --") : tr("State: ") + m_sysState);
     ui->PreNumLab->setText(m_presentNum == views::kNoData
                                ? tr("Present Num: --")
@@ -310,6 +331,7 @@ void BatteryGroup::showCaptions() {
 
 void BatteryGroup::resetGroup() {
     m_showsData = false;
+    enableControls(false);
     m_presentNum = 0;
     m_batInfoList.clear();
     ui->AlarmTextBrow->clear();

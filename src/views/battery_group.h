@@ -6,6 +6,7 @@
 // GroupBattBtnClick so that the main window can open that battery.
 
 #include "protocol/system_status.h"
+#include "protocol/unit_control.h"
 
 #include <QList>
 #include <QString>
@@ -70,6 +71,9 @@ public:
 signals:
     // active: a second click within 800 ms of the first (the main window refuses it).
     void GroupBattBtnClick(bool active, int BatNum);
+    // A switch or self-test button beside the switch indicators was pressed; the main
+    // window asks for confirmation and sends the command.
+    void ControlRequested(UnitControl control);
 
 public slots:
     void BtnBatClicked();
@@ -83,6 +87,9 @@ private:
     // Sizes the scale bands leave open shrink in proportion to the window.
     void scaleFreeSizes();
     void showCaptions();
+    void connectControls();
+    // The switch and self-test buttons work only while the view shows a unit's status.
+    void enableControls(bool enabled);
 
     QList<BatteryStatusRow> m_batInfoList;
     QStringList m_balanceList;

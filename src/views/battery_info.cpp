@@ -1,6 +1,7 @@
 #include "views/battery_info.h"
 
 #include "ui_battery_info.h"
+#include "views/add_barcode.h"
 #include "views/views_constants.h"
 
 #include <QDebug>
@@ -256,8 +257,15 @@ void BatteryInfo::ChangeBtn_clicked() {
     qDebug() << "afert cellLineChart size:" << m_chart->margins();
 }
 
+// Each press opens a window of its own; the barcode it takes goes on as MissBarcode.
 void BatteryInfo::AddBarBtn_clicked() {
-    emit AddBarcodeRequested(m_langSuffix);
+    auto* window = new AddBarcode(this);
+    window->setLanguage(m_langSuffix.isEmpty() ? QStringLiteral("en") : m_langSuffix);
+    connect(window, &AddBarcode::AddMissBarcode, this, &BatteryInfo::MissBarcode);
+    window->adjustSize();
+    window->move(this->window()->geometry().center() - window->rect().center());
+    window->show();
+    window->activateWindow();
 }
 
 void BatteryInfo::setScale(double horizontalScale, double verticalScale) {

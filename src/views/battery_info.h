@@ -99,8 +99,6 @@ public:
 signals:
     // A barcode the user entered for a battery whose barcode was missing.
     void MissBarcode(QString barcode);
-    // AddBarBtn was pressed: the barcode window is to be opened (language suffix given).
-    void AddBarcodeRequested(QString langSuffix);
 
 private slots:
     void ChangeBtn_clicked();

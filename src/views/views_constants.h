@@ -26,6 +26,9 @@ constexpr int kGaugeTickMs = 50;
 // A second battery button click within this time counts as "too frequent".
 constexpr int kBatButtonCooldownMs = 800;
 
+// A barcode entered for a battery has exactly this many characters.
+constexpr int kBarcodeLength = 16;
+
 // Scale bands: the window width (or height) divided by 1920 (or 1080).
 constexpr double kScaleTiny = 0.416667;    // 800 px wide and less
 constexpr double kScaleSmall = 0.533334;   // 1024 px wide and less

@@ -10,7 +10,7 @@ QStringList RecordingPrompts::texts() const {
 QMessageBox::StandardButton RecordingPrompts::answer(const QString& kind, const QString& title,
                                                      const QString& text,
                                                      QMessageBox::StandardButtons buttons) {
-    shown.append({kind, title, text, buttons});
+    shown.append({kind, title, text, buttons, QString()});
     if (!buttonAnswers.isEmpty())
         return buttonAnswers.dequeue();
     for (QMessageBox::StandardButton b :
@@ -22,8 +22,8 @@ QMessageBox::StandardButton RecordingPrompts::answer(const QString& kind, const 
 }
 
 QString RecordingPrompts::answerText(const QString& kind, const QString& title, const QString& text,
-                                     bool* ok) {
-    shown.append({kind, title, text, {}});
+                                     bool* ok, const QString& dir) {
+    shown.append({kind, title, text, {}, dir});
     const QString a = textAnswers.isEmpty() ? QString() : textAnswers.dequeue();
     if (ok)
         *ok = !a.isEmpty();
@@ -58,14 +58,14 @@ QMessageBox::StandardButton RecordingPrompts::question(QWidget*, const QString& 
     return answer("question", title, text, buttons);
 }
 
-QString RecordingPrompts::saveFileName(QWidget*, const QString& caption, const QString&,
+QString RecordingPrompts::saveFileName(QWidget*, const QString& caption, const QString& dir,
                                        const QString&) {
-    return answerText("save", caption, QString(), nullptr);
+    return answerText("save", caption, QString(), nullptr, dir);
 }
 
-QString RecordingPrompts::openFileName(QWidget*, const QString& caption, const QString&,
+QString RecordingPrompts::openFileName(QWidget*, const QString& caption, const QString& dir,
                                        const QString&) {
-    return answerText("open", caption, QString(), nullptr);
+    return answerText("open", caption, QString(), nullptr, dir);
 }
 
 QString RecordingPrompts::textInput(QWidget*, const QString& title, const QString& label,

@@ -13,6 +13,7 @@ struct PromptRecord {
     QString title;
     QString text;
     QMessageBox::StandardButtons buttons;
+    QString dir; // the folder a file dialog opened in
 };
 
 class RecordingPrompts : public Prompts {
@@ -47,7 +48,8 @@ public:
 private:
     QMessageBox::StandardButton answer(const QString& kind, const QString& title,
                                        const QString& text, QMessageBox::StandardButtons buttons);
-    QString answerText(const QString& kind, const QString& title, const QString& text, bool* ok);
+    QString answerText(const QString& kind, const QString& title, const QString& text, bool* ok,
+                       const QString& dir = QString());
 };
 
 // Installs a RecordingPrompts for the scope of the object.
