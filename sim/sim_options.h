@@ -33,6 +33,8 @@ struct SimOptions {
     bool seeded = false;
     quint32 seed = 0;
     QString commandLog;
+    int reportPiecesMs = 0; // 0: the flashing report in one piece
+    bool wakeSilent = false;
 };
 
 // Parses the arguments (argv[0] first). On an error returns false with the message in
