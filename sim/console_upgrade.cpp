@@ -49,6 +49,8 @@ const char* outcomeName(XmodemReceiver::Outcome outcome) {
 
 void Console::wake() {
     logCommand(kWakeSequence);
+    if (m_options.wakeSilent)
+        return;
     m_writer.write(lines({QString(), "Boot loader", kUpdataReady}), ReplyKind::Plain);
 }
 
@@ -124,7 +126,14 @@ void Console::endTransfer() {
 void Console::flashReport() {
     m_mode = Mode::Command;
     m_line.clear();
-    m_writer.write(lines(flashText(m_options.flashResult)), ReplyKind::Plain);
+    const QByteArray report = lines(flashText(m_options.flashResult));
+    if (m_options.reportPiecesMs <= 0) {
+        m_writer.write(report, ReplyKind::Plain);
+        return;
+    }
+    // A line that pauses inside words and line ends, as a slow adapter delivers it.
+    for (int at = 0; at < report.size(); at += kReportPieceBytes)
+        m_port.send(report.mid(at, kReportPieceBytes), m_options.reportPiecesMs);
 }
 
 } // namespace sim

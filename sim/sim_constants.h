@@ -47,6 +47,7 @@ inline constexpr int kChunkMaxPauseMs = 8;
 inline constexpr int kLongPauseMinMs = 350; // longer than a 300 ms reply gap
 inline constexpr int kLongPauseMaxMs = 500;
 inline constexpr int kGarbageMaxBytes = 12;
+inline constexpr int kReportPieceBytes = 3; // --report-pieces: bytes per piece
 
 // XMODEM control bytes.
 inline constexpr char kSoh = 0x01;

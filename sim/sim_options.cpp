@@ -51,6 +51,10 @@ QList<QCommandLineOption> optionList() {
         {"seed", "Seed of the model and the faults; makes a run repeatable.", "N"},
         {"command-log", "Log each received command with its time to FILE (else stderr).", "FILE"},
         {"tbar-fail", "Answer every \"tbar\" with a failed barcode test."},
+        {"report-pieces",
+         "Write the flashing report a few bytes at a time, MS ms apart (default 0: at once).", "MS",
+         "0"},
+        {"wake-silent", "The boot loader never answers the wake characters D, L, G."},
     };
 }
 
@@ -74,7 +78,8 @@ bool readNumbers(const QCommandLineParser& p, SimOptions& out, QString& error) {
            readInt(p, "histories", 0, kMaxRecords, out.histories, error) &&
            readInt(p, "reply-delay", 0, kMaxMs, out.replyDelayMs, error) &&
            readInt(p, "stream-period", 0, kMaxMs, out.streamPeriodMs, error) &&
-           readInt(p, "flash-delay", 0, kMaxMs, out.flashDelayMs, error);
+           readInt(p, "flash-delay", 0, kMaxMs, out.flashDelayMs, error) &&
+           readInt(p, "report-pieces", 0, kMaxMs, out.reportPiecesMs, error);
 }
 
 bool readChoices(const QCommandLineParser& p, SimOptions& out, QString& error) {
@@ -146,6 +151,7 @@ bool parseOptions(const QStringList& args, SimOptions& out, QString& error) {
     out.xmodemOut = p.value("xmodem-out");
     out.commandLog = p.value("command-log");
     out.tbarFail = p.isSet("tbar-fail");
+    out.wakeSilent = p.isSet("wake-silent");
     return readNumbers(p, out, error) && readChoices(p, out, error) && readSeed(p, out, error);
 }
 

@@ -34,6 +34,8 @@ struct SimOptions {
     quint32 seed = 0;
     QString commandLog;
     bool tbarFail = false; // "tbar" completes but reports "Test result:fail"
+    int reportPiecesMs = 0; // 0: the flashing report in one piece
+    bool wakeSilent = false;
 };
 
 // Parses the arguments (argv[0] first). On an error returns false with the message in

@@ -71,7 +71,6 @@ void BMSMainWin::InitMainWindow() {
     m_updataThread = new UpdataThread();
     m_replyGapTimer = new QTimer(this);
     m_replyGapTimer->setSingleShot(true);
-    m_upgrading = false;
     m_pollTimer = new QTimer(this);
     m_basicPage = true;
     m_groupBtnFlag = false;

@@ -5,8 +5,10 @@
 
 #include "protocol/frame_assembler.h"
 #include "serial/serial_settings.h"
+#include "upgrade/upgrade_flow.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QModelIndex>
 #include <QMutex>
@@ -21,6 +23,8 @@ class BatteryGroup;
 class BatteryInfo;
 class MySerial;
 class UpdataThread;
+class TransProgress;
+class WaitConfig;
 struct BurstEdit;
 enum class UnitControl;
 class QLabel;
@@ -138,7 +142,7 @@ private:
     QStringList AvailablePortNames() const;
     void InitSerialSettings();
     void showBurst(const BurstEdit& edit);
-    void routeBurstToHandler(const QString& burst);
+    void routeBurstToHandler(const QString& burst, const QString& raw);
     bool performDispatchRow(const QString& reply); // false: leave the command state alone
     bool dispatchBat(const QString& reply);
     bool dispatchSystemTable(const QString& reply, void (BMSMainWin::*parse)(const QString&, int),
@@ -261,6 +265,14 @@ private:
     QStandardItemModel* m_recordModel = nullptr;
 
     // ----- Firmware upgrade and file transfer (bms_main_win_upgrade.cpp, _transfer) ---------
+public:
+    bool upgrading() const { return m_upgrade.upgrading(); }
+    UpgradeStage upgradeStage() const { return m_upgrade.stage(); }
+    TransProgress* transProgress() const { return m_transProgress; }
+    WaitConfig* waitConfig() const { return m_waitConfig; }
+    QTimer* upgradeTimer() const { return m_upgradeTimer; }
+    QTimer* wakeTimer() const { return m_wakeTimer; }
+
 public slots:
     void UpDateBtn_clicked();
     void WakeBtn_clicked();
@@ -274,18 +286,33 @@ public slots:
     void TransitAbr();
     void UpdataSendPacket(QByteArray packet);
     void UpdataFileError();
+    void WakeTimeOut();
 
 private:
     void initUpgradePage();
+    void UpdataLoginPass();
+    void UbootLoginPass();
+    void UpdataSendFile(const QString& command);
     void UpdataStateParse(const QString& burst);
     void UpdataReady(const QString& burst);
+    void setUpgradeControlsEnabled(bool enabled);
+    void openUpgradeGate(bool bootLoader);
+    bool refuseWhileUpgrading();
+    QString chooseImage();
+    void startTransfer(const QString& path, bool consoleSend);
+    void upgradeSucceeded(bool hub, int presentNum);
+    void showTransferOutcome(const QString& line, const QString& title, const QString& text);
 
     QProgressBar* m_progressBar = nullptr;
     QLabel* m_transmitLab = nullptr;
-    bool m_upgrading = false;
+    UpgradeFlow m_upgrade;
     UpdataThread* m_updataThread = nullptr; // no parent; deleted with the window
     QTimer* m_upgradeTimer = nullptr;
+    QTimer* m_wakeTimer = nullptr;
     QTimer m_transferTimer;
+    QElapsedTimer m_transferClock;            // since the first block, for the rate shown
+    TransProgress* m_transProgress = nullptr; // no parent; deleted with the window
+    WaitConfig* m_waitConfig = nullptr;       // no parent; deleted with the window
 
     // ----- Console mode (bms_main_win_console.cpp) ------------------------------------------
 public slots:

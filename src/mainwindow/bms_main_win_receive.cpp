@@ -16,7 +16,7 @@
 #include <QTextBlock>
 
 void BMSMainWin::SerialReadyRead() {
-    m_replyGapTimer->start(m_upgrading ? kReplyGapUpgradeMs : kReplyGapMs);
+    m_replyGapTimer->start(m_upgrade.upgrading() ? kReplyGapUpgradeMs : kReplyGapMs);
     const QByteArray chunk = m_serial->readAll();
     m_receiveBuffer.append(chunk);
 
@@ -45,17 +45,17 @@ void BMSMainWin::SerialReadyRead() {
 void BMSMainWin::ReceDataTimeOut() {
     m_replyGapTimer->stop();
     QString shown;
+    QString raw;
     if (!m_receiveBuffer.isEmpty()) {
         // With the size: garbage NULs must not cut the burst short.
-        const QString burst =
-            QString::fromUtf8(m_receiveBuffer.constData(), m_receiveBuffer.size());
-        qDebug() << "ReceData:" << burst;
-        const BurstEdit edit = editBurst(burst);
+        raw = QString::fromUtf8(m_receiveBuffer.constData(), m_receiveBuffer.size());
+        qDebug() << "ReceData:" << raw;
+        const BurstEdit edit = editBurst(raw);
         showBurst(edit);
         shown = edit.text;
     }
     m_receiveBuffer.clear();
-    routeBurstToHandler(shown);
+    routeBurstToHandler(shown, raw);
 }
 
 void BMSMainWin::showBurst(const BurstEdit& edit) {
@@ -70,13 +70,16 @@ void BMSMainWin::showBurst(const BurstEdit& edit) {
     end.insertText(edit.text);
 }
 
-void BMSMainWin::routeBurstToHandler(const QString& burst) {
+void BMSMainWin::routeBurstToHandler(const QString& burst, const QString& raw) {
     switch (routeBurst(m_currentCommand, burst, m_deviceName)) {
+    // The unit's upgrade texts are read unedited: a burst that ends inside a line (its
+    // "\r" before the "\n" of the next burst) would otherwise lose its text to the
+    // terminal's line rewriting, and with it a marker cut across the two.
     case BurstRoute::UpdataState:
-        UpdataStateParse(burst);
+        UpdataStateParse(raw);
         break;
     case BurstRoute::UpdataReady:
-        UpdataReady(burst);
+        UpdataReady(raw);
         break;
     case BurstRoute::RealTime:
         RealTimeParse(burst);

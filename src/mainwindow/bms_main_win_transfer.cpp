@@ -1,12 +1,17 @@
 // The main window's side of a file transfer: packets from the transfer thread go to the
-// port, with one progress line in the receive view and the status bar's progress bar.
+// port, with one progress line in the receive view, the status bar's progress bar and the
+// transfer window; and the transfer's outcomes (start, finish, cancel, time-outs).
 #include "mainwindow/bms_main_win.h"
 
 #include "app/prompts.h"
 #include "serial/my_serial.h"
 #include "ui_bms_main_win.h"
+#include "upgrade/trans_progress.h"
 #include "upgrade/transfer_routing.h"
 #include "upgrade/updata_thread.h"
+#include "upgrade/wait_config.h"
+#include "upgrade/xmodem_engine.h"
+#include "views/battery_group.h"
 
 #include <QDebug>
 #include <QProgressBar>
@@ -27,6 +32,86 @@ void BMSMainWin::UpdataSendPacket(QByteArray packet) {
     last.deletePreviousChar();
     ui->ReceTextBro->append(transferProgressText(p));
     m_progressBar->setValue(p);
+
+    const qint64 sent = m_updataThread->bytesSent();
+    const qint64 total = m_updataThread->totalSize();
+    m_transProgress->setProgress(p);
+    m_transProgress->setTransferred(sent, total,
+                                    transferSecondsLeft(sent, total, m_transferClock.elapsed()));
+}
+
+void BMSMainWin::UpdataFileTranStart() {
+    if (!m_upgrade.transferStarted())
+        qDebug() << "transfer started outside an upgrade"; // shown, not followed
+    m_transferClock.start();
+    ui->ReceTextBro->append(tr("\nTransimit Start\n"));
+}
+
+void BMSMainWin::UpdataFileTranFinish(int tranres) {
+    QMetaObject::invokeMethod(&m_transferTimer, "stop", Qt::QueuedConnection);
+    if (!m_upgrade.busy()) {
+        qDebug() << "transfer outcome after the upgrade ended:" << tranres;
+        return;
+    }
+    if (tranres == int(XmodemResult::GaveUp)) {
+        showTransferOutcome(tr("\nTransimit abort\n"), tr("Warning"),
+                            tr("The bin file transfer is stopped: the receiver refused the "
+                               "same block again and again!"));
+        return;
+    }
+    if (tranres != int(XmodemResult::Completed)) {
+        showTransferOutcome(tr("\nTransimit cancel\n"), tr("Warning"),
+                            tr("The bin file transfer is cancelled by receiver!"));
+        return;
+    }
+    ui->ReceTextBro->append(tr("\nTransimit finish\n"));
+    m_progressBar->reset();
+    m_transProgress->resetProgress();
+    m_transProgress->hide();
+    const FlashWait wait = m_upgrade.transferCompleted(batteryGroup()->presentNum());
+    if (!wait.wait) {
+        // A console file send: nothing follows the transfer.
+        setUpgradeControlsEnabled(true);
+        ui->UpPageBtn->setEnabled(true);
+        return;
+    }
+    m_upgradeTimer->start(wait.timerMs);
+    m_waitConfig->setNotice(wait.target == UpgradeTarget::Host
+                                ? tr("Please wait for the host to upgrade !")
+                                : tr("Please wait for the battery to upgrade !"));
+    m_waitConfig->show();
+    m_waitConfig->raise();
+}
+
+// Every ending of a transfer that did not complete.
+void BMSMainWin::TransitAbr() {
+    m_upgrade.end();
+    m_progressBar->reset();
+    m_transProgress->resetProgress();
+    m_transProgress->hide();
+    setUpgradeControlsEnabled(true);
+    // Disabled by a console file send; it must not stay so after a failed one.
+    ui->UpPageBtn->setEnabled(true);
+}
+
+void BMSMainWin::showTransferOutcome(const QString& line, const QString& title,
+                                     const QString& text) {
+    TransitAbr();
+    ui->ReceTextBro->append(line);
+    prompts().warning(this, title, text, QMessageBox::Yes);
+}
+
+void BMSMainWin::UpdataStartTimeOut() {
+    showTransferOutcome(tr("\nTransimit Start TimeOut\n"), tr("Warning"),
+                        tr("Start transmission timeout!"));
+}
+
+void BMSMainWin::UpdataTransTimeOut() {
+    // The transfer thread is not told; an outcome it reports later is ignored (the
+    // upgrade has ended).
+    QMetaObject::invokeMethod(&m_transferTimer, "stop", Qt::QueuedConnection);
+    showTransferOutcome(tr("\nTimeOut during transmission\n"), tr("Warning"),
+                        tr("TimeOut during transmission!"));
 }
 
 void BMSMainWin::UpdataFileError() {

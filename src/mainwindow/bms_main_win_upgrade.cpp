@@ -1,20 +1,254 @@
-// The update page: host, battery and boot-loader upgrades, from the wake sequence to the
-// flashing report, and the console's "Send File".
+// The update page: host, battery and boot-loader upgrades, from the password gate or the
+// wake sequence to the unit's flashing report, and the console's "Send File". The flow's
+// decisions are UpgradeFlow's; here they are applied to the widgets, timers and port.
 #include "mainwindow/bms_main_win.h"
 
+#include "app/prompts.h"
+#include "protocol/protocol_constants.h"
+#include "serial/my_serial.h"
+#include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
+#include "upgrade/trans_progress.h"
+#include "upgrade/updata_login.h"
+#include "upgrade/updata_thread.h"
+#include "upgrade/upgrade_constants.h"
+#include "upgrade/wait_config.h"
+#include "views/battery_group.h"
 
-void BMSMainWin::initUpgradePage() {}
+#include <QDebug>
+#include <QFile>
+#include <QSettings>
 
-void BMSMainWin::UpDateBtn_clicked() {}
-void BMSMainWin::WakeBtn_clicked() {}
-void BMSMainWin::UbootBtn_clicked() {}
-void BMSMainWin::UpdateTimeOut() {}
-void BMSMainWin::actionSend_File_triggered() {}
-void BMSMainWin::UpdataFileTranStart() {}
-void BMSMainWin::UpdataStartTimeOut() {}
-void BMSMainWin::UpdataTransTimeOut() {}
-void BMSMainWin::UpdataFileTranFinish(int) {}
-void BMSMainWin::TransitAbr() {}
-void BMSMainWin::UpdataStateParse(const QString&) {}
-void BMSMainWin::UpdataReady(const QString&) {}
+namespace {
+const char* const kWakeCommand = "DLG\n"; // the current command while waking
+} // namespace
+
+void BMSMainWin::initUpgradePage() {
+    // Windows of their own beside the main window; they go with it.
+    m_transProgress = new TransProgress();
+    m_waitConfig = new WaitConfig();
+    for (QWidget* w : {static_cast<QWidget*>(m_transProgress), static_cast<QWidget*>(m_waitConfig)})
+        connect(this, &QObject::destroyed, w, [w] { delete w; });
+
+    m_wakeTimer = new QTimer(this);
+    m_wakeTimer->setSingleShot(true);
+    m_wakeTimer->setInterval(Upgrade::kWakeTimeoutMs);
+    connect(m_wakeTimer, &QTimer::timeout, this, &BMSMainWin::WakeTimeOut);
+}
+
+void BMSMainWin::UpDateBtn_clicked() {
+    openUpgradeGate(false);
+}
+
+void BMSMainWin::UbootBtn_clicked() {
+    openUpgradeGate(true);
+}
+
+void BMSMainWin::openUpgradeGate(bool bootLoader) {
+    if (!m_serial->isOpen()) {
+        prompts().information(this, tr("Notice"), tr("The serial port not open, Please open!"),
+                              QMessageBox::Yes);
+        return;
+    }
+    const int present = batteryGroup()->presentNum();
+    if (present == 0 || present == kNoData) {
+        prompts().information(this, tr("Notice"),
+                              bootLoader ? tr("Can't update boot! \"Present Num\" Unknown.")
+                                         : tr("Can't update! \"Present Num\" Unknown."),
+                              QMessageBox::Yes);
+        return;
+    }
+    if (refuseWhileUpgrading())
+        return;
+    auto* gate = new UpdataLogin();
+    gate->setImageSuffix(m_currLang);
+    gate->show();
+    connect(gate, &UpdataLogin::LoginSuccess, this,
+            bootLoader ? &BMSMainWin::UbootLoginPass : &BMSMainWin::UpdataLoginPass);
+    connect(this, &QObject::destroyed, gate, &QWidget::close);
+}
+
+// From the announcement to the end of flashing: a second upgrade would send another
+// command and restart the transfer under the first one.
+bool BMSMainWin::refuseWhileUpgrading() {
+    if (!m_upgrade.busy())
+        return false;
+    prompts().warning(this, tr("warning"), tr("Upgrading!Please wait!"), QMessageBox::Yes);
+    return true;
+}
+
+void BMSMainWin::UpdataLoginPass() {
+    UpdataSendFile("updata");
+}
+
+void BMSMainWin::UbootLoginPass() {
+    UpdataSendFile("uboot");
+}
+
+void BMSMainWin::WakeBtn_clicked() {
+    if (refuseWhileUpgrading())
+        return;
+    // A battery waiting in its boot loader wakes on these three characters, no line end.
+    for (const char* c : {"D", "L", "G"}) {
+        m_serial->write(QByteArray(c));
+        DelayMs(Upgrade::kWakeCharGapMs);
+    }
+    m_commandMutex.lock();
+    m_currentCommand = kWakeCommand;
+    m_commandMutex.unlock();
+    m_upgrade.startWaking();
+    m_wakeTimer->start();
+}
+
+void BMSMainWin::UpdataReady(const QString& burst) {
+    qDebug() << "Command:" << m_currentCommand;
+    qDebug() << "data:" << burst;
+    if (!m_upgrade.wakeBurst(burst))
+        return;
+    m_wakeTimer->stop();
+    m_upgradeTimer->stop();
+    qDebug() << "upgrading:" << m_upgrade.upgrading();
+    UpdataSendFile("updata");
+}
+
+void BMSMainWin::WakeTimeOut() {
+    // Waiting lasts while the wake is the current command; a command sent since ended it.
+    const bool waiting =
+        m_upgrade.stage() == UpgradeStage::Waking && m_currentCommand == kWakeCommand;
+    if (m_upgrade.stage() == UpgradeStage::Waking)
+        m_upgrade.end();
+    if (!waiting)
+        return;
+    // A late "Updata is ready!" must not open the file dialog out of the blue.
+    m_commandMutex.lock();
+    m_currentCommand.clear();
+    m_commandMutex.unlock();
+    setUpgradeControlsEnabled(true);
+    prompts().warning(this, tr("warning"),
+                      tr("The battery did not answer the wake-up!\nPlease check the battery "
+                         "and the serial line, then try again!"),
+                      QMessageBox::Yes);
+}
+
+// Asks for the image and checks that it can be read; remembers its folder. Empty when
+// there is nothing to send (the user was told why).
+QString BMSMainWin::chooseImage() {
+    const QString start = m_settings->value("path/lastpath", ".").toString();
+    const QString path = prompts().openFileName(this, tr("open File"), start, "*.bin");
+    qDebug() << "传输的文件名" << path;
+    if (path.isEmpty()) {
+        prompts().warning(this, tr("warning"), tr("Did not select file!"), QMessageBox::Yes);
+        return QString();
+    }
+    if (!QFile(path).open(QIODevice::ReadOnly)) {
+        prompts().warning(this, tr("warning"), tr("Open file error!"), QMessageBox::Yes);
+        return QString();
+    }
+    const QString folder = path.left(path.lastIndexOf('/'));
+    qDebug() << "save path " << folder;
+    m_settings->setValue("path/lastpath", folder);
+    return path;
+}
+
+void BMSMainWin::UpdataSendFile(const QString& command) {
+    qDebug() << "updata";
+    if (refuseWhileUpgrading())
+        return; // a second gate passed while the first upgrade runs
+    const QString path = chooseImage();
+    if (path.isEmpty())
+        return;
+    m_pollTimer->stop();
+    SendCommand(command);
+    setUpgradeControlsEnabled(false);
+    startTransfer(path, false);
+    m_transProgress->show();
+    m_transProgress->raise();
+}
+
+void BMSMainWin::actionSend_File_triggered() {
+    if (refuseWhileUpgrading())
+        return;
+    const QString path = chooseImage();
+    if (path.isEmpty())
+        return;
+    setUpgradeControlsEnabled(false);
+    ui->UpPageBtn->setEnabled(false);
+    startTransfer(path, true);
+}
+
+void BMSMainWin::startTransfer(const QString& path, bool consoleSend) {
+    m_upgrade.announce(consoleSend);
+    m_updataThread->setFilePath(path);
+    m_updataThread->setSendMode();
+    m_updataThread->startSend();
+}
+
+// The controls that would send commands or leave for a page that does: none of them may
+// write into a running transfer. The command line is among them for the same reason.
+void BMSMainWin::setUpgradeControlsEnabled(bool enabled) {
+    const QList<QWidget*> controls = {ui->BasicBtn,    ui->RealBtn, ui->ConfigBtn,
+                                      ui->HistoryBtn,  ui->SendBtn, ui->BattGroupWid,
+                                      ui->BattInfoWid, ui->SendEd};
+    for (QWidget* w : controls)
+        w->setEnabled(enabled);
+    if (enabled)
+        ui->SendEd->installEventFilter(this);
+    else
+        ui->SendEd->removeEventFilter(this);
+}
+
+void BMSMainWin::UpdateTimeOut() {
+    m_upgrade.end();
+    m_upgradeTimer->stop();
+    setUpgradeControlsEnabled(true);
+    m_waitConfig->hide();
+    prompts().warning(this, tr("warning"),
+                      tr("Battery update error!\nPlease check battery or wake battery!"),
+                      QMessageBox::Yes);
+}
+
+void BMSMainWin::UpdataStateParse(const QString& burst) {
+    qDebug() << "Command:" << m_currentCommand;
+    qDebug() << "updatastate:" << m_upgrade.upgrading();
+    const int present = batteryGroup()->presentNum();
+    const ReportVerdict verdict = m_upgrade.reportBurst(burst);
+    if (verdict.success)
+        upgradeSucceeded(verdict.hub, present);
+    if (verdict.fault == VersionFault::None)
+        return;
+    qDebug() << "index:" << burst.indexOf("Version") << burst.indexOf("invalid");
+    m_upgradeTimer->stop();
+    setUpgradeControlsEnabled(true);
+    m_waitConfig->hide();
+    prompts().information(this, tr("Message"),
+                          verdict.fault == VersionFault::Invalid
+                              ? tr("Version invalid!\nPlease check firmware!")
+                              : tr("Version without head!\nPlease check firmware!"),
+                          QMessageBox::Yes);
+}
+
+void BMSMainWin::upgradeSucceeded(bool hub, int presentNum) {
+    qDebug() << "update successful";
+    m_upgradeTimer->stop();
+    DelayMs(Upgrade::kAfterUpgradeDelayMs);
+    SendCommand("login debug");
+    m_waitConfig->hide();
+    if (hub) {
+        prompts().information(this, tr("Message"), tr("The HUB updata successful!"),
+                              QMessageBox::Yes);
+    } else {
+        const QString text =
+            UpgradeFlow::targetFor(presentNum) == UpgradeTarget::Host
+                ? tr("Host upgraded successfully!\nPlease check the slave after %1 minutes!")
+                      .arg(presentNum)
+                : tr("The battery updata successful!");
+        prompts().information(this, tr("Message"), text, QMessageBox::Yes);
+        m_currBatNum = 1;
+        DelayMs(Upgrade::kAfterUpgradeDelayMs);
+        SendCommand("info " + QString::number(m_currBatNum));
+    }
+    qDebug() << "updata succeser:" << m_portOpen << m_basicPage;
+    if (m_portOpen && m_basicPage)
+        m_pollTimer->start(kPollIntervalMs);
+    setUpgradeControlsEnabled(true);
+}

@@ -50,7 +50,8 @@ BurstRoute routeBurst(const QString& currentCommand, const QString& burst,
     if (has("updata") || has("uboot")) {
         return BurstRoute::UpdataState;
     }
-    if (has("DLG") && burst.contains(kUpdataReady)) {
+    // Every burst while waking: "Updata is ready!" may come cut across two of them.
+    if (has("DLG")) {
         return BurstRoute::UpdataReady;
     }
     if (has("disp pwrs ")) {

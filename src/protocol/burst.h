@@ -23,7 +23,7 @@ BurstEdit editBurst(const QString& burst);
 enum class BurstRoute {
     None,        // only shown
     UpdataState, // the unit reports on an image it received
-    UpdataReady, // the boot loader answered the wake characters
+    UpdataReady, // text while the boot loader is being woken
     RealTime,    // measurement stream lines
     RealTimeOff, // the stream was switched off
     EventList,   // a page of the event log (models that stream their listings)

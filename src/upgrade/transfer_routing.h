@@ -16,3 +16,7 @@ int transferPercent(qint64 bytesSent, qint64 totalSize);
 // The one progress line of the receive view, "Transimit finish 42%" (translated in the
 // main window's context).
 QString transferProgressText(int percent);
+
+// Seconds left at the rate measured since the first block went out, rounded up; -1 while
+// the transfer has run too briefly (or sent nothing yet) for a rate to mean anything.
+int transferSecondsLeft(qint64 bytesSent, qint64 totalSize, qint64 elapsedMs);

@@ -34,6 +34,9 @@ public:
     void startSend();
     // Image bytes sent, in percent (0 for an empty image).
     int progress() const;
+    // Image bytes read into blocks so far, and the image's size.
+    qint64 bytesSent() const { return m_engine.bytesSent(); }
+    qint64 totalSize() const { return m_totalSize.load(); }
 
     bool isSending() const { return m_mode.load() == ModeSend; }
 

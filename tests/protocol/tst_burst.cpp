@@ -64,7 +64,7 @@ void TstBurst::route_data() {
     row("upgrade report", "updata\n", "SYS Init Over", nvb, R::UpdataState);
     row("upgrade wins over ready", "updata\n", "Updata is ready!", nvb, R::UpdataState);
     row("ready", "DLG\n", "xx Updata is ready!\n", nvb, R::UpdataReady);
-    row("wake without ready", "DLG\n", "DLG", nvb, R::None);
+    row("first half of ready while waking", "DLG\n", "Updata is", nvb, R::UpdataReady);
     row("ready needs the wake", "", "Updata is ready!", nvb, R::None);
     row("stream", "disp pwrs 3\n", "12:00:01 53012", nvb, R::RealTime);
     row("stream off", "disp 0\n", "disp 0\nQuit current mode", nvb, R::RealTimeOff);
