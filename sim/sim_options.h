@@ -8,6 +8,8 @@ namespace sim {
 
 enum class FlashResult { Ok, Invalid, NoHead, Hub };
 enum class XmodemFault { None, NakRandom, NakLast, NakEotOnce, Cancel, SendC, Silent };
+// Where each page of a record listing pauses longer than a reply gap.
+enum class PageSplit { None, AtLine, InLine, Both };
 
 struct SimOptions {
     QString device; // attach here instead of opening a pseudo-terminal
@@ -33,6 +35,7 @@ struct SimOptions {
     bool seeded = false;
     quint32 seed = 0;
     QString commandLog;
+    PageSplit pageSplit = PageSplit::None;
 };
 
 // Parses the arguments (argv[0] first). On an error returns false with the message in
