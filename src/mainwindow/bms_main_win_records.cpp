@@ -75,9 +75,11 @@ void BMSMainWin::requestListing(RecordKind kind) {
     }
     if (!m_portOpen)
         return;
-    m_recordListing.dropPending();
     m_recordKind = event ? QStringLiteral("event") : QStringLiteral("history");
-    SendCommand(QStringLiteral("datalist %1 %2").arg(m_recordKind).arg(check.startIndex));
+    const QString command =
+        QStringLiteral("datalist %1 %2").arg(m_recordKind).arg(check.startIndex);
+    m_recordListing.expect(command);
+    SendCommand(command);
     DelayMs(kListingRequestWaitMs);
 }
 

@@ -98,16 +98,14 @@ ListingAnswer RecordListing::take(RecordKind kind, const QString& text) {
     ListingAnswer answer;
     bool& open = m_open[index(kind)];
     m_pending += text;
+    if (!awaitEcho())
+        return keep(answer);
     ListingText parsed = parseListingText(m_pending, m_mask);
     if (parsed.page == PageCase::None && parsed.end == ListingEnd::None) {
         // The page has not ended yet. A header already tells that a listing runs.
         if (parsed.header)
             open = true;
-        answer.kept = m_pending.size() <= kMaxPendingPageChars;
-        answer.dropped = !answer.kept;
-        if (answer.dropped)
-            m_pending.clear();
-        return answer;
+        return keep(answer);
     }
     m_pending.clear();
     if (parsed.header) {
@@ -128,7 +126,37 @@ ListingAnswer RecordListing::take(RecordKind kind, const QString& text) {
     return answer;
 }
 
+void RecordListing::expect(const QString& echo) {
+    m_pending.clear();
+    m_echo = echo;
+}
+
+// Drops what precedes the awaited echo; false while the echo has not arrived.
+bool RecordListing::awaitEcho() {
+    if (m_echo.isEmpty())
+        return true;
+    for (int at = m_pending.indexOf(m_echo); at >= 0; at = m_pending.indexOf(m_echo, at + 1)) {
+        // "datalist event 5" is not the echo of "datalist event 50".
+        const int next = at + m_echo.size();
+        if (next < m_pending.size() && m_pending.at(next).isDigit())
+            continue;
+        m_pending.remove(0, at);
+        m_echo.clear();
+        return true;
+    }
+    return false;
+}
+
+ListingAnswer& RecordListing::keep(ListingAnswer& answer) {
+    answer.kept = m_pending.size() <= kMaxPendingPageChars;
+    answer.dropped = !answer.kept;
+    if (answer.dropped)
+        m_pending.clear();
+    return answer;
+}
+
 void RecordListing::reset() {
     m_open[0] = m_open[1] = false;
     m_pending.clear();
+    m_echo.clear();
 }

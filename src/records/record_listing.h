@@ -69,15 +69,20 @@ public:
     // One burst, or one complete reply, of the listing of `kind`. A page split across
     // bursts is kept until its marker (prompt, completion, failure) arrives, then read whole.
     ListingAnswer take(RecordKind kind, const QString& text);
-    // A new listing was asked for: text left from an abandoned page is dropped.
-    void dropPending() { m_pending.clear(); }
+    // A new listing was asked for with this command. Its reply starts with the command's
+    // echo: text before the echo is the end of an earlier reply still being received when
+    // the request went out, and text left from an abandoned page is dropped too.
+    void expect(const QString& echo);
     // "reflash": both listings closed, nothing kept.
     void reset();
 
 private:
     static int index(RecordKind kind) { return kind == RecordKind::Event ? 0 : 1; }
+    bool awaitEcho();
+    ListingAnswer& keep(ListingAnswer& answer);
 
     bool m_open[2] = {false, false};
     bool m_mask = false;
     QString m_pending;
+    QString m_echo; // of the request whose first text has not arrived yet
 };
