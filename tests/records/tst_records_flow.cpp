@@ -73,21 +73,27 @@ private slots:
     void cleanup() { m_prompts.reset(); }
     void wholeLogEqualsUnitLog_data();
     void wholeLogEqualsUnitLog();
+    void repliesReadAfterADispatchWait();
 
 private:
+    void login(BMSMainWin& w, SimRelay& relay);
     void readWholeLog(BMSMainWin& w, SimRelay& relay, bool event);
     void detailWindowsAndExport(BMSMainWin& w, SimRelay& relay);
     QScopedPointer<ScopedPrompts> m_prompts;
 };
 
-// Logs in and lets the status page read battery 1's identity (the model name). Then shows the
-// records page (which reads the counts), asks for the log from record 1 and clicks Continue, as
-// soon as it may, until the listing ends.
-void TestRecordsFlow::readWholeLog(BMSMainWin& w, SimRelay& relay, bool event) {
+void TestRecordsFlow::login(BMSMainWin& w, SimRelay& relay) {
     addExtraPort(relay.programPath());
     w.selectPort(relay.programPath());
     w.OpenBtn_clicked();
     QVERIFY(w.portOpen());
+}
+
+// Logs in and lets the status page read battery 1's identity (the model name). Then shows the
+// records page (which reads the counts), asks for the log from record 1 and clicks Continue, as
+// soon as it may, until the listing ends.
+void TestRecordsFlow::readWholeLog(BMSMainWin& w, SimRelay& relay, bool event) {
+    login(w, relay);
     BatteryGroup* group = w.form()->BattGroupWid;
     QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("ctrl").isEmpty(), 5000);
     group->batButtons().at(0)->click();
@@ -184,6 +190,27 @@ void TestRecordsFlow::detailWindowsAndExport(BMSMainWin& w, SimRelay& relay) {
     const QJsonArray styles{QJsonArray{false, "str", false, "center", "thin", 20},
                             QJsonArray{true, "str", true, "center", "thin", 20}};
     QCOMPARE(book["styles"].toArray(), styles);
+}
+
+// The page is shown while the login chain waits between two commands. The port signals
+// nothing new for bytes that arrive during such a wait; they must be read all the same.
+// (The counts come back when "info 0" is already the current command, so no row takes them.)
+void TestRecordsFlow::repliesReadAfterADispatchWait() {
+    SimRelay relay({"--events", "25", "--histories", "310", "--seed", "2", "--reply-delay", "5"});
+    QVERIFY(relay.isReady());
+    BMSMainWin w;
+    QTimer watch; // fires inside the dispatcher's wait after it has read the "pwrsys" reply
+    connect(&watch, &QTimer::timeout, [&] {
+        if (!w.form()->BattGroupWid->batButtons().isEmpty() && watch.isActive()) {
+            watch.stop();
+            w.HistoryBtn_clicked();
+        }
+    });
+    watch.start(2);
+    login(w, relay);
+    QTRY_VERIFY_WITH_TIMEOUT(w.form()->ReceTextBro->toPlainText().contains(
+                                 "History Data Number : 310\nCommand completed successfully"),
+                             3000);
 }
 
 QTEST_MAIN(TestRecordsFlow)
