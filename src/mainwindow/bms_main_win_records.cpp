@@ -182,6 +182,8 @@ void BMSMainWin::applyListingText(RecordKind kind, const QString& text) {
     qDebug() << "EventData:" << answer.records.size() << "records";
     appendRecords(m_recordModel, answer.records, m_recordListing.maskLayout());
     ui->DataListlView->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    if (answer.clearRows)
+        widenInteractiveColumns(ui->DataListlView);
     showListingEnd(kind, answer.end, answer.text);
 }
 

@@ -2,6 +2,9 @@
 
 #include <QHeaderView>
 #include <QStandardItemModel>
+#include <QTableView>
+
+#include <algorithm>
 
 QStringList recordCells(const EventRecord& record, bool maskLayout) {
     QStringList cells;
@@ -26,6 +29,15 @@ void fitRecordHeader(QHeaderView* header, bool maskLayout) {
     for (int c = kFirstFittedColumn; c < columns; ++c) {
         if (!(maskLayout && c == kMaskField))
             header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    }
+}
+
+void widenInteractiveColumns(QTableView* table) {
+    QHeaderView* header = table->horizontalHeader();
+    const QAbstractItemView* view = table; // where the size hint is public
+    for (int c = 0; c < header->count(); ++c) {
+        if (header->sectionResizeMode(c) == QHeaderView::Interactive)
+            header->resizeSection(c, std::max(kRecordSectionSize, view->sizeHintForColumn(c)));
     }
 }
 
