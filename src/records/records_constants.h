@@ -29,7 +29,6 @@ inline constexpr int kMaxPendingPageChars = 1024 * 1024;
 inline constexpr int kListingRequestWaitMs = 200;
 inline constexpr int kContinueWaitMs = 300;
 inline constexpr int kDetailRequestWaitMs = 300;
-inline constexpr int kCountsOnShowWaitMs = 100;
 
 // Workbook export: every column this wide (characters).
 inline constexpr double kWorkbookColumnWidth = 20.0;
