@@ -41,6 +41,7 @@ private:
         const QVector<LogRecord>* records = nullptr;
         bool mask = false;
         int next = 0;
+        int pages = 0; // pages written so far
     };
 
     // console.cpp: input and the command table
@@ -72,6 +73,7 @@ private:
     void cmdHelp(const QString& echo, const QStringList& words);
     void cmdUpdata(const QString& echo, const QStringList& words);
     void writePage(const QString& echo);
+    int pageSplitAt(int bodyStart, const QStringList& body);
     void startStream(int battery);
     void stopStream();
     void streamTick();

@@ -121,7 +121,7 @@ void Console::cmdDatalist(const QString& echo, const QStringList& words) {
     }
     const bool mask = log == &m_model.events();
     if (m_options.model != kCompleteListingModel) {
-        m_listing = {log, mask, start};
+        m_listing = {log, mask, start, 0};
         writePage(echo);
         return;
     }
@@ -143,11 +143,27 @@ void Console::writePage(const QString& echo) {
     for (int i = m_listing.next; i < end; ++i)
         body += ReplyFormatter::recordLine(records.at(i), m_listing.mask);
     m_listing.next = end;
+    const int splitAt = pageSplitAt(text.size(), body);
+    ++m_listing.pages;
     text += lines(body);
     const bool more = end < records.size();
     text += more ? QByteArray(kPagePrompt) : lines({kSuccess, kEndMarker});
     m_mode = more ? Mode::Paging : Mode::Command;
-    m_writer.write(text, ReplyKind::Page);
+    m_writer.write(text, ReplyKind::Page, splitAt);
+}
+
+// Where --split-pages cuts a page whose record lines start at bodyStart: after its middle
+// record line, or in the middle of that line; -1 for no cut.
+int Console::pageSplitAt(int bodyStart, const QStringList& body) {
+    const PageSplit split = m_options.pageSplit;
+    if (split == PageSplit::None || body.isEmpty())
+        return -1;
+    const bool atLine =
+        split == PageSplit::AtLine || (split == PageSplit::Both && m_listing.pages % 2 == 0);
+    const int middle = (body.size() - 1) / 2;
+    const int lineStart = bodyStart + lines(body.mid(0, middle)).size();
+    const int lineSize = body.at(middle).toUtf8().size();
+    return atLine ? lineStart + lineSize + int(qstrlen(kLineEnd)) : lineStart + lineSize / 2;
 }
 
 void Console::cmdDisp(const QString& echo, const QStringList& words) {

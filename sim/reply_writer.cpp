@@ -22,7 +22,7 @@ void ReplyWriter::writeNow(const QByteArray& bytes) {
     m_port.send(bytes);
 }
 
-void ReplyWriter::write(QByteArray text, ReplyKind kind) {
+void ReplyWriter::write(QByteArray text, ReplyKind kind, int splitAt) {
     if (kind == ReplyKind::Plain) {
         m_port.send(text, m_options.replyDelayMs);
         return;
@@ -30,16 +30,27 @@ void ReplyWriter::write(QByteArray text, ReplyKind kind) {
     const QByteArray end = QByteArray(kEndMarker) + kLineEnd;
     if (m_options.loseEnd && text.endsWith(end) && m_rng.bounded(4) == 0)
         text.chop(end.size());
-    if (m_options.chunk)
-        writeChunked(text, kind == ReplyKind::Page && m_rng.bounded(2) == 0);
-    else
+    if (splitAt >= text.size())
+        splitAt = -1;
+    if (m_options.chunk) {
+        const bool longPause = kind == ReplyKind::Page && m_rng.bounded(2) == 0;
+        const int pauseAt = longPause && text.size() > 1 ? int(m_rng.bounded(1, text.size())) : -1;
+        writeChunked(text, splitAt > 0 ? splitAt : pauseAt);
+    } else if (splitAt > 0) {
+        m_port.send(text.left(splitAt), m_options.replyDelayMs);
+        m_port.send(text.mid(splitAt), longPauseMs());
+    } else {
         m_port.send(text, m_options.replyDelayMs);
+    }
     if (m_options.garbage && m_rng.bounded(2) == 0)
         m_port.send(garbage(), int(m_rng.bounded(20)));
 }
 
-void ReplyWriter::writeChunked(const QByteArray& text, bool longPause) {
-    const int pauseAt = longPause && text.size() > 1 ? int(m_rng.bounded(1, text.size())) : -1;
+int ReplyWriter::longPauseMs() {
+    return int(m_rng.bounded(kLongPauseMinMs, kLongPauseMaxMs + 1));
+}
+
+void ReplyWriter::writeChunked(const QByteArray& text, int pauseAt) {
     int pos = 0;
     while (pos < text.size()) {
         int n = int(m_rng.bounded(1, kChunkMaxBytes + 1));
@@ -49,7 +60,7 @@ void ReplyWriter::writeChunked(const QByteArray& text, bool longPause) {
         if (pos == 0)
             delay = m_options.replyDelayMs;
         else if (pos == pauseAt)
-            delay = int(m_rng.bounded(kLongPauseMinMs, kLongPauseMaxMs + 1));
+            delay = longPauseMs();
         m_port.send(text.mid(pos, n), delay);
         pos += n;
     }

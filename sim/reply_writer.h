@@ -23,12 +23,14 @@ class ReplyWriter {
 public:
     ReplyWriter(LinePort& port, const SimOptions& options);
 
-    void write(QByteArray text, ReplyKind kind);
+    // splitAt > 0: pause longer than a reply gap before that byte (a page cut in two bursts).
+    void write(QByteArray text, ReplyKind kind, int splitAt = -1);
     // At once, untouched: XMODEM answers and real-time lines.
     void writeNow(const QByteArray& bytes);
 
 private:
-    void writeChunked(const QByteArray& text, bool longPause);
+    void writeChunked(const QByteArray& text, int pauseAt);
+    int longPauseMs();
     QByteArray garbage();
 
     LinePort& m_port;

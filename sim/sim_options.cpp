@@ -20,6 +20,11 @@ const QMap<QString, XmodemFault> kXmodemFaults = {
     {"can", XmodemFault::Cancel},       {"send-c", XmodemFault::SendC},
     {"silent", XmodemFault::Silent}};
 
+const QMap<QString, PageSplit> kPageSplits = {{"none", PageSplit::None},
+                                              {"line", PageSplit::AtLine},
+                                              {"inside", PageSplit::InLine},
+                                              {"both", PageSplit::Both}};
+
 QList<QCommandLineOption> optionList() {
     return {
         {"device", "Attach to this serial device instead of opening a pseudo-terminal.", "PATH"},
@@ -55,6 +60,10 @@ QList<QCommandLineOption> optionList() {
          "Write the flashing report a few bytes at a time, MS ms apart (default 0: at once).", "MS",
          "0"},
         {"wake-silent", "The boot loader never answers the wake characters D, L, G."},
+        {"split-pages",
+         "Pause inside every listing page: after a record line (line), inside one (inside) or "
+         "alternately (both).",
+         "WHERE", "none"},
     };
 }
 
@@ -95,6 +104,11 @@ bool readChoices(const QCommandLineParser& p, SimOptions& out, QString& error) {
     }
     out.flashResult = kFlashResults.value(flash);
     out.xmodemFault = kXmodemFaults.value(fault);
+    if (!kPageSplits.contains(p.value("split-pages"))) {
+        error = "--split-pages must be none, line, inside or both";
+        return false;
+    }
+    out.pageSplit = kPageSplits.value(p.value("split-pages"));
     return true;
 }
 

@@ -8,6 +8,8 @@ namespace sim {
 
 enum class FlashResult { Ok, Invalid, NoHead, Hub };
 enum class XmodemFault { None, NakRandom, NakLast, NakEotOnce, Cancel, SendC, Silent };
+// Where each page of a record listing pauses longer than a reply gap.
+enum class PageSplit { None, AtLine, InLine, Both };
 
 struct SimOptions {
     QString device; // attach here instead of opening a pseudo-terminal
@@ -36,6 +38,7 @@ struct SimOptions {
     bool tbarFail = false; // "tbar" completes but reports "Test result:fail"
     int reportPiecesMs = 0; // 0: the flashing report in one piece
     bool wakeSilent = false;
+    PageSplit pageSplit = PageSplit::None;
 };
 
 // Parses the arguments (argv[0] first). On an error returns false with the message in

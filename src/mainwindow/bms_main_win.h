@@ -4,6 +4,8 @@
 // beside it as bms_main_win_*.cpp, one file per subsystem; this file declares them all.
 
 #include "protocol/frame_assembler.h"
+#include "records/record_listing.h"
+#include "records/record_requests.h"
 #include "serial/serial_settings.h"
 #include "upgrade/upgrade_flow.h"
 
@@ -240,7 +242,7 @@ private:
     // Restarts the poll when a control command stays unanswered.
     QTimer* m_controlWaitTimer = nullptr;
 
-    // ----- Event and history records (bms_main_win_records.cpp) -----------------------------
+    // ----- Event and history records (bms_main_win_records.cpp, _records_export) ----------
 public slots:
     void HisEveBtn_clicked();
     void HistBtn_clicked();
@@ -249,19 +251,33 @@ public slots:
     void RefleshBtn_clicked();
     void ClickEventShow(QModelIndex IndexClick);
 
+public:
+    bool eventListingOpen() const { return m_recordListing.isOpen(RecordKind::Event); }
+    bool historyListingOpen() const { return m_recordListing.isOpen(RecordKind::History); }
+    int eventCount() const { return m_eventCount; }
+    int historyCount() const { return m_historyCount; }
+
 private:
     void initRecordsPage();
     void DataNumberParse(const QString& reply);
     void RecordDetailParse(const QString& reply);
     void EventListParse(const QString& text);
     void HistoryListParse(const QString& text);
+    void requestListing(RecordKind kind);
+    void refuseListing(RecordKind kind, StartRefusal refusal, int count);
+    void applyListingText(RecordKind kind, const QString& text);
+    void applyRecordLayout(bool maskLayout);
+    void showListingEnd(RecordKind kind, ListingEnd end, const QString& text);
+    QStringList recordHeaders(bool maskLayout) const;
+    void retranslateRecords();
+    bool exportRecords(const QString& fileName);
+    QString exportCell(int row, int column, bool& ok);
 
-    bool m_eventListing = false;
-    bool m_historyListing = false;
-    bool m_maskLayout = false;
+    RecordListing m_recordListing;
     QTimer* ReContinueTimer = nullptr;
     int m_eventCount = -1;
     int m_historyCount = -1;
+    QString m_recordKind; // "event" or "history": the detail request names it
     QStandardItemModel* m_recordModel = nullptr;
 
     // ----- Firmware upgrade and file transfer (bms_main_win_upgrade.cpp, _transfer) ---------

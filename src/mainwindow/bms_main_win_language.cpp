@@ -136,5 +136,6 @@ void BMSMainWin::RetranslateMainWindow() {
     m_transmitLab->setText(tr("Transmit progress:"));
     setWindowTitle(m_windowTitle);
     retranslateConfigPage();
+    retranslateRecords();
     retranslateViews();
 }

@@ -40,6 +40,10 @@ void BMSMainWin::SerialReadyRead() {
         qDebug() << "test buff$$ clear0:" << event.raw;
         emit CommandInfoStr(event.reply);
     }
+    // The port does not signal bytes that arrive while a slot it called still runs (a
+    // dispatch waiting in DelayMs, a message box); read them once this call is over.
+    if (m_serial->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(this, &BMSMainWin::SerialReadyRead, Qt::QueuedConnection);
 }
 
 void BMSMainWin::ReceDataTimeOut() {

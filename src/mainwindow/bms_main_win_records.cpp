@@ -1,25 +1,121 @@
-// The records page: event and history counts, paged listings, the record table, the detail
-// window and the workbook export.
+// The records page: event and history counts, paged listings and the record table. The
+// listing's state and its reading of the unit's text live in RecordListing; this file asks
+// it and applies the answers to the table, the flags and the message boxes.
 #include "mainwindow/bms_main_win.h"
 
 #include "app/prompts.h"
+#include "records/record_table.h"
+#include "records/records_constants.h"
 #include "serial/my_serial.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
+#include "views/data_event.h"
 
+#include <QDebug>
+#include <QHeaderView>
 #include <QStandardItemModel>
 
 void BMSMainWin::initRecordsPage() {
-    m_recordModel = new QStandardItemModel(0, 16, this);
+    m_recordModel = new QStandardItemModel(ui->DataListlView);
+    setRecordColumns(m_recordModel, recordHeaders(false));
     ui->DataListlView->setModel(m_recordModel);
-    m_eventListing = m_historyListing = m_maskLayout = false;
+    ui->DataListlView->horizontalHeader()->setVisible(true);
+    fitRecordHeader(ui->DataListlView->horizontalHeader(), false);
+    m_recordListing.reset();
     ReContinueTimer = new QTimer(this);
     m_eventCount = m_historyCount = -1;
 }
 
+QStringList BMSMainWin::recordHeaders(bool maskLayout) const {
+    QStringList headers{tr("Item"),
+                        tr("Date"),
+                        tr("Time"),
+                        tr("Volt"),
+                        tr("Current"),
+                        tr("Temp"),
+                        tr("Min. temp of cell"),
+                        tr("Max. temp of cell"),
+                        tr("Min. voltage of cell"),
+                        tr("Max. voltage of cell"),
+                        tr("Base Status"),
+                        tr("Voltage Status"),
+                        tr("Current Status"),
+                        tr("Temp Status"),
+                        tr("Percent%"),
+                        tr("Events")};
+    if (maskLayout)
+        headers.insert(kMaskField, tr("mask"));
+    return headers;
+}
+
+// Headers in the new language for the layout the table has now.
+void BMSMainWin::retranslateRecords() {
+    m_recordModel->setHorizontalHeaderLabels(
+        recordHeaders(m_recordModel->columnCount() == kMaskColumns));
+}
+
+void BMSMainWin::HisEveBtn_clicked() {
+    requestListing(RecordKind::Event);
+}
+
+void BMSMainWin::HistBtn_clicked() {
+    requestListing(RecordKind::History);
+}
+
+void BMSMainWin::requestListing(RecordKind kind) {
+    const bool event = kind == RecordKind::Event;
+    const RecordKind other = event ? RecordKind::History : RecordKind::Event;
+    const int count = event ? m_eventCount : m_historyCount;
+    const StartCheck check =
+        checkStartNumber(m_recordListing.isOpen(kind), m_recordListing.isOpen(other), count,
+                         ui->StartNumEdit->text());
+    if (check.refusal != StartRefusal::None) {
+        refuseListing(kind, check.refusal, count);
+        return;
+    }
+    if (!m_portOpen)
+        return;
+    m_recordKind = event ? QStringLiteral("event") : QStringLiteral("history");
+    const QString command =
+        QStringLiteral("datalist %1 %2").arg(m_recordKind).arg(check.startIndex);
+    m_recordListing.expect(command);
+    SendCommand(command);
+    DelayMs(kListingRequestWaitMs);
+}
+
+void BMSMainWin::refuseListing(RecordKind kind, StartRefusal refusal, int count) {
+    const bool event = kind == RecordKind::Event;
+    QString text;
+    switch (refusal) {
+    case StartRefusal::ListingOpen:
+        text = event ? tr("Can't click \"Event\", Please click \"continue\" or click \"reflash\" "
+                          "or wait!")
+                     : tr("Can't click \"History\", Please click \"continue\" or click "
+                          "\"reflash\" or wait!");
+        break;
+    case StartRefusal::OtherListingOpen:
+        text = event ? tr("Can't click \"Event\", the history record is being viewed!")
+                     : tr("Can't click \"History\", the event record is being viewed!");
+        break;
+    case StartRefusal::NoRecords:
+        text = event ? tr("The number of events is zero or events not obtained!")
+                     : tr("The number of histories is zero or histories not obtained!");
+        break;
+    case StartRefusal::NotANumber:
+        text = tr("Please enter a number!");
+        break;
+    case StartRefusal::OutOfRange:
+        text = tr("Please enter a number from 1 to %1!").arg(count);
+        break;
+    case StartRefusal::None:
+        return;
+    }
+    prompts().information(this, tr("Message"), text, QMessageBox::Yes);
+}
+
 // The next page of a record listing: a bare carriage return, at most one per 1.3 s.
 void BMSMainWin::ContinueBtn_clicked() {
-    if (!m_eventListing && !m_historyListing) {
+    if (!m_recordListing.anyOpen()) {
         prompts().information(this, tr("Message"),
                               tr("Can't continue, Please click \"Event\" or \"History\"!"),
                               QMessageBox::Yes);
@@ -35,15 +131,110 @@ void BMSMainWin::ContinueBtn_clicked() {
     }
     ReContinueTimer->start();
     m_serial->write(QStringLiteral("\r"));
-    DelayMs(300);
+    DelayMs(kContinueWaitMs);
 }
 
-void BMSMainWin::HisEveBtn_clicked() {}
-void BMSMainWin::HistBtn_clicked() {}
-void BMSMainWin::HisDownBtn_clicked() {}
-void BMSMainWin::RefleshBtn_clicked() {}
-void BMSMainWin::ClickEventShow(QModelIndex) {}
-void BMSMainWin::DataNumberParse(const QString&) {}
-void BMSMainWin::RecordDetailParse(const QString&) {}
-void BMSMainWin::EventListParse(const QString&) {}
-void BMSMainWin::HistoryListParse(const QString&) {}
+void BMSMainWin::RefleshBtn_clicked() {
+    m_recordModel->removeRows(0, m_recordModel->rowCount());
+    SendCommand(QStringLiteral("data"));
+    m_recordListing.reset();
+}
+
+void BMSMainWin::DataNumberParse(const QString& reply) {
+    const RecordCounts counts = parseRecordCounts(reply);
+    if (counts.eventEmpty) {
+        prompts().information(this, tr("Message"), tr("The event is empty!"), QMessageBox::Yes);
+    } else {
+        m_eventCount = counts.events.value_or(-1);
+        ui->EventNumLab->setText(counts.events
+                                     ? tr("Number of events: ") + QString::number(*counts.events)
+                                     : tr("Number of events: --"));
+    }
+    m_historyCount = counts.histories.value_or(-1);
+    ui->HistNumLab->setText(counts.histories
+                                ? tr("Number of histories: ") + QString::number(*counts.histories)
+                                : tr("Number of histories: --"));
+}
+
+void BMSMainWin::EventListParse(const QString& text) {
+    applyListingText(RecordKind::Event, text);
+}
+
+void BMSMainWin::HistoryListParse(const QString& text) {
+    applyListingText(RecordKind::History, text);
+}
+
+void BMSMainWin::applyListingText(RecordKind kind, const QString& text) {
+    qDebug() << "Command:" << m_currentCommand;
+    const ListingAnswer answer = m_recordListing.take(kind, text);
+    if (answer.kept || answer.dropped) {
+        qDebug() << (answer.kept ? "page kept until its marker:" : "listing text dropped:")
+                 << text.size() << "characters";
+        return;
+    }
+    static const char* const kPageLog[] = {"unmarked data:", "Item data:", "Item completed data:",
+                                           "continued data:", "completed data:"};
+    qDebug() << kPageLog[int(answer.page)] << answer.text;
+    if (answer.layout)
+        applyRecordLayout(*answer.layout);
+    if (answer.clearRows)
+        m_recordModel->removeRows(0, m_recordModel->rowCount());
+    qDebug() << "EventData:" << answer.records.size() << "records";
+    appendRecords(m_recordModel, answer.records, m_recordListing.maskLayout());
+    ui->DataListlView->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    if (answer.clearRows)
+        widenInteractiveColumns(ui->DataListlView);
+    showListingEnd(kind, answer.end, answer.text);
+}
+
+void BMSMainWin::applyRecordLayout(bool maskLayout) {
+    if (maskLayout)
+        qDebug() << "Mask data: 17 columns";
+    setRecordColumns(m_recordModel, recordHeaders(maskLayout));
+    ui->DataListlView->horizontalHeader()->setVisible(true);
+    fitRecordHeader(ui->DataListlView->horizontalHeader(), maskLayout);
+}
+
+void BMSMainWin::showListingEnd(RecordKind kind, ListingEnd end, const QString& text) {
+    const bool event = kind == RecordKind::Event;
+    QString message;
+    switch (end) {
+    case ListingEnd::None:
+        return;
+    case ListingEnd::Completed:
+        qDebug() << "datalist completed";
+        message = event ? tr("The event Command completed successfully!")
+                        : tr("The history Command completed successfully!");
+        break;
+    case ListingEnd::Failed:
+        message = event ? tr("The event Command fail to excute!Please click \"Event\"!")
+                        : tr("The history Command fail to excute!Please click \"History\"!");
+        break;
+    case ListingEnd::Unknown:
+        qDebug() << "unknown data:" << text;
+        message = event ? tr("The Unknown Command!Please click \"Event\"!")
+                        : tr("The Unknown Command!Please click \"History\"!");
+        break;
+    }
+    prompts().information(this, tr("Message"), message, QMessageBox::Yes);
+}
+
+// A double-click asks the unit for the record's full text; RecordDetailParse shows it.
+void BMSMainWin::ClickEventShow(QModelIndex IndexClick) {
+    qDebug() << "index" << IndexClick;
+    QString item;
+    if (IndexClick.isValid()) {
+        item = IndexClick.model()->index(IndexClick.row(), 0).data().toString();
+        qDebug() << "EventItem:" << item;
+    }
+    SendCommand("data " + m_recordKind + " " + item);
+    DelayMs(kDetailRequestWaitMs);
+}
+
+void BMSMainWin::RecordDetailParse(const QString& reply) {
+    qDebug() << "Command:" << m_currentCommand;
+    qDebug() << "data lenth:" << reply.size();
+    auto* window = new DataEvent(); // top-level; frees itself when closed
+    window->setText(reply);
+    window->show();
+}

@@ -1,0 +1,56 @@
+#include "records/record_table.h"
+
+#include <QHeaderView>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include <algorithm>
+
+QStringList recordCells(const EventRecord& record, bool maskLayout) {
+    QStringList cells;
+    cells.reserve(kRecordFields);
+    for (int f = 0; f < kRecordFields; ++f) {
+        if (f != kMaskField || maskLayout)
+            cells.append(record.fields[f]);
+    }
+    return cells;
+}
+
+void setRecordColumns(QStandardItemModel* model, const QStringList& headers) {
+    model->setColumnCount(headers.size());
+    model->setHorizontalHeaderLabels(headers);
+}
+
+void fitRecordHeader(QHeaderView* header, bool maskLayout) {
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setDefaultSectionSize(kRecordSectionSize);
+    header->setCascadingSectionResizes(false);
+    const int columns = maskLayout ? kMaskColumns : kPlainColumns;
+    for (int c = kFirstFittedColumn; c < columns; ++c) {
+        if (!(maskLayout && c == kMaskField))
+            header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    }
+}
+
+void widenInteractiveColumns(QTableView* table) {
+    QHeaderView* header = table->horizontalHeader();
+    const QAbstractItemView* view = table; // where the size hint is public
+    for (int c = 0; c < header->count(); ++c) {
+        if (header->sectionResizeMode(c) == QHeaderView::Interactive)
+            header->resizeSection(c, std::max(kRecordSectionSize, view->sizeHintForColumn(c)));
+    }
+}
+
+void appendRecords(QStandardItemModel* model, const QVector<EventRecord>& records,
+                   bool maskLayout) {
+    for (const EventRecord& record : records) {
+        QList<QStandardItem*> row;
+        const QStringList cells = recordCells(record, maskLayout);
+        for (const QString& cell : cells) {
+            auto* item = new QStandardItem(cell);
+            item->setTextAlignment(Qt::AlignCenter);
+            row.append(item);
+        }
+        model->appendRow(row);
+    }
+}

@@ -1,0 +1,23 @@
+#include "views/data_event.h"
+
+#include "ui_data_event.h"
+
+DataEvent::DataEvent(QWidget* parent) : QWidget(parent), ui(new Ui::DataEvent) {
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A detail window left open must not keep the program running once the main window
+    // has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+DataEvent::~DataEvent() {
+    delete ui;
+}
+
+void DataEvent::setText(const QString& text) {
+    ui->EventTextBro->setText(text);
+}
+
+QString DataEvent::text() const {
+    return ui->EventTextBro->toPlainText();
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The detail window of one record: the unit's whole reply to "data event N" or
+// "data history N", shown as printed. It frees itself when closed.
+
+#include <QWidget>
+
+namespace Ui {
+class DataEvent;
+}
+
+class DataEvent : public QWidget {
+    Q_OBJECT
+public:
+    explicit DataEvent(QWidget* parent = nullptr);
+    ~DataEvent() override;
+
+    void setText(const QString& text);
+    QString text() const;
+
+private:
+    Ui::DataEvent* ui;
+};

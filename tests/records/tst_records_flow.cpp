@@ -1,0 +1,214 @@
+// The records page against the simulated unit: whole logs paged in with Continue (also with
+// every page cut across two bursts) or arriving in one reply, equal line for line to what
+// the unit printed; detail windows; the export read back by an independent reader.
+#include "mainwindow/bms_main_win.h"
+#include "recording_prompts.h"
+#include "serial/port_list.h"
+#include "sim_relay.h"
+#include "ui_bms_main_win.h"
+#include "views/battery_group.h"
+#include "views/data_event.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QtTest>
+
+namespace {
+const char* const kZModel = "T-RACK-3660Z-M";
+
+// The record lines the unit printed, whitespace runs made single.
+QStringList unitRecordLines(const QByteArray& fromUnit) {
+    static const QRegularExpression record("^\\d+\\s+\\d{4}-\\d\\d-\\d\\d\\s");
+    const QStringList lines = QString::fromUtf8(fromUnit).remove('\r').split('\n');
+    QStringList out;
+    for (const QString& line : lines) {
+        if (record.match(line).hasMatch())
+            out << line.simplified();
+    }
+    return out;
+}
+
+// "title:text" of every detail window open.
+QStringList detailWindows() {
+    QStringList out;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* d = qobject_cast<DataEvent*>(top))
+            out << d->windowTitle() + ":" + d->text().trimmed();
+    }
+    return out;
+}
+
+QStringList tableRow(QAbstractItemModel* m, int row) {
+    QStringList cells;
+    for (int c = 0; c < m->columnCount(); ++c)
+        cells << (row < 0 ? m->headerData(c, Qt::Horizontal) : m->index(row, c).data()).toString();
+    return cells;
+}
+
+// The workbook's rows and styles as python3-openpyxl reads them.
+QJsonObject readWorkbook(const QString& path) {
+    const char* script = R"(
+import json, sys, openpyxl
+wb = openpyxl.load_workbook(sys.argv[1]); ws = wb.active
+cells = [c for row in ws.iter_rows() for c in row]
+print(json.dumps({"sheets": len(wb.sheetnames),
+  "rows": [["" if c.value is None else c.value for c in row] for row in ws.iter_rows()],
+  "styles": sorted({(c.row == 1, type(c.value).__name__, c.font.b, c.alignment.horizontal,
+                     c.border.top.style, int(ws.column_dimensions[c.column_letter].width))
+                    for c in cells if c.value is not None})})))";
+    QProcess py;
+    py.start("/usr/bin/python3", {"-c", script, path});
+    py.waitForFinished(30000);
+    return QJsonDocument::fromJson(py.readAllStandardOutput()).object();
+}
+} // namespace
+
+class TestRecordsFlow : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_prompts.reset(new ScopedPrompts); }
+    void cleanup() { m_prompts.reset(); }
+    void wholeLogEqualsUnitLog_data();
+    void wholeLogEqualsUnitLog();
+    void repliesReadAfterADispatchWait();
+
+private:
+    void login(BMSMainWin& w, SimRelay& relay);
+    void readWholeLog(BMSMainWin& w, SimRelay& relay, bool event);
+    void detailWindowsAndExport(BMSMainWin& w, SimRelay& relay);
+    QScopedPointer<ScopedPrompts> m_prompts;
+};
+
+void TestRecordsFlow::login(BMSMainWin& w, SimRelay& relay) {
+    addExtraPort(relay.programPath());
+    w.selectPort(relay.programPath());
+    w.OpenBtn_clicked();
+    QVERIFY(w.portOpen());
+}
+
+// Logs in and lets the status page read battery 1's identity (the model name). Then shows the
+// records page (which reads the counts), asks for the log from record 1 and clicks Continue, as
+// soon as it may, until the listing ends.
+void TestRecordsFlow::readWholeLog(BMSMainWin& w, SimRelay& relay, bool event) {
+    login(w, relay);
+    BatteryGroup* group = w.form()->BattGroupWid;
+    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("ctrl").isEmpty(), 5000);
+    group->batButtons().at(0)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("pwr 1").isEmpty(), 5000);
+    w.HistoryBtn_clicked();
+    QTRY_COMPARE_WITH_TIMEOUT(w.eventCount(), 250, 3000);
+    QCOMPARE(w.form()->HistNumLab->text(), QString("Number of histories: 40"));
+
+    const auto open = [&] { return event ? w.eventListingOpen() : w.historyListingOpen(); };
+    QAbstractItemModel* model = w.form()->DataListlView->model();
+    event ? w.HisEveBtn_clicked() : w.HistBtn_clicked();
+    QTRY_VERIFY_WITH_TIMEOUT(model->rowCount() > 0, 5000);
+    for (int pages = 1; open() && pages < 40; ++pages) {
+        QTest::qWait(1350);
+        if (open())
+            w.ContinueBtn_clicked();
+    }
+    const QString done =
+        QString("The %1 Command completed successfully!").arg(event ? "event" : "history");
+    QTRY_COMPARE_WITH_TIMEOUT(m_prompts->recorder.texts(), QStringList{done}, 5000);
+    QVERIFY(!open());
+    const QStringList unit = unitRecordLines(relay.fromUnit());
+    QCOMPARE(unit.size(), event ? 250 : 40);
+    QCOMPARE(model->rowCount(), unit.size());
+    QCOMPARE(model->columnCount(), event ? 17 : 16); // events carry the mask column
+    for (int r = 0; r < unit.size(); ++r)
+        QCOMPARE(tableRow(model, r).join(' ').simplified(), unit[r]);
+}
+
+void TestRecordsFlow::wholeLogEqualsUnitLog_data() {
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<bool>("event");
+    QTest::addColumn<bool>("detailAndExport");
+    QTest::newRow("events paged, pages cut in two")
+        << QStringList{"--split-pages", "both"} << true << false;
+    QTest::newRow("histories paged") << QStringList{} << false << false;
+    QTest::newRow("events in one reply") << QStringList{"--model", kZModel} << true << true;
+}
+
+void TestRecordsFlow::wholeLogEqualsUnitLog() {
+    QFETCH(QStringList, simArgs);
+    QFETCH(bool, event);
+    QFETCH(bool, detailAndExport);
+    SimRelay relay(simArgs + QStringList{"--events", "250", "--histories", "40", "--seed", "4",
+                                         "--reply-delay", "5"});
+    QVERIFY(relay.isReady());
+    BMSMainWin w;
+    readWholeLog(w, relay, event);
+    if (QTest::currentTestFailed() || !detailAndExport)
+        return;
+    detailWindowsAndExport(w, relay);
+}
+
+void TestRecordsFlow::detailWindowsAndExport(BMSMainWin& w, SimRelay& relay) {
+    // Two double-clicks, two windows, each showing its record's reply.
+    QTableView* view = w.form()->DataListlView;
+    for (int row : {6, 11})
+        emit view->doubleClicked(view->model()->index(row, 3));
+    QTRY_COMPARE_WITH_TIMEOUT(detailWindows().size(), 2, 5000);
+    const QString seven = "Form:" + relay.lastReply("data event 7").remove('\r').trimmed();
+    const QString twelve = "Form:" + relay.lastReply("data event 12").remove('\r').trimmed();
+    QVERIFY(detailWindows().contains(seven) && detailWindows().contains(twelve));
+
+    // A folder nobody may write to, not even root: the export fails and keeps the rows.
+    auto* model = qobject_cast<QStandardItemModel*>(view->model());
+    QVector<QStringList> table;
+    for (int r = -1; r < model->rowCount(); ++r)
+        table << tableRow(model, r);
+    m_prompts->recorder.textAnswers << "/proc/records.xlsx";
+    w.HisDownBtn_clicked();
+    QCOMPARE(m_prompts->recorder.lastText(),
+             QString("Historical data table export failed, please try again!"));
+    QCOMPARE(model->rowCount(), 250);
+
+    QTemporaryDir dir;
+    m_prompts->recorder.textAnswers << dir.filePath("ev.xlsx");
+    m_prompts->recorder.buttonAnswers << QMessageBox::No;
+    w.HisDownBtn_clicked();
+    QCOMPARE(
+        m_prompts->recorder.lastText(),
+        QString("Historical data table exported successfully!\nwould you like to view it now?"));
+    QCOMPARE(model->rowCount(), 0);
+
+    const QJsonObject book = readWorkbook(dir.filePath("ev.xlsx"));
+    QCOMPARE(book["sheets"].toInt(), 1);
+    const QJsonArray rows = book["rows"].toArray();
+    QCOMPARE(rows.size(), table.size());
+    for (int r = 0; r < table.size(); ++r)
+        QCOMPARE(rows[r].toVariant().toStringList(), table[r]);
+    // (header row?, type, bold, alignment, border, column width) of every cell with text.
+    const QJsonArray styles{QJsonArray{false, "str", false, "center", "thin", 20},
+                            QJsonArray{true, "str", true, "center", "thin", 20}};
+    QCOMPARE(book["styles"].toArray(), styles);
+}
+
+// The page is shown while the login chain waits between two commands. The port signals
+// nothing new for bytes that arrive during such a wait; they must be read all the same.
+// (The counts come back when "info 0" is already the current command, so no row takes them.)
+void TestRecordsFlow::repliesReadAfterADispatchWait() {
+    SimRelay relay({"--events", "25", "--histories", "310", "--seed", "2", "--reply-delay", "5"});
+    QVERIFY(relay.isReady());
+    BMSMainWin w;
+    QTimer watch; // fires inside the dispatcher's wait after it has read the "pwrsys" reply
+    connect(&watch, &QTimer::timeout, [&] {
+        if (!w.form()->BattGroupWid->batButtons().isEmpty() && watch.isActive()) {
+            watch.stop();
+            w.HistoryBtn_clicked();
+        }
+    });
+    watch.start(2);
+    login(w, relay);
+    QTRY_VERIFY_WITH_TIMEOUT(w.form()->ReceTextBro->toPlainText().contains(
+                                 "History Data Number : 310\nCommand completed successfully"),
+                             3000);
+}
+
+QTEST_MAIN(TestRecordsFlow)
+#include "tst_records_flow.moc"
