@@ -76,9 +76,9 @@ void BMSMainWin::showBurst(const BurstEdit& edit) {
 
 void BMSMainWin::routeBurstToHandler(const QString& burst, const QString& raw) {
     switch (routeBurst(m_currentCommand, burst, m_deviceName)) {
-    // The unit's upgrade texts are read unedited: a burst that ends inside a line (its
-    // "\r" before the "\n" of the next burst) would otherwise lose its text to the
-    // terminal's line rewriting, and with it a marker cut across the two.
+    // The unit's upgrade texts and record pages are read unedited: a burst that ends inside
+    // a line (its "\r" before the "\n" of the next burst) would otherwise lose its text to
+    // the terminal's line rewriting, and with it a marker or a record cut across the two.
     case BurstRoute::UpdataState:
         UpdataStateParse(raw);
         break;
@@ -93,11 +93,11 @@ void BMSMainWin::routeBurstToHandler(const QString& burst, const QString& raw) {
         break;
     case BurstRoute::EventList:
         qDebug() << "T-RACK-3660Q datalist";
-        EventListParse(burst);
+        EventListParse(raw);
         break;
     case BurstRoute::HistoryList:
         qDebug() << "T-RACK-3660Q datalist";
-        HistoryListParse(burst);
+        HistoryListParse(raw);
         break;
     case BurstRoute::None:
         break;
