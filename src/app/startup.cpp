@@ -2,11 +2,15 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QStringList>
 #include <QTranslator>
+#include <QUrl>
+#ifdef Q_OS_WIN
+#include <QProcess>
+#endif
 
 bool LoadTranslator(QTranslator& translator, const QString& fileName) {
     const QString path = QCoreApplication::applicationDirPath() + "/languages/" + fileName;
@@ -25,7 +29,7 @@ void OpenInExplorer(const QString& path) {
     p.replace("/", "\\");
     QProcess::startDetached("explorer.exe  \"" + p + "\"");
 #else
-    QProcess::startDetached("xdg-open", {path});
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 #endif
 }
 

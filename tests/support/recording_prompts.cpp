@@ -1,5 +1,7 @@
 #include "recording_prompts.h"
 
+#include <QDialog>
+
 QStringList RecordingPrompts::texts() const {
     QStringList out;
     for (const PromptRecord& r : shown)
@@ -71,4 +73,13 @@ QString RecordingPrompts::openFileName(QWidget*, const QString& caption, const Q
 QString RecordingPrompts::textInput(QWidget*, const QString& title, const QString& label,
                                     QLineEdit::EchoMode, const QString&, bool* ok) {
     return answerText("text", title, label, ok);
+}
+
+int RecordingPrompts::execDialog(QDialog& dialog) {
+    shown.append({"dialog", dialog.windowTitle(), dialog.objectName(), {}});
+    return QDialog::Accepted;
+}
+
+void RecordingPrompts::showFolder(const QString& path) {
+    shown.append({"folder", QString(), path, {}});
 }
