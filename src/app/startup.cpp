@@ -3,9 +3,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
-#include <QStringList>
 #include <QTranslator>
 #include <QUrl>
 #ifdef Q_OS_WIN
@@ -31,18 +28,4 @@ void OpenInExplorer(const QString& path) {
 #else
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 #endif
-}
-
-QStringList copyDumpsToReportFolder(const QString& dumpPath, const QStringList& dumps,
-                                    const QString& reportFolder) {
-    QStringList safe;
-    if (!QDir().mkpath(reportFolder) || !QDir(reportFolder).exists())
-        return safe;
-    for (const QString& name : dumps) {
-        const QString source = dumpPath + "/" + name;
-        const QString target = reportFolder + "/" + name;
-        if (QFile::exists(target) || (QFile::exists(source) && QFile::copy(source, target)))
-            safe << name;
-    }
-    return safe;
 }
