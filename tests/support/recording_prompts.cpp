@@ -76,10 +76,17 @@ QString RecordingPrompts::textInput(QWidget*, const QString& title, const QStrin
 }
 
 int RecordingPrompts::execDialog(QDialog& dialog) {
-    shown.append({"dialog", dialog.windowTitle(), dialog.objectName(), {}});
+    PromptRecord record;
+    record.kind = "dialog";
+    record.title = dialog.windowTitle();
+    record.text = dialog.objectName();
+    shown.append(record);
     return QDialog::Accepted;
 }
 
 void RecordingPrompts::showFolder(const QString& path) {
-    shown.append({"folder", QString(), path, {}});
+    PromptRecord record;
+    record.kind = "folder";
+    record.text = path;
+    shown.append(record);
 }
