@@ -20,12 +20,16 @@ CommandLineOptions parseCommandLine(const QCoreApplication& app) {
     const QCommandLineOption demo(
         "demo", "Start the simulated unit (norvanebat-sim, beside this program) on a fresh "
                 "pseudo-terminal, select it and log in. The simulator ends with the program.");
-    parser.addOptions({port, login, demo});
+    // Hidden: for trying crash capture and the next start's report by hand and in tests.
+    QCommandLineOption crash("crash", "Crash on purpose: segv, fpe, ill, bus or abort.", "KIND");
+    crash.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({port, login, demo, crash});
     parser.process(app);
 
     CommandLineOptions o;
     o.ports = parser.values(port);
     o.login = parser.isSet(login);
     o.demo = parser.isSet(demo);
+    o.crash = parser.value(crash);
     return o;
 }

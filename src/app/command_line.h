@@ -7,6 +7,7 @@ struct CommandLineOptions {
     QStringList ports; // names or device paths to add to the port list; the last is chosen
     bool login = false;
     bool demo = false;
+    QString crash; // hidden --crash KIND: crash on purpose once the window is shown
 };
 
 // Parses the program's options; --help and --version print and exit here.

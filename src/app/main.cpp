@@ -5,7 +5,9 @@
 #include "app/prompts.h"
 #include "app/startup.h"
 #include "crash/breakpad_handler.h"
-#include "crash/crash_report_dialog.h"
+#include "crash/crash_constants.h"
+#include "crash/crash_on_purpose.h"
+#include "crash/crash_report.h"
 #include "mainwindow/bms_main_win.h"
 #include "mainwindow/window_geometry.h"
 #include "serial/port_list.h"
@@ -20,24 +22,6 @@
 #include <QTranslator>
 
 #include <memory>
-
-namespace {
-void offerCrashReport() {
-    BreakpadHandler& crash = BreakpadHandler::instance();
-    if (!crash.hasDumps())
-        return;
-    const QString reportFolder =
-        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) + "/TarnixReportBug";
-    const QStringList safe =
-        copyDumpsToReportFolder(crash.dumpPath(), crash.dumpFileList(), reportFolder);
-    CrashReportDialog dialog;
-    dialog.setModal(true);
-    dialog.exec();
-    OpenInExplorer(reportFolder);
-    if (!safe.isEmpty())
-        crash.clearDumps(safe);
-}
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
@@ -59,7 +43,7 @@ int main(int argc, char* argv[]) {
     const QStringList dataDirs =
         QStandardPaths::standardLocations(QStandardPaths::AppLocalDataLocation);
     BreakpadHandler::instance().setDumpPath((dataDirs.isEmpty() ? QString(".") : dataDirs.first()) +
-                                            "/crashs");
+                                            "/" + crash::kDumpFolderName);
 
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const int W = area.width();
@@ -92,7 +76,7 @@ int main(int argc, char* argv[]) {
         window->selectPort(ports.last());
     window->show();
 
-    offerCrashReport();
+    crash::offerCrashReport(BreakpadHandler::instance(), crash::reportFolder());
 
     LogHandler::releaseMessageHandler();
     qDebug() << "不写入测试";
@@ -100,6 +84,12 @@ int main(int argc, char* argv[]) {
 
     if (options.login || (options.demo && !demo.devicePath().isEmpty()))
         QTimer::singleShot(0, window.get(), &BMSMainWin::OpenBtn_clicked);
+    if (!options.crash.isEmpty()) {
+        QTimer::singleShot(0, window.get(), [kind = options.crash] {
+            crash::crashOnPurpose(kind);
+            qWarning() << "--crash" << kind << "did not crash (kinds: segv, fpe, ill, bus, abort)";
+        });
+    }
 
     const int code = app.exec();
     LogHandler::releaseMessageHandler();

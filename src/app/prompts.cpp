@@ -1,5 +1,8 @@
 #include "app/prompts.h"
 
+#include "app/startup.h"
+
+#include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 
@@ -57,4 +60,12 @@ QString QtPrompts::openFileName(QWidget* parent, const QString& caption, const Q
 QString QtPrompts::textInput(QWidget* parent, const QString& title, const QString& label,
                              QLineEdit::EchoMode mode, const QString& text, bool* ok) {
     return QInputDialog::getText(parent, title, label, mode, text, ok);
+}
+
+int QtPrompts::execDialog(QDialog& dialog) {
+    return dialog.exec();
+}
+
+void QtPrompts::showFolder(const QString& path) {
+    OpenInExplorer(path);
 }

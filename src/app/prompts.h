@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 class Prompts {
@@ -38,6 +39,11 @@ public:
     // *ok is false when the user cancelled.
     virtual QString textInput(QWidget* parent, const QString& title, const QString& label,
                               QLineEdit::EchoMode mode, const QString& text, bool* ok) = 0;
+
+    // Runs one of the program's own modal dialogs; returns its result (QDialog::DialogCode).
+    virtual int execDialog(QDialog& dialog) = 0;
+    // Shows a folder in the desktop's file manager.
+    virtual void showFolder(const QString& path) = 0;
 };
 
 // The real dialogs.
@@ -47,15 +53,13 @@ public:
                                             const QString& text,
                                             QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton) override;
-    QMessageBox::StandardButton warning(QWidget* parent, const QString& title,
-                                        const QString& text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton warning(QWidget* parent, const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
-    QMessageBox::StandardButton critical(QWidget* parent, const QString& title,
-                                         const QString& text,
+    QMessageBox::StandardButton critical(QWidget* parent, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton defaultButton) override;
-    QMessageBox::StandardButton question(QWidget* parent, const QString& title,
-                                         const QString& text,
+    QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton defaultButton) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
@@ -64,6 +68,8 @@ public:
                          const QString& filter) override;
     QString textInput(QWidget* parent, const QString& title, const QString& label,
                       QLineEdit::EchoMode mode, const QString& text, bool* ok) override;
+    int execDialog(QDialog& dialog) override;
+    void showFolder(const QString& path) override;
 };
 
 // The prompts in use; QtPrompts unless another was installed.

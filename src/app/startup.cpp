@@ -2,11 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QStringList>
+#include <QDesktopServices>
 #include <QTranslator>
+#include <QUrl>
+#ifdef Q_OS_WIN
+#include <QProcess>
+#endif
 
 bool LoadTranslator(QTranslator& translator, const QString& fileName) {
     const QString path = QCoreApplication::applicationDirPath() + "/languages/" + fileName;
@@ -25,20 +26,6 @@ void OpenInExplorer(const QString& path) {
     p.replace("/", "\\");
     QProcess::startDetached("explorer.exe  \"" + p + "\"");
 #else
-    QProcess::startDetached("xdg-open", {path});
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 #endif
-}
-
-QStringList copyDumpsToReportFolder(const QString& dumpPath, const QStringList& dumps,
-                                    const QString& reportFolder) {
-    QStringList safe;
-    if (!QDir().mkpath(reportFolder) || !QDir(reportFolder).exists())
-        return safe;
-    for (const QString& name : dumps) {
-        const QString source = dumpPath + "/" + name;
-        const QString target = reportFolder + "/" + name;
-        if (QFile::exists(target) || (QFile::exists(source) && QFile::copy(source, target)))
-            safe << name;
-    }
-    return safe;
 }

@@ -9,7 +9,3 @@ class QTranslator;
 bool LoadTranslator(QTranslator& translator, const QString& fileName);
 // Shows a folder in the desktop's file manager (Windows explorer on Windows).
 void OpenInExplorer(const QString& path);
-// Copies the crash dumps to the report folder and returns the names that are there now
-// (copied, or present already), which are the ones safe to delete.
-QStringList copyDumpsToReportFolder(const QString& dumpPath, const QStringList& dumps,
-                                    const QString& reportFolder);

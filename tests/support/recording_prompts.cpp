@@ -1,5 +1,7 @@
 #include "recording_prompts.h"
 
+#include <QDialog>
+
 QStringList RecordingPrompts::texts() const {
     QStringList out;
     for (const PromptRecord& r : shown)
@@ -71,4 +73,20 @@ QString RecordingPrompts::openFileName(QWidget*, const QString& caption, const Q
 QString RecordingPrompts::textInput(QWidget*, const QString& title, const QString& label,
                                     QLineEdit::EchoMode, const QString&, bool* ok) {
     return answerText("text", title, label, ok);
+}
+
+int RecordingPrompts::execDialog(QDialog& dialog) {
+    PromptRecord record;
+    record.kind = "dialog";
+    record.title = dialog.windowTitle();
+    record.text = dialog.objectName();
+    shown.append(record);
+    return QDialog::Accepted;
+}
+
+void RecordingPrompts::showFolder(const QString& path) {
+    PromptRecord record;
+    record.kind = "folder";
+    record.text = path;
+    shown.append(record);
 }

@@ -9,7 +9,9 @@
 #include <QStringList>
 
 struct PromptRecord {
-    QString kind; // "information", "warning", "critical", "question", "save", "open", "text"
+    // "information", "warning", "critical", "question", "save", "open", "text",
+    // "dialog" (title: window title, text: object name), "folder" (text: path)
+    QString kind;
     QString title;
     QString text;
     QMessageBox::StandardButtons buttons;
@@ -44,6 +46,9 @@ public:
     QString openFileName(QWidget*, const QString& caption, const QString&, const QString&) override;
     QString textInput(QWidget*, const QString& title, const QString& label, QLineEdit::EchoMode,
                       const QString&, bool* ok) override;
+    // Records the dialog and answers QDialog::Accepted without showing it.
+    int execDialog(QDialog& dialog) override;
+    void showFolder(const QString& path) override;
 
 private:
     QMessageBox::StandardButton answer(const QString& kind, const QString& title,

@@ -1,0 +1,36 @@
+#include "crash/crash_on_purpose.h"
+
+#include <csignal>
+#include <cstdlib>
+
+namespace crash {
+
+// Never inlined, so the backtrace of the crash names this function.
+Q_NEVER_INLINE bool crashOnPurpose(const QString& kind) {
+    if (kind == "segv") {
+        // Through a volatile pointer, so the compiler cannot see the null.
+        volatile int* volatile target = nullptr;
+        *target = 1;
+    } else if (kind == "fpe") {
+        // Both operands unknown to the compiler, so a real division instruction is made.
+        volatile int one = 1;
+        volatile int zero = 0;
+        volatile int quotient = one / zero;
+        (void)quotient;
+        raise(SIGFPE); // for processors whose integer division does not trap
+    } else if (kind == "ill") {
+#if defined(__x86_64__) || defined(__i386__)
+        asm volatile("ud2");
+#endif
+        raise(SIGILL);
+    } else if (kind == "bus") {
+        raise(SIGBUS);
+    } else if (kind == "abort") {
+        std::abort();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace crash
