@@ -340,6 +340,12 @@ void BatteryInfo::retranslate() {
         m_cellAxis->setTitleText(tr("Cell ID"));
         m_voltAxis->setTitleText(tr("Volt(V)"));
         m_tempAxis->setTitleText(tr("Temp(℃)"));
+        rebuildPoints();
+        const QList<QAbstractSeries*> series = m_chart->series();
+        if (series.size() == 2) {
+            series.at(0)->setName(tr("Volt"));
+            series.at(1)->setName(tr("Temp"));
+        }
     }
     if (m_cellModel) {
         const QStringList headers = {tr("Cell Id"), tr("Volt(V)"), tr("Temp(℃)")};
