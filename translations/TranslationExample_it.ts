@@ -5,1280 +5,1306 @@
     <name>AddBarcode</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>Notice:Please enter a 16-character barcode!</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso: inserire un codice a barre di 16 caratteri!</translation>
     </message>
     <message>
         <source>Barcode：</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice a barre:</translation>
     </message>
     <message>
         <source>The Barcode is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice a barre è vuoto!</translation>
     </message>
     <message>
         <source>The Barcode length does not meet requirement!</source>
-        <translation type="unfinished"></translation>
+        <translation>La lunghezza del codice a barre non è quella richiesta!</translation>
     </message>
 </context>
 <context>
     <name>BMSMainWin</name>
     <message>
         <source>Battery status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato delle batterie</translation>
     </message>
     <message>
         <source>Real-time data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati in tempo reale</translation>
     </message>
     <message>
         <source>Event and history records</source>
-        <translation type="unfinished"></translation>
+        <translation>Registri di eventi e cronologia</translation>
     </message>
     <message>
         <source>Alarm and protection configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione di allarmi e protezioni</translation>
     </message>
     <message>
         <source>Firmware upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento del firmware</translation>
     </message>
     <message>
         <source>Raw console data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati grezzi della console</translation>
     </message>
     <message>
         <source>Message catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogo dei messaggi</translation>
     </message>
     <message>
         <source>语言测试</source>
-        <translation type="unfinished"></translation>
+        <translation>Test lingua</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta seriale</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta:</translation>
     </message>
     <message>
         <source>BaudRate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità (baud):</translation>
     </message>
     <message>
         <source>DataBits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit di dati:</translation>
     </message>
     <message>
         <source>StopBits:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit di stop:</translation>
     </message>
     <message>
         <source>ParityBit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parità:</translation>
     </message>
     <message>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Connetti</translation>
     </message>
     <message>
         <source>Logout</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnetti</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie</translation>
     </message>
     <message>
         <source>ReceiveMess</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati ricevuti</translation>
     </message>
     <message>
         <source>Mess</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandi</translation>
     </message>
     <message>
         <source>stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia</translation>
     </message>
     <message>
         <source>RTData ON</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia tempo reale</translation>
     </message>
     <message>
         <source>RTData OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma tempo reale</translation>
     </message>
     <message>
         <source>Save the real-time data to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva i dati in tempo reale in un file</translation>
     </message>
     <message>
         <source>Clear the real-time data</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella i dati in tempo reale</translation>
     </message>
     <message>
         <source>Save the configuration to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la configurazione in un file</translation>
     </message>
     <message>
         <source>Number of events:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di eventi:</translation>
     </message>
     <message>
         <source>Number of histories: </source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di voci di cronologia: </translation>
     </message>
     <message>
         <source>Starting number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dal numero:</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia</translation>
     </message>
     <message>
         <source>continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua</translation>
     </message>
     <message>
         <source>Export the table to a workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta la tabella in una cartella di lavoro</translation>
     </message>
     <message>
         <source>reflash</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricarica</translation>
     </message>
     <message>
         <source>Upgrade the firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna il firmware</translation>
     </message>
     <message>
         <source>Wake a battery and upgrade it</source>
-        <translation type="unfinished"></translation>
+        <translation>Risveglia una batteria e aggiornala</translation>
     </message>
     <message>
         <source>Upgrade the boot loader</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna il bootloader</translation>
     </message>
     <message>
         <source>第1页</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina 1</translation>
     </message>
     <message>
         <source>第2页</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina 2</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumenti</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Console</source>
-        <translation type="unfinished"></translation>
+        <translation>Console</translation>
     </message>
     <message>
         <source>Exit Console</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci dalla console</translation>
     </message>
     <message>
         <source>Send File</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia file</translation>
     </message>
     <message>
         <source>Transmit progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferimento:</translation>
     </message>
     <message>
         <source>System Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di sistema:</translation>
     </message>
     <message>
         <source>Command State:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato del comando:</translation>
     </message>
     <message>
         <source>System Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di sistema: </translation>
     </message>
     <message>
         <source>Do you wish to quit NorvaneBat?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudere NorvaneBat?</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>The serial port not open, Please Login!</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta seriale non è aperta. Premere «Connetti»!</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio</translation>
     </message>
     <message>
         <source>The serial port not open, Please open!</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta seriale non è aperta. Aprirla!</translation>
     </message>
     <message>
         <source>Switch the charge MOS on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivare il MOS di carica?</translation>
     </message>
     <message>
         <source>Switch the charge MOS off?
 The batteries take no charge until it is switched on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivare il MOS di carica?
+Le batterie non si caricano finché non viene riattivato.</translation>
     </message>
     <message>
         <source>Switch the discharge MOS on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivare il MOS di scarica?</translation>
     </message>
     <message>
         <source>Switch the discharge MOS off?
 The system stops supplying its load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivare il MOS di scarica?
+Il sistema smette di alimentare il carico.</translation>
     </message>
     <message>
         <source>Run the self-test of every battery?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eseguire l&apos;autotest di tutte le batterie?</translation>
     </message>
     <message>
         <source>alarm&amp;protcet item</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametro di allarme/protezione</translation>
     </message>
     <message>
         <source>cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella</translation>
     </message>
     <message>
         <source>power</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo</translation>
     </message>
     <message>
         <source>unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità</translation>
     </message>
     <message>
         <source>choose a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un file</translation>
     </message>
     <message>
         <source>warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>The configuration could not be saved to
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la configurazione in
+%1
+%2</translation>
     </message>
     <message>
         <source>Restore the unit&apos;s default protection configuration?
 Every threshold set on the unit is replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare la configurazione di protezione predefinita dell&apos;unità?
+Tutte le soglie impostate sull&apos;unità verranno sostituite.</translation>
     </message>
     <message>
         <source>The initial configuration is successful!</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione predefinita ripristinata correttamente!</translation>
     </message>
     <message>
         <source>The Mos open success!</source>
-        <translation type="unfinished"></translation>
+        <translation>MOS attivato correttamente!</translation>
     </message>
     <message>
         <source>The Mos open fail!</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivazione del MOS non riuscita!</translation>
     </message>
     <message>
         <source>The Mos close success!</source>
-        <translation type="unfinished"></translation>
+        <translation>MOS disattivato correttamente!</translation>
     </message>
     <message>
         <source>The Mos close fail!</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivazione del MOS non riuscita!</translation>
     </message>
     <message>
         <source>The self-test finish!</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest completato!</translation>
     </message>
     <message>
         <source>Added barcode fail!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunta del codice a barre non riuscita!</translation>
     </message>
     <message>
         <source>Added barcode successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice a barre aggiunto correttamente!</translation>
     </message>
     <message>
         <source>Entry Console</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso alla console</translation>
     </message>
     <message>
         <source>Please enter the console password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire la password della console:</translation>
     </message>
     <message>
         <source>Wrong password! Please check password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Password errata! Controllare la password!</translation>
     </message>
     <message>
         <source>The language has changed successfully!
 Please restart if there is a problem with the interface!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua cambiata correttamente!
+Riavviare il programma se l&apos;interfaccia non viene visualizzata bene!</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispari</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>Pari</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>The serial port is occupied or does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta seriale è occupata o non esiste</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>The serial port diconnect! Please check!</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta seriale si è disconnessa! Verificare!</translation>
     </message>
     <message>
         <source>In real-time rendering, can&apos;t switch pages!
 Please click &quot;RTData OFF&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile cambiare pagina durante la visualizzazione in tempo reale!
+Fare clic su «Ferma tempo reale»!</translation>
     </message>
     <message>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Command State: completed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato del comando: eseguito correttamente</translation>
     </message>
     <message>
         <source>Command State: fail to excute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato del comando: esecuzione non riuscita</translation>
     </message>
     <message>
         <source>Command State: Unknown command</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato del comando: comando sconosciuto</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>Volt</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente</translation>
     </message>
     <message>
         <source>Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Min. temp of cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. min. cella</translation>
     </message>
     <message>
         <source>Max. temp of cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. max. cella</translation>
     </message>
     <message>
         <source>Min. voltage of cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione min. cella</translation>
     </message>
     <message>
         <source>Max. voltage of cell</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione max. cella</translation>
     </message>
     <message>
         <source>Base Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di base</translation>
     </message>
     <message>
         <source>Voltage Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato tensione</translation>
     </message>
     <message>
         <source>Current Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato corrente</translation>
     </message>
     <message>
         <source>Temp Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato temperatura</translation>
     </message>
     <message>
         <source>Percent%</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentuale (%)</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi</translation>
     </message>
     <message>
         <source>mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maschera</translation>
     </message>
     <message>
         <source>Can&apos;t click &quot;Event&quot;, Please click &quot;continue&quot; or click &quot;reflash&quot; or wait!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile premere «Eventi». Premere «Continua» o «Ricarica», oppure attendere!</translation>
     </message>
     <message>
         <source>Can&apos;t click &quot;History&quot;, Please click &quot;continue&quot; or click &quot;reflash&quot; or wait!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile premere «Cronologia». Premere «Continua» o «Ricarica», oppure attendere!</translation>
     </message>
     <message>
         <source>Can&apos;t click &quot;Event&quot;, the history record is being viewed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile premere «Eventi»: è in corso la lettura della cronologia!</translation>
     </message>
     <message>
         <source>Can&apos;t click &quot;History&quot;, the event record is being viewed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile premere «Cronologia»: è in corso la lettura degli eventi!</translation>
     </message>
     <message>
         <source>The number of events is zero or events not obtained!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun evento, oppure il loro numero non è ancora stato letto!</translation>
     </message>
     <message>
         <source>The number of histories is zero or histories not obtained!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna voce di cronologia, oppure il loro numero non è ancora stato letto!</translation>
     </message>
     <message>
         <source>Please enter a number!</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un numero!</translation>
     </message>
     <message>
         <source>Please enter a number from 1 to %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un numero da 1 a %1!</translation>
     </message>
     <message>
         <source>Can&apos;t continue, Please click &quot;Event&quot; or &quot;History&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile continuare. Premere «Eventi» o «Cronologia»!</translation>
     </message>
     <message>
         <source>The operation is too frequent!
 Please try again later!</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazioni troppo ravvicinate!
+Riprovare più tardi!</translation>
     </message>
     <message>
         <source>The event is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun evento presente!</translation>
     </message>
     <message>
         <source>Number of events: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di eventi: --</translation>
     </message>
     <message>
         <source>Number of events: </source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di eventi: </translation>
     </message>
     <message>
         <source>Number of histories: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di voci di cronologia: --</translation>
     </message>
     <message>
         <source>The event Command completed successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura degli eventi completata correttamente!</translation>
     </message>
     <message>
         <source>The history Command completed successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura della cronologia completata correttamente!</translation>
     </message>
     <message>
         <source>The event Command fail to excute!Please click &quot;Event&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura degli eventi non riuscita! Premere «Eventi»!</translation>
     </message>
     <message>
         <source>The history Command fail to excute!Please click &quot;History&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura della cronologia non riuscita! Premere «Cronologia»!</translation>
     </message>
     <message>
         <source>The Unknown Command!Please click &quot;Event&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando sconosciuto! Premere «Eventi»!</translation>
     </message>
     <message>
         <source>The Unknown Command!Please click &quot;History&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando sconosciuto! Premere «Cronologia»!</translation>
     </message>
     <message>
         <source>finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Completato</translation>
     </message>
     <message>
         <source>Historical data table exported successfully!
 would you like to view it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella dati esportata correttamente!
+Visualizzarla ora?</translation>
     </message>
     <message>
         <source>Historical data table export failed, please try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione della tabella dati non riuscita, riprovare!</translation>
     </message>
     <message>
         <source>Index is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice non valido</translation>
     </message>
     <message>
         <source>Data is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati non validi</translation>
     </message>
     <message>
         <source>
 Transimit Start
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Trasferimento avviato
+</translation>
     </message>
     <message>
         <source>
 Transimit abort
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Trasferimento interrotto
+</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>The bin file transfer is stopped: the receiver refused the same block again and again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferimento del file .bin interrotto: il ricevitore ha rifiutato più volte lo stesso blocco!</translation>
     </message>
     <message>
         <source>
 Transimit cancel
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Trasferimento annullato dal ricevitore
+</translation>
     </message>
     <message>
         <source>The bin file transfer is cancelled by receiver!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ricevitore ha annullato il trasferimento del file .bin!</translation>
     </message>
     <message>
         <source>
 Transimit finish
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Trasferimento completato
+</translation>
     </message>
     <message>
         <source>
 Transimit Start TimeOut
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Timeout all&apos;avvio del trasferimento
+</translation>
     </message>
     <message>
         <source>Start transmission timeout!</source>
-        <translation type="unfinished"></translation>
+        <translation>Timeout all&apos;avvio del trasferimento!</translation>
     </message>
     <message>
         <source>
 TimeOut during transmission
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Timeout durante il trasferimento
+</translation>
     </message>
     <message>
         <source>TimeOut during transmission!</source>
-        <translation type="unfinished"></translation>
+        <translation>Timeout durante il trasferimento!</translation>
     </message>
     <message>
         <source>Open file error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nell&apos;apertura del file!</translation>
     </message>
     <message>
         <source>Can&apos;t update boot! &quot;Present Num&quot; Unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiornare il bootloader! «Batterie presenti» sconosciuto.</translation>
     </message>
     <message>
         <source>Can&apos;t update! &quot;Present Num&quot; Unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiornare! «Batterie presenti» sconosciuto.</translation>
     </message>
     <message>
         <source>Upgrading!Please wait!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento in corso! Attendere!</translation>
     </message>
     <message>
         <source>The battery did not answer the wake-up!
 Please check the battery and the serial line, then try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>La batteria non ha risposto al risveglio!
+Controllare la batteria e la linea seriale, quindi riprovare!</translation>
     </message>
     <message>
         <source>open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri file</translation>
     </message>
     <message>
         <source>Did not select file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file selezionato!</translation>
     </message>
     <message>
         <source>Battery update error!
 Please check battery or wake battery!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nell&apos;aggiornamento della batteria!
+Controllare la batteria o risvegliarla!</translation>
     </message>
     <message>
         <source>Version invalid!
 Please check firmware!</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione non valida!
+Controllare il firmware!</translation>
     </message>
     <message>
         <source>Version without head!
 Please check firmware!</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione senza intestazione!
+Controllare il firmware!</translation>
     </message>
     <message>
         <source>The HUB updata successful!</source>
-        <translation type="unfinished"></translation>
+        <translation>HUB aggiornato correttamente!</translation>
     </message>
     <message>
         <source>Host upgraded successfully!
 Please check the slave after %1 minutes!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità principale aggiornata correttamente!
+Controllare i moduli slave tra %1 minuti!</translation>
     </message>
     <message>
         <source>The battery updata successful!</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteria aggiornata correttamente!</translation>
     </message>
     <message>
         <source>Transimit finish %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferito: %1%</translation>
     </message>
 </context>
 <context>
     <name>BatteryGroup</name>
     <message>
         <source>State:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato:</translation>
     </message>
     <message>
         <source>Present Num:</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie presenti:</translation>
     </message>
     <message>
         <source>Total Voltage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione totale:</translation>
     </message>
     <message>
         <source>Total Current:</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente totale:</translation>
     </message>
     <message>
         <source>Total SOC:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di carica totale:</translation>
     </message>
     <message>
         <source>Total SOH:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di salute totale:</translation>
     </message>
     <message>
         <source>CMOS State </source>
-        <translation type="unfinished"></translation>
+        <translation>MOS di carica </translation>
     </message>
     <message>
         <source>DMOS State </source>
-        <translation type="unfinished"></translation>
+        <translation>MOS di scarica </translation>
     </message>
     <message>
         <source>Switch the charge MOS on</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva il MOS di carica</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva</translation>
     </message>
     <message>
         <source>Switch the charge MOS off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva il MOS di carica</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva</translation>
     </message>
     <message>
         <source>Switch the discharge MOS on</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva il MOS di scarica</translation>
     </message>
     <message>
         <source>Switch the discharge MOS off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva il MOS di scarica</translation>
     </message>
     <message>
         <source>Run the self-test of every battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui l&apos;autotest di tutte le batterie</translation>
     </message>
     <message>
         <source>Self-test</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotest</translation>
     </message>
     <message>
         <source>Bat 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 1</translation>
     </message>
     <message>
         <source>Bat 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 2</translation>
     </message>
     <message>
         <source>Bat 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 3</translation>
     </message>
     <message>
         <source>Bat 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 4</translation>
     </message>
     <message>
         <source>Bat 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 5</translation>
     </message>
     <message>
         <source>Bat 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 6</translation>
     </message>
     <message>
         <source>Bat 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 7</translation>
     </message>
     <message>
         <source>Bat 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 8</translation>
     </message>
     <message>
         <source>Bat 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 9</translation>
     </message>
     <message>
         <source>Bat 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 10</translation>
     </message>
     <message>
         <source>Bat 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 11</translation>
     </message>
     <message>
         <source>Bat 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 12</translation>
     </message>
     <message>
         <source>Bat 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 13</translation>
     </message>
     <message>
         <source>Bat 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 14</translation>
     </message>
     <message>
         <source>Bat 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 15</translation>
     </message>
     <message>
         <source>Bat 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Batt. 16</translation>
     </message>
     <message>
         <source>Prechg Relay </source>
-        <translation type="unfinished"></translation>
+        <translation>Relè di precarica </translation>
     </message>
     <message>
         <source>Main Relay </source>
-        <translation type="unfinished"></translation>
+        <translation>Relè principale </translation>
     </message>
     <message>
         <source>BasicState: bat</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di base: batteria </translation>
     </message>
     <message>
         <source>VoltState: bat</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato tensione: batteria </translation>
     </message>
     <message>
         <source>CurrState: bat</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato corrente: batteria </translation>
     </message>
     <message>
         <source>TempState: bat</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato temperatura: batteria </translation>
     </message>
     <message>
         <source>CellVolState: bat</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato tensione cella: batteria </translation>
     </message>
     <message>
         <source>CellTempState: bat</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato temperatura cella: batteria </translation>
     </message>
     <message>
         <source>AlarmTime: bat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora allarme: batteria </translation>
     </message>
     <message>
         <source>State: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato: --</translation>
     </message>
     <message>
         <source>State: </source>
-        <translation type="unfinished"></translation>
+        <translation>Stato: </translation>
     </message>
     <message>
         <source>Present Num: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie presenti: --</translation>
     </message>
     <message>
         <source>Present Num: </source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie presenti: </translation>
     </message>
     <message>
         <source>Total Voltage: -- V</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione totale: -- V</translation>
     </message>
     <message>
         <source>Total Voltage: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione totale: </translation>
     </message>
     <message>
         <source>Total Current: -- A</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente totale: -- A</translation>
     </message>
     <message>
         <source>Total Current: </source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente totale: </translation>
     </message>
     <message>
         <source>Total SOC: -- %</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di carica totale: -- %</translation>
     </message>
     <message>
         <source>Total SOC: </source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di carica totale: </translation>
     </message>
     <message>
         <source>Total SOH: -- %</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di salute totale: -- %</translation>
     </message>
     <message>
         <source>Total SOH: </source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di salute totale: </translation>
     </message>
     <message>
         <source>Bat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteria %1</translation>
     </message>
 </context>
 <context>
     <name>BatteryInfo</name>
     <message>
         <source>SOC:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di carica:</translation>
     </message>
     <message>
         <source>SOH:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di salute:</translation>
     </message>
     <message>
         <source>Capacity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacità:</translation>
     </message>
     <message>
         <source>Current:</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente:</translation>
     </message>
     <message>
         <source>Temp:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura:</translation>
     </message>
     <message>
         <source>Max Voltage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione max. cella:</translation>
     </message>
     <message>
         <source>Min Voltage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione min. cella:</translation>
     </message>
     <message>
         <source>Vol Difference:</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenza di tensione:</translation>
     </message>
     <message>
         <source>Max Vol ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella tensione max.:</translation>
     </message>
     <message>
         <source>Min Vol ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella tensione min.:</translation>
     </message>
     <message>
         <source>Basic Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di base:</translation>
     </message>
     <message>
         <source>System Fault:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto di sistema:</translation>
     </message>
     <message>
         <source>Chart or table</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico o tabella</translation>
     </message>
     <message>
         <source>Device Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo dispositivo:</translation>
     </message>
     <message>
         <source>Boot Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione bootloader:</translation>
     </message>
     <message>
         <source>Barcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice a barre:</translation>
     </message>
     <message>
         <source>Add barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi il codice a barre</translation>
     </message>
     <message>
         <source>Specification:</source>
-        <translation type="unfinished"></translation>
+        <translation>Specifica:</translation>
     </message>
     <message>
         <source>Main Soft Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione software:</translation>
     </message>
     <message>
         <source>Comm Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione comunicazione:</translation>
     </message>
     <message>
         <source>Max Charge Current:</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente di carica max.:</translation>
     </message>
     <message>
         <source>Release Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di rilascio:</translation>
     </message>
     <message>
         <source>Cell Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di celle:</translation>
     </message>
     <message>
         <source>Device Address: </source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo dispositivo: </translation>
     </message>
     <message>
         <source>Device Address: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo dispositivo: --</translation>
     </message>
     <message>
         <source>Boot Version: </source>
-        <translation type="unfinished"></translation>
+        <translation>Versione bootloader: </translation>
     </message>
     <message>
         <source>Boot Version: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione bootloader: --</translation>
     </message>
     <message>
         <source>Barcode: </source>
-        <translation type="unfinished"></translation>
+        <translation>Codice a barre: </translation>
     </message>
     <message>
         <source>Barcode: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice a barre: --</translation>
     </message>
     <message>
         <source>Specification: </source>
-        <translation type="unfinished"></translation>
+        <translation>Specifica: </translation>
     </message>
     <message>
         <source>Specification: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Specifica: --</translation>
     </message>
     <message>
         <source>Main Soft Version: </source>
-        <translation type="unfinished"></translation>
+        <translation>Versione software: </translation>
     </message>
     <message>
         <source>Main Soft Version: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione software: --</translation>
     </message>
     <message>
         <source>Comm Version: </source>
-        <translation type="unfinished"></translation>
+        <translation>Versione comunicazione: </translation>
     </message>
     <message>
         <source>Comm Version: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione comunicazione: --</translation>
     </message>
     <message>
         <source>Max Charge Current: </source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente di carica max.: </translation>
     </message>
     <message>
         <source>Max Charge Current: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente di carica max.: --</translation>
     </message>
     <message>
         <source>Release Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Data di rilascio: </translation>
     </message>
     <message>
         <source>Release Date: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di rilascio: --</translation>
     </message>
     <message>
         <source>Cell Number: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di celle: --</translation>
     </message>
     <message>
         <source>Cell Number: </source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di celle: </translation>
     </message>
     <message>
         <source>SOC: -- %</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di carica: -- %</translation>
     </message>
     <message>
         <source>SOC: </source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di carica: </translation>
     </message>
     <message>
         <source>SOH: -- %</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di salute: -- %</translation>
     </message>
     <message>
         <source>SOH: </source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di salute: </translation>
     </message>
     <message>
         <source>Capacity: -- AH</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacità: -- AH</translation>
     </message>
     <message>
         <source>Capacity: </source>
-        <translation type="unfinished"></translation>
+        <translation>Capacità: </translation>
     </message>
     <message>
         <source>Current: -- A</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente: -- A</translation>
     </message>
     <message>
         <source>Current: </source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente: </translation>
     </message>
     <message>
         <source>Temp: -- ℃</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura: -- ℃</translation>
     </message>
     <message>
         <source>Temp: </source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura: </translation>
     </message>
     <message>
         <source>Max Voltage: -- V</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione max. cella: -- V</translation>
     </message>
     <message>
         <source>Max Voltage: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione max. cella: </translation>
     </message>
     <message>
         <source>Min Voltage: -- V</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione min. cella: -- V</translation>
     </message>
     <message>
         <source>Min Voltage: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione min. cella: </translation>
     </message>
     <message>
         <source>Vol Difference: -- V</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenza di tensione: -- V</translation>
     </message>
     <message>
         <source>Vol Difference: </source>
-        <translation type="unfinished"></translation>
+        <translation>Differenza di tensione: </translation>
     </message>
     <message>
         <source>Max Vol ID: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella tensione max.: --</translation>
     </message>
     <message>
         <source>Max Vol ID: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cella tensione max.: </translation>
     </message>
     <message>
         <source>Min Vol ID: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella tensione min.: --</translation>
     </message>
     <message>
         <source>Min Vol ID: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cella tensione min.: </translation>
     </message>
     <message>
         <source>Basic Status: </source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di base: </translation>
     </message>
     <message>
         <source>Basic Status: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato di base: --</translation>
     </message>
     <message>
         <source>System Fault: </source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto di sistema: </translation>
     </message>
     <message>
         <source>System Fault: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Guasto di sistema: --</translation>
     </message>
     <message>
         <source>Volt</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione</translation>
     </message>
     <message>
         <source>Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Cell Volt-Temp</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione e temperatura delle celle</translation>
     </message>
     <message>
         <source>Cell ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella</translation>
     </message>
     <message>
         <source>Volt(V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione (V)</translation>
     </message>
     <message>
         <source>Temp(℃)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura (℃)</translation>
     </message>
     <message>
         <source>Cell Id</source>
-        <translation type="unfinished"></translation>
+        <translation>Cella</translation>
     </message>
 </context>
 <context>
     <name>CrashReportDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestra di dialogo</translation>
     </message>
     <message>
         <source>Sorry, This app was crashed last time!</source>
-        <translation type="unfinished"></translation>
+        <translation>Purtroppo l&apos;ultima volta l&apos;applicazione si è chiusa in modo anomalo!</translation>
     </message>
     <message>
         <source>Please send us the files that  popped up in the &quot;File window&quot;. So we can solve the App-crash problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviare i file della finestra appena aperta, così potremo risolvere la causa della chiusura anomala.</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>DataEvent</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio</translation>
     </message>
 </context>
 <context>
     <name>TransProgress</name>
     <message>
         <source>Transmit</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferimento</translation>
     </message>
     <message>
         <source>Transmit Progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento trasferimento:</translation>
     </message>
     <message>
         <source>%1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2 byte</translation>
     </message>
     <message>
         <source>%1, %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, mancano %2</translation>
     </message>
 </context>
 <context>
     <name>UpdataLogin</name>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>Notice:Battery will be dead if uploading worry firmware!</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso: un firmware errato rende la batteria inutilizzabile!</translation>
     </message>
     <message>
         <source>password：</source>
-        <translation type="unfinished"></translation>
+        <translation>Password:</translation>
     </message>
     <message>
         <source>The Password is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>La password è vuota!</translation>
     </message>
 </context>
 <context>
     <name>WaitConfig</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendere</translation>
     </message>
     <message>
         <source>Please wait for the host to upgrade !</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendere l&apos;aggiornamento dell&apos;unità principale!</translation>
     </message>
     <message>
         <source>Please wait for the battery to upgrade !</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendere l&apos;aggiornamento della batteria!</translation>
     </message>
 </context>
 </TS>
