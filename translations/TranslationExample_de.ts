@@ -735,15 +735,15 @@ Bitte die Slave-Module nach %1 Minuten prüfen!</translation>
     </message>
     <message>
         <source>Total SOH:</source>
-        <translation>Gesundheitszustand gesamt:</translation>
+        <translation>SOH gesamt:</translation>
     </message>
     <message>
         <source>CMOS State </source>
-        <translation>Lade-MOS </translation>
+        <translation>Laden </translation>
     </message>
     <message>
         <source>DMOS State </source>
-        <translation>Entlade-MOS </translation>
+        <translation>Entladen </translation>
     </message>
     <message>
         <source>Switch the charge MOS on</source>
@@ -779,67 +779,67 @@ Bitte die Slave-Module nach %1 Minuten prüfen!</translation>
     </message>
     <message>
         <source>Bat 1</source>
-        <translation>Batt. 1</translation>
+        <translation>Bat 1</translation>
     </message>
     <message>
         <source>Bat 2</source>
-        <translation>Batt. 2</translation>
+        <translation>Bat 2</translation>
     </message>
     <message>
         <source>Bat 3</source>
-        <translation>Batt. 3</translation>
+        <translation>Bat 3</translation>
     </message>
     <message>
         <source>Bat 4</source>
-        <translation>Batt. 4</translation>
+        <translation>Bat 4</translation>
     </message>
     <message>
         <source>Bat 5</source>
-        <translation>Batt. 5</translation>
+        <translation>Bat 5</translation>
     </message>
     <message>
         <source>Bat 6</source>
-        <translation>Batt. 6</translation>
+        <translation>Bat 6</translation>
     </message>
     <message>
         <source>Bat 7</source>
-        <translation>Batt. 7</translation>
+        <translation>Bat 7</translation>
     </message>
     <message>
         <source>Bat 8</source>
-        <translation>Batt. 8</translation>
+        <translation>Bat 8</translation>
     </message>
     <message>
         <source>Bat 9</source>
-        <translation>Batt. 9</translation>
+        <translation>Bat 9</translation>
     </message>
     <message>
         <source>Bat 10</source>
-        <translation>Batt. 10</translation>
+        <translation>Bat 10</translation>
     </message>
     <message>
         <source>Bat 11</source>
-        <translation>Batt. 11</translation>
+        <translation>Bat 11</translation>
     </message>
     <message>
         <source>Bat 12</source>
-        <translation>Batt. 12</translation>
+        <translation>Bat 12</translation>
     </message>
     <message>
         <source>Bat 13</source>
-        <translation>Batt. 13</translation>
+        <translation>Bat 13</translation>
     </message>
     <message>
         <source>Bat 14</source>
-        <translation>Batt. 14</translation>
+        <translation>Bat 14</translation>
     </message>
     <message>
         <source>Bat 15</source>
-        <translation>Batt. 15</translation>
+        <translation>Bat 15</translation>
     </message>
     <message>
         <source>Bat 16</source>
-        <translation>Batt. 16</translation>
+        <translation>Bat 16</translation>
     </message>
     <message>
         <source>Prechg Relay </source>
@@ -919,11 +919,11 @@ Bitte die Slave-Module nach %1 Minuten prüfen!</translation>
     </message>
     <message>
         <source>Total SOH: -- %</source>
-        <translation>Gesundheitszustand gesamt: -- %</translation>
+        <translation>SOH gesamt: -- %</translation>
     </message>
     <message>
         <source>Total SOH: </source>
-        <translation>Gesundheitszustand gesamt: </translation>
+        <translation>SOH gesamt: </translation>
     </message>
     <message>
         <source>Bat %1</source>
@@ -1219,6 +1219,16 @@ Bitte die Slave-Module nach %1 Minuten prüfen!</translation>
     <message>
         <source>Cell Id</source>
         <translation>Zelle</translation>
+    </message>
+    <message>
+        <source>Volt(V)</source>
+        <comment>cell table column</comment>
+        <translation>Spg.(V)</translation>
+    </message>
+    <message>
+        <source>Temp(℃)</source>
+        <comment>cell table column</comment>
+        <translation>Temp(℃)</translation>
     </message>
 </context>
 <context>

@@ -731,19 +731,19 @@ Vérifiez les modules esclaves dans %1 minutes&#xa0;!</translation>
     </message>
     <message>
         <source>Total SOC:</source>
-        <translation>État de charge global&#xa0;:</translation>
+        <translation>SOC global&#xa0;:</translation>
     </message>
     <message>
         <source>Total SOH:</source>
-        <translation>État de santé global&#xa0;:</translation>
+        <translation>SOH global&#xa0;:</translation>
     </message>
     <message>
         <source>CMOS State </source>
-        <translation>MOS de charge </translation>
+        <translation>Charge </translation>
     </message>
     <message>
         <source>DMOS State </source>
-        <translation>MOS de décharge </translation>
+        <translation>Décharge </translation>
     </message>
     <message>
         <source>Switch the charge MOS on</source>
@@ -751,7 +751,7 @@ Vérifiez les modules esclaves dans %1 minutes&#xa0;!</translation>
     </message>
     <message>
         <source>On</source>
-        <translation>Marche</translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Switch the charge MOS off</source>
@@ -759,7 +759,7 @@ Vérifiez les modules esclaves dans %1 minutes&#xa0;!</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Arrêt</translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Switch the discharge MOS on</source>
@@ -779,71 +779,71 @@ Vérifiez les modules esclaves dans %1 minutes&#xa0;!</translation>
     </message>
     <message>
         <source>Bat 1</source>
-        <translation>Batt. 1</translation>
+        <translation>Bat 1</translation>
     </message>
     <message>
         <source>Bat 2</source>
-        <translation>Batt. 2</translation>
+        <translation>Bat 2</translation>
     </message>
     <message>
         <source>Bat 3</source>
-        <translation>Batt. 3</translation>
+        <translation>Bat 3</translation>
     </message>
     <message>
         <source>Bat 4</source>
-        <translation>Batt. 4</translation>
+        <translation>Bat 4</translation>
     </message>
     <message>
         <source>Bat 5</source>
-        <translation>Batt. 5</translation>
+        <translation>Bat 5</translation>
     </message>
     <message>
         <source>Bat 6</source>
-        <translation>Batt. 6</translation>
+        <translation>Bat 6</translation>
     </message>
     <message>
         <source>Bat 7</source>
-        <translation>Batt. 7</translation>
+        <translation>Bat 7</translation>
     </message>
     <message>
         <source>Bat 8</source>
-        <translation>Batt. 8</translation>
+        <translation>Bat 8</translation>
     </message>
     <message>
         <source>Bat 9</source>
-        <translation>Batt. 9</translation>
+        <translation>Bat 9</translation>
     </message>
     <message>
         <source>Bat 10</source>
-        <translation>Batt. 10</translation>
+        <translation>Bat 10</translation>
     </message>
     <message>
         <source>Bat 11</source>
-        <translation>Batt. 11</translation>
+        <translation>Bat 11</translation>
     </message>
     <message>
         <source>Bat 12</source>
-        <translation>Batt. 12</translation>
+        <translation>Bat 12</translation>
     </message>
     <message>
         <source>Bat 13</source>
-        <translation>Batt. 13</translation>
+        <translation>Bat 13</translation>
     </message>
     <message>
         <source>Bat 14</source>
-        <translation>Batt. 14</translation>
+        <translation>Bat 14</translation>
     </message>
     <message>
         <source>Bat 15</source>
-        <translation>Batt. 15</translation>
+        <translation>Bat 15</translation>
     </message>
     <message>
         <source>Bat 16</source>
-        <translation>Batt. 16</translation>
+        <translation>Bat 16</translation>
     </message>
     <message>
         <source>Prechg Relay </source>
-        <translation>Relais de précharge </translation>
+        <translation>Relais précharge </translation>
     </message>
     <message>
         <source>Main Relay </source>
@@ -911,19 +911,19 @@ Vérifiez les modules esclaves dans %1 minutes&#xa0;!</translation>
     </message>
     <message>
         <source>Total SOC: -- %</source>
-        <translation>État de charge global&#xa0;: -- %</translation>
+        <translation>SOC global&#xa0;: -- %</translation>
     </message>
     <message>
         <source>Total SOC: </source>
-        <translation>État de charge global&#xa0;: </translation>
+        <translation>SOC global&#xa0;: </translation>
     </message>
     <message>
         <source>Total SOH: -- %</source>
-        <translation>État de santé global&#xa0;: -- %</translation>
+        <translation>SOH global&#xa0;: -- %</translation>
     </message>
     <message>
         <source>Total SOH: </source>
-        <translation>État de santé global&#xa0;: </translation>
+        <translation>SOH global&#xa0;: </translation>
     </message>
     <message>
         <source>Bat %1</source>
@@ -1219,6 +1219,16 @@ Vérifiez les modules esclaves dans %1 minutes&#xa0;!</translation>
     <message>
         <source>Cell Id</source>
         <translation>Cellule</translation>
+    </message>
+    <message>
+        <source>Volt(V)</source>
+        <comment>cell table column</comment>
+        <translation>Tens.(V)</translation>
+    </message>
+    <message>
+        <source>Temp(℃)</source>
+        <comment>cell table column</comment>
+        <translation>Temp(℃)</translation>
     </message>
 </context>
 <context>

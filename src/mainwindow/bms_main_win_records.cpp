@@ -52,6 +52,7 @@ QStringList BMSMainWin::recordHeaders(bool maskLayout) const {
 void BMSMainWin::retranslateRecords() {
     m_recordModel->setHorizontalHeaderLabels(
         recordHeaders(m_recordModel->columnCount() == kMaskColumns));
+    widenInteractiveColumns(ui->DataListlView);
     showRecordCounts();
 }
 

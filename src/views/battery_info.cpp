@@ -348,7 +348,9 @@ void BatteryInfo::retranslate() {
         }
     }
     if (m_cellModel) {
-        const QStringList headers = {tr("Cell Id"), tr("Volt(V)"), tr("Temp(℃)")};
+        // The table columns are narrow: translations keep to abbreviations there.
+        const QStringList headers = {tr("Cell Id"), tr("Volt(V)", "cell table column"),
+                                     tr("Temp(℃)", "cell table column")};
         for (int column = 0; column < views::kCellTableColumns; ++column) {
             m_cellModel->setHeaderData(column, Qt::Horizontal, headers.at(column % 3));
         }
