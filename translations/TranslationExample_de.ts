@@ -1272,7 +1272,7 @@ Bitte die Slave-Module nach %1 Minuten prüfen!</translation>
     </message>
     <message>
         <source>Transmit Progress:</source>
-        <translation>Übertragungsfortschritt:</translation>
+        <translation>Fortschritt:</translation>
     </message>
     <message>
         <source>%1 of %2 bytes</source>

@@ -1272,7 +1272,7 @@ Please check the slave after %1 minutes!</source>
     </message>
     <message>
         <source>Transmit Progress:</source>
-        <translation>Progreso de la transferencia:</translation>
+        <translation>Progreso:</translation>
     </message>
     <message>
         <source>%1 of %2 bytes</source>

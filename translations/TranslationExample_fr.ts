@@ -1272,7 +1272,7 @@ Vérifiez les modules esclaves dans %1 minutes&#xa0;!</translation>
     </message>
     <message>
         <source>Transmit Progress:</source>
-        <translation>Progression du transfert&#xa0;:</translation>
+        <translation>Progression&#xa0;:</translation>
     </message>
     <message>
         <source>%1 of %2 bytes</source>

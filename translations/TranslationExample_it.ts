@@ -1272,7 +1272,7 @@ Controllare i moduli slave tra %1 minuti!</translation>
     </message>
     <message>
         <source>Transmit Progress:</source>
-        <translation>Avanzamento trasferimento:</translation>
+        <translation>Avanzamento:</translation>
     </message>
     <message>
         <source>%1 of %2 bytes</source>

@@ -2,15 +2,21 @@
 // --demo. Run on a display (scripts/language-shots does it under Xvfb):
 //   language_shots OUTDIR [CODE...]     OUTDIR/<code>-<n>-<page>.png, all codes by default
 //   language_shots --status OUTDIR CODE the status page only
+//   language_shots --dialogs OUTDIR     the program's small windows, dialog-<code>-<name>.png
 // Message boxes are recorded, not shown; the settings file goes to a scratch folder.
 
 #include "app/demo_unit.h"
 #include "app/startup.h"
+#include "crash/crash_report_dialog.h"
 #include "mainwindow/bms_main_win.h"
 #include "mainwindow/window_geometry.h"
 #include "recording_prompts.h"
 #include "serial/port_list.h"
 #include "ui_bms_main_win.h"
+#include "upgrade/trans_progress.h"
+#include "upgrade/updata_login.h"
+#include "upgrade/wait_config.h"
+#include "views/add_barcode.h"
 #include "views/battery_group.h"
 
 #include <QApplication>
@@ -33,18 +39,55 @@ bool shoot(const QString& path) {
     return QGuiApplication::primaryScreen()->grabWindow(0).save(path);
 }
 
+// Each small window in each language, drawn by itself at the size it opens with.
+int shootDialogs(const QDir& out, const QStringList& codes) {
+    int failed = 0;
+    for (const QString& code : codes) {
+        QTranslator translator;
+        translator.load(QCoreApplication::applicationDirPath() + "/languages/TranslationExample_" +
+                        code + ".qm");
+        QCoreApplication::installTranslator(&translator);
+        UpdataLogin gate;
+        gate.setImageSuffix(code);
+        AddBarcode barcode;
+        barcode.setLanguage(code);
+        TransProgress progress;
+        progress.setProgress(42);
+        progress.setTransferred(27648, 65536, 35);
+        WaitConfig waiting;
+        waiting.setNotice(UpgradeTarget::Battery);
+        CrashReportDialog crash;
+        const QList<QPair<const char*, QWidget*>> windows = {{"gate", &gate},
+                                                             {"barcode", &barcode},
+                                                             {"progress", &progress},
+                                                             {"wait", &waiting},
+                                                             {"crash", &crash}};
+        for (const auto& w : windows) {
+            w.second->show();
+            wait(200);
+            const QString name = QString("dialog-%1-%2.png").arg(code, w.first);
+            failed += w.second->grab().save(out.filePath(name)) ? 0 : 1;
+            w.second->hide();
+        }
+    }
+    return failed ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     const bool statusOnly = args.removeAll("--status") > 0;
+    const bool dialogs = args.removeAll("--dialogs") > 0;
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: language_shots [--status] OUTDIR [CODE...]\n");
         return 2;
     }
     const QDir out(QDir(args.takeFirst()).absolutePath());
     const QStringList codes = args.isEmpty() ? QStringList{"en", "de", "fr", "es", "it"} : args;
+    if (dialogs)
+        return shootDialogs(out, codes);
     QTemporaryDir scratch;
     QDir::setCurrent(scratch.path());
     QTranslator appTranslator, qtTranslator;
