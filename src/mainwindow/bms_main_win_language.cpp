@@ -135,5 +135,6 @@ void BMSMainWin::RetranslateMainWindow() {
     m_commandStateLab->setText(tr("Command State:"));
     m_transmitLab->setText(tr("Transmit progress:"));
     setWindowTitle(m_windowTitle);
+    retranslateRealTimeCharts();
     retranslateViews();
 }
