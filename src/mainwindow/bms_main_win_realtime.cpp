@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QTextStream>
 #include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
 #include <QtCharts/QSplineSeries>
 
 using namespace realtime;
@@ -57,11 +58,14 @@ void BMSMainWin::InitRealTimeCharts() {
     m_hoverLab->hide();
     AdjustChartFonts();
 
-    using QtCharts::QSplineSeries;
-    connect(m_rtCharts[0]->series(), &QSplineSeries::hovered, this, &BMSMainWin::SocPointHoverd);
-    connect(m_rtCharts[1]->series(), &QSplineSeries::hovered, this, &BMSMainWin::VoltPointHoverd);
-    connect(m_rtCharts[2]->series(), &QSplineSeries::hovered, this, &BMSMainWin::CurrPointHoverd);
-    connect(m_rtCharts[3]->series(), &QSplineSeries::hovered, this, &BMSMainWin::TempPointHoverd);
+    using Hover = void (BMSMainWin::*)(const QPointF&, bool);
+    const Hover hoverSlots[kQuantityCount] = {
+        &BMSMainWin::SocPointHoverd, &BMSMainWin::VoltPointHoverd, &BMSMainWin::CurrPointHoverd,
+        &BMSMainWin::TempPointHoverd};
+    for (int q = 0; q < kQuantityCount; ++q) {
+        connect(m_rtCharts[q]->spline(), &QtCharts::QXYSeries::hovered, this, hoverSlots[q]);
+        connect(m_rtCharts[q]->line(), &QtCharts::QXYSeries::hovered, this, hoverSlots[q]);
+    }
 }
 
 void BMSMainWin::retranslateRealTimeCharts() {

@@ -4,6 +4,8 @@
 
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
+#include <QtCharts/QLegendMarker>
+#include <QtCharts/QLineSeries>
 #include <QtCharts/QSplineSeries>
 #include <QtCharts/QValueAxis>
 
@@ -23,7 +25,7 @@ void setRangeIfChanged(QValueAxis* axis, const AxisRange& r) {
 
 RealTimeChart::RealTimeChart(QChartView* view, const QString& yLabelFormat, AxisRange yRange)
     : m_chart(new QChart), m_xAxis(new QValueAxis), m_yAxis(new QValueAxis),
-      m_series(new QSplineSeries), m_samples(kMaxDrawnColumns) {
+      m_spline(new QSplineSeries), m_line(new QLineSeries), m_samples(kMaxDrawnColumns) {
     m_chart->setTitleFont(arial(kChartTitlePoints));
     m_chart->legend()->setFont(arial(kLegendPoints));
     m_chart->setContentsMargins(0, 0, 0, 0);
@@ -34,12 +36,16 @@ RealTimeChart::RealTimeChart(QChartView* view, const QString& yLabelFormat, Axis
     m_yAxis->setRange(yRange.min, yRange.max);
     m_yAxis->setTitleFont(arial(kAxisTitlePoints));
     m_yAxis->setLabelFormat(yLabelFormat);
-    m_series->setPointLabelsFont(arial(kPointLabelPoints));
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
-    m_chart->addSeries(m_series);
-    m_series->attachAxis(m_xAxis);
-    m_series->attachAxis(m_yAxis);
+    for (QXYSeries* s : {static_cast<QXYSeries*>(m_spline), static_cast<QXYSeries*>(m_line)}) {
+        s->setPointLabelsFont(arial(kPointLabelPoints));
+        m_chart->addSeries(s);
+        s->attachAxis(m_xAxis);
+        s->attachAxis(m_yAxis);
+    }
+    m_line->setPen(m_spline->pen());
+    m_chart->legend()->markers(m_line).first()->setVisible(false);
     m_chart->setAnimationOptions(QChart::SeriesAnimations);
     view->setChart(m_chart);
     view->setRenderHint(QPainter::Antialiasing);
@@ -48,7 +54,8 @@ RealTimeChart::RealTimeChart(QChartView* view, const QString& yLabelFormat, Axis
 void RealTimeChart::setTexts(const QString& title, const QString& seriesName, const QString& yTitle,
                              const QString& xTitle) {
     m_chart->setTitle(title);
-    m_series->setName(seriesName);
+    m_spline->setName(seriesName);
+    m_line->setName(seriesName);
     m_yAxis->setTitleText(yTitle);
     m_xAxis->setTitleText(xTitle);
 }
@@ -67,21 +74,35 @@ void RealTimeChart::setRanges(const AxisRange& x, const AxisRange& y) {
     setRangeIfChanged(m_yAxis, y);
 }
 
+QXYSeries* RealTimeChart::series() const {
+    if (m_line->count() > 0)
+        return m_line;
+    return m_spline;
+}
+
 void RealTimeChart::flush() {
-    if (m_samples.size() == m_drawnFrom)
+    const int count = m_samples.size();
+    if (count == m_drawnFrom)
         return;
-    m_drawnFrom = m_samples.size();
-    const QVector<QPointF> drawn = m_samples.drawn();
-    const QChart::AnimationOptions animation =
-        drawn.size() <= kMaxAnimatedPoints ? QChart::SeriesAnimations : QChart::NoAnimation;
-    if (m_chart->animationOptions() != animation)
-        m_chart->setAnimationOptions(animation);
-    m_series->replace(drawn);
+    if (count <= kShortSeriesPoints) {
+        // Appended point by point, so that each animates in from the last; a replaced series
+        // would restart its animation with every burst and trail behind the stream.
+        for (int i = m_drawnFrom; i < count; ++i)
+            m_spline->append(m_samples.points().at(i));
+    } else {
+        if (m_chart->animationOptions() != QChart::NoAnimation)
+            m_chart->setAnimationOptions(QChart::NoAnimation);
+        if (m_spline->count() > 0)
+            m_spline->clear();
+        m_line->replace(m_samples.drawn());
+    }
+    m_drawnFrom = count;
 }
 
 void RealTimeChart::clear() {
     m_samples.clear();
     m_drawnFrom = 0;
-    m_series->clear();
     m_chart->setAnimationOptions(QChart::SeriesAnimations);
+    m_spline->clear();
+    m_line->clear();
 }

@@ -1,9 +1,11 @@
 #pragma once
-// One of the real-time page's four charts: its chart, axes and spline series in a chart view
-// of the form, with every sample kept beside it. The series draws a thinned copy of the
-// samples (MinMaxDecimator), replaced in one go per burst, and animates only while it is
-// short: point-by-point appends and animations on a long series cost more per sample the
-// longer the run grows.
+// One of the real-time page's four charts: its chart, axes and series in a chart view of the
+// form, with every sample kept beside it. What is drawn is a thinned copy of the samples
+// (MinMaxDecimator). A short run is drawn as an animated spline, a point appended per sample;
+// a long one as straight segments through the thinned copy, replaced in one go per burst,
+// without animation: point-by-point appends, animations and splines through a dense, noisy
+// curve each cost more per sample the longer the run grows (and a spline overshoots between a
+// column's lowest and highest sample).
 
 #include "realtime/min_max_decimator.h"
 #include "realtime/real_time_layout.h"
@@ -15,7 +17,9 @@
 QT_CHARTS_BEGIN_NAMESPACE
 class QChart;
 class QChartView;
+class QLineSeries;
 class QSplineSeries;
+class QXYSeries;
 class QValueAxis;
 QT_CHARTS_END_NAMESPACE
 
@@ -39,7 +43,10 @@ public:
     void clear();
 
     QtCharts::QChart* chart() const { return m_chart; }
-    QtCharts::QSplineSeries* series() const { return m_series; }
+    // The series that draws the samples now: the spline while the run is short.
+    QtCharts::QXYSeries* series() const;
+    QtCharts::QSplineSeries* spline() const { return m_spline; }
+    QtCharts::QLineSeries* line() const { return m_line; }
     QtCharts::QValueAxis* xAxis() const { return m_xAxis; }
     QtCharts::QValueAxis* yAxis() const { return m_yAxis; }
     const MinMaxDecimator& samples() const { return m_samples; }
@@ -48,7 +55,8 @@ private:
     QtCharts::QChart* m_chart;
     QtCharts::QValueAxis* m_xAxis;
     QtCharts::QValueAxis* m_yAxis;
-    QtCharts::QSplineSeries* m_series;
+    QtCharts::QSplineSeries* m_spline;
+    QtCharts::QLineSeries* m_line; // shares the spline's name, pen and legend entry
     MinMaxDecimator m_samples;
     int m_drawnFrom = 0; // samples().size() at the last flush
 };

@@ -49,11 +49,12 @@ inline constexpr double kWideSpanDivisor = 100.0;
 
 // Drawing. A series is drawn from at most kMaxDrawnColumns columns of samples, each column
 // drawn as its lowest and highest sample; up to that many samples every sample is drawn.
-// About the plot width of a chart on a 1920 px screen, so a column is at most a pixel.
-inline constexpr int kMaxDrawnColumns = 1024;
-// Series animations stay on while a series draws at most this many points: beyond, each
-// update would re-animate the whole curve.
-inline constexpr int kMaxAnimatedPoints = 120;
+// About two pixels a column on a chart of a 1920 px screen.
+inline constexpr int kMaxDrawnColumns = 512;
+// A run of at most this many samples is drawn as an animated spline, one appended point per
+// sample; beyond, as straight segments through the thinned copy, without animation (a spline
+// through ~1,000 noisy points costs ~45 ms a repaint per chart, segments ~3 ms).
+inline constexpr int kShortSeriesPoints = 120;
 
 // Hover label: its initial geometry (px) and its two style sheets.
 inline constexpr int kHoverLabelX = 1290;

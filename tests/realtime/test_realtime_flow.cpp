@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QtCharts/QLineSeries>
 #include <QtCharts/QSplineSeries>
 #include <QtCharts/QValueAxis>
 #include <QtTest>
@@ -32,6 +33,7 @@ private slots:
     void cleanup() { m_prompts.reset(); }
     void streamFromUnitPlotsExportsAndClears();
     void refusalsHoverAndLogout();
+    void longRunKeepsEverySampleAndDrawsFew();
     void failedSaveWarnsAndKeepsFolder();
 
 private:
@@ -121,6 +123,31 @@ void TestRealTimeFlow::refusalsHoverAndLogout() {
     w.CloseBtn_clicked();
     QCOMPARE(volt.series()->count(), 0);
     QVERIFY(w.form()->RTDataTextBrow->toPlainText().isEmpty());
+}
+
+void TestRealTimeFlow::longRunKeepsEverySampleAndDrawsFew() {
+    BMSMainWin w;
+    QString burst;
+    const QDateTime start(QDate(2024, 5, 1), QTime(8, 0));
+    for (int id = 1; id <= 3000; ++id) {
+        burst += QString("%1 %2 %3 0 0 25000 1 2 3 4 N N N N N N 50% 9\n")
+                     .arg(id)
+                     .arg(start.addSecs(id - 1).toString("yyyy-MM-dd HH:mm:ss"))
+                     .arg(id == 1700 ? 60000 : 52000 + id % 2 * 100);
+        if (id == 100 || id == 3000) {
+            w.RealTimeParse(burst);
+            burst.clear();
+        }
+    }
+    const RealTimeChart& volt = w.realTimeChart(Quantity::Volt);
+    QCOMPARE(volt.samples().size(), 3000);
+    QCOMPARE(volt.spline()->count(), 0);
+    QCOMPARE(static_cast<QtCharts::QXYSeries*>(volt.line()), volt.series());
+    const QVector<QPointF> drawn = volt.line()->pointsVector();
+    QVERIFY2(drawn.size() < 1100, qPrintable(QString::number(drawn.size())));
+    QCOMPARE(drawn.last(), QPointF(2999 / 60.0, 52.0));
+    QVERIFY(drawn.contains(QPointF(1699 / 60.0, 60.0)));
+    QCOMPARE(volt.xAxis()->max(), 2999 / 60.0);
 }
 
 void TestRealTimeFlow::failedSaveWarnsAndKeepsFolder() {
