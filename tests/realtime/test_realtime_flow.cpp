@@ -1,6 +1,6 @@
 // The real-time page in the real window: against the simulated unit's stream (on, plotted,
-// pages locked, off, export equal to what the unit printed, clear), and fed bursts directly
-// for what the unit never sends (a refused stop, a failed save) and for logout.
+// pages locked, off, export equal to what the unit printed, clear), and fed a long run
+// directly (thinning, hover, refusals, a refused stop, a failed save, logout).
 #include "mainwindow/bms_main_win.h"
 #include "recording_prompts.h"
 #include "serial/port_list.h"
@@ -16,10 +16,6 @@
 #include <QtTest>
 
 namespace {
-const QString kBurst = "ID    Time  Vo  Vrf  Cu  Tmpr  Coul(mAH)\n"
-                       "1 2024-05-01 08:00:00 52310 0 -1500 25500 1 2 3 4 N N N N N N 56% 9\n"
-                       "2 2024-05-01 08:01:30 52410 0 -1400 25400 1 2 3 4 N N N N N N 57% 9\n";
-
 QString fileText(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString("<missing>");
@@ -32,9 +28,7 @@ private slots:
     void init() { m_prompts.reset(new ScopedPrompts); }
     void cleanup() { m_prompts.reset(); }
     void streamFromUnitPlotsExportsAndClears();
-    void refusalsHoverAndLogout();
-    void longRunKeepsEverySampleAndDrawsFew();
-    void failedSaveWarnsAndKeepsFolder();
+    void windowFedALongRun();
 
 private:
     QString lastText() const { return m_prompts->recorder.lastText(); }
@@ -92,40 +86,8 @@ void TestRealTimeFlow::streamFromUnitPlotsExportsAndClears() {
     QVERIFY(w.realTimeRun().socValues().isEmpty());
 }
 
-void TestRealTimeFlow::refusalsHoverAndLogout() {
-    BMSMainWin w;
-    w.RealTimeParse(kBurst);
-    QVERIFY(w.realTimeDisplay());
-    const RealTimeChart& volt = w.realTimeChart(Quantity::Volt);
-    QCOMPARE(volt.series()->count(), 2);
-    QCOMPARE(volt.xAxis()->max(), 1.5);
-    QCOMPARE(volt.yAxis()->min(), 52.31 - 2.0);
-
-    w.ClearRTDataBtn_clicked();
-    QCOMPARE(lastText(), QString("Can't clean all, Please click \"RTData OFF\"!"));
-    w.RTDataDownBtn_clicked();
-    QCOMPARE(lastText(), QString("Can't download, Please click \"RTData OFF\"!"));
-    QCOMPARE(volt.series()->count(), 2);
-    w.RealTimeOffParse("disp 0\n@\nInvalid command or fail to excute.\n$$\n");
-    QCOMPARE(lastText(), QString("RTdata off fail! please click again!"));
-    QVERIFY(w.realTimeDisplay());
-
-    QLabel* hover = w.findChild<QLabel*>("RTHoverLab");
-    QVERIFY(hover);
-    w.SocPointHoverd({1.2, 56.4}, true);
-    QCOMPARE(hover->text(), QString("Time: 1.20min\nSOC: 56%"));
-    w.CurrPointHoverd({-1, -1.38}, true);
-    QCOMPARE(hover->text(), QString("Time: 0.00min\nCurr: -1.4A"));
-    QVERIFY(hover->isVisibleTo(&w));
-    w.CurrPointHoverd({1, -1.4}, false);
-    QVERIFY(!hover->isVisibleTo(&w));
-
-    w.CloseBtn_clicked();
-    QCOMPARE(volt.series()->count(), 0);
-    QVERIFY(w.form()->RTDataTextBrow->toPlainText().isEmpty());
-}
-
-void TestRealTimeFlow::longRunKeepsEverySampleAndDrawsFew() {
+void TestRealTimeFlow::windowFedALongRun() {
+    QSettings("./ConFig/OpenPath.ini", QSettings::IniFormat).setValue("path/downpath", "/kept");
     BMSMainWin w;
     QString burst;
     const QDateTime start(QDate(2024, 5, 1), QTime(8, 0));
@@ -139,25 +101,39 @@ void TestRealTimeFlow::longRunKeepsEverySampleAndDrawsFew() {
             burst.clear();
         }
     }
+    // Every sample kept; a thinned copy drawn as segments, its spike and newest point included.
     const RealTimeChart& volt = w.realTimeChart(Quantity::Volt);
     QCOMPARE(volt.samples().size(), 3000);
     QCOMPARE(volt.spline()->count(), 0);
-    QCOMPARE(static_cast<QtCharts::QXYSeries*>(volt.line()), volt.series());
     const QVector<QPointF> drawn = volt.line()->pointsVector();
     QVERIFY2(drawn.size() < 1100, qPrintable(QString::number(drawn.size())));
     QCOMPARE(drawn.last(), QPointF(2999 / 60.0, 52.0));
     QVERIFY(drawn.contains(QPointF(1699 / 60.0, 60.0)));
     QCOMPARE(volt.xAxis()->max(), 2999 / 60.0);
-}
 
-void TestRealTimeFlow::failedSaveWarnsAndKeepsFolder() {
-    QSettings("./ConFig/OpenPath.ini", QSettings::IniFormat).setValue("path/downpath", "/kept");
-    BMSMainWin w;
-    w.RealTimeParse(kBurst);
+    QLabel* hover = w.findChild<QLabel*>("RTHoverLab");
+    w.SocPointHoverd({1.2, 50.4}, true);
+    QCOMPARE(hover->text(), QString("Time: 1.20min\nSOC: 50%"));
+    w.VoltPointHoverd({-1, 52.03}, true);
+    QCOMPARE(hover->text(), QString("Time: 0.00min\nVolt: 52.1V"));
+    QVERIFY(hover->isVisibleTo(&w));
+    w.VoltPointHoverd({1, 52.0}, false);
+    QVERIFY(!hover->isVisibleTo(&w));
+
+    w.ClearRTDataBtn_clicked();
+    QCOMPARE(lastText(), QString("Can't clean all, Please click \"RTData OFF\"!"));
+    w.RTDataDownBtn_clicked();
+    QCOMPARE(lastText(), QString("Can't download, Please click \"RTData OFF\"!"));
+    QCOMPARE(volt.samples().size(), 3000);
+    w.RealTimeOffParse("disp 0\n@\nInvalid command or fail to excute.\n$$\n");
+    QCOMPARE(lastText(), QString("RTdata off fail! please click again!"));
+    QVERIFY(w.realTimeDisplay());
     w.RealTimeOffParse("disp 0\n@\nCommand completed successfully\n$$\n");
+
+    // A cancelled save writes nothing; a failed one names the file and keeps the folder.
     m_prompts->recorder.textAnswers << ""
                                     << "/no/such/folder/rt.txt";
-    w.RTDataDownBtn_clicked(); // cancelled
+    w.RTDataDownBtn_clicked();
     QCOMPARE(m_prompts->recorder.shown.last().kind, QString("save"));
     w.RTDataDownBtn_clicked();
     const PromptRecord& shown = m_prompts->recorder.shown.last();
@@ -165,6 +141,11 @@ void TestRealTimeFlow::failedSaveWarnsAndKeepsFolder() {
     QVERIFY2(shown.text.contains("/no/such/folder/rt.txt"), qPrintable(shown.text));
     QCOMPARE(QSettings("./ConFig/OpenPath.ini", QSettings::IniFormat).value("path/downpath"),
              QVariant("/kept"));
+
+    w.CloseBtn_clicked();
+    QCOMPARE(volt.samples().size(), 0);
+    QCOMPARE(volt.line()->count(), 0);
+    QVERIFY(w.form()->RTDataTextBrow->toPlainText().isEmpty());
 }
 
 QTEST_MAIN(TestRealTimeFlow)
