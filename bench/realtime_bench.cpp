@@ -49,7 +49,7 @@ namespace {
 
 constexpr int kDaySamples = 86400;
 constexpr int kWindow = 1000; // bursts in the first / last median
-constexpr double kCompareCapS = 240.0;
+constexpr double kCompareCapS = 120.0;
 const QRect kScreen(0, 0, 1920, 1040); // a full-HD screen's available area
 FILE* g_report = stdout;               // the report; standard output takes the log sink's copy
 
@@ -247,6 +247,15 @@ int main(int argc, char** argv) {
     LogHandler::releaseMessageHandler();
     const int drawn = w->realTimeChart(Quantity::Soc).series()->count();
     std::fprintf(g_report, "realtime: drawn points per chart at the end: %d\n", drawn);
+    std::vector<std::pair<double, int>> worst;
+    for (size_t i = 0; i < t.ms.size(); ++i)
+        worst.push_back({t.ms[i], int(i) + 1});
+    std::partial_sort(worst.begin(), worst.begin() + std::min<size_t>(5, worst.size()), worst.end(),
+                      std::greater<>());
+    std::fprintf(g_report, "realtime: worst bursts (ms@burst):");
+    for (size_t i = 0; i < std::min<size_t>(5, worst.size()); ++i)
+        std::fprintf(g_report, " %.1f@%d", worst[i].first, worst[i].second);
+    std::fprintf(g_report, "\n");
     std::fprintf(g_report,
                  "realtime: samples=%d kept=%d first_ms=%.2f last_ms=%.2f max_ms=%.1f "
                  "rss_mb=%.0f\n",

@@ -17,7 +17,6 @@ public:
 
     const QVector<QPointF>& points() const { return m_points; }
     int size() const { return m_points.size(); }
-    int samplesPerColumn() const { return m_perColumn; }
     // The points to draw, in the order they came: the first, each column's lowest and
     // highest, the newest.
     QVector<QPointF> drawn() const;
