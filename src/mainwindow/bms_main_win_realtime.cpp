@@ -235,7 +235,7 @@ void BMSMainWin::writeRealTimeFile(const QString& path) {
     if (!written) {
         // Silence would read as success; the folder is kept only for a file that was saved.
         prompts().warning(this, tr("warning"),
-                          tr("Can't save the real-time data to %1:\n%2")
+                          tr("The real-time data could not be saved to\n%1\n%2")
                               .arg(QDir::toNativeSeparators(path), file.errorString()),
                           QMessageBox::Yes);
         return;
