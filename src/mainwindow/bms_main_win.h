@@ -4,6 +4,8 @@
 // beside it as bms_main_win_*.cpp, one file per subsystem; this file declares them all.
 
 #include "protocol/frame_assembler.h"
+#include "realtime/real_time_chart.h"
+#include "realtime/real_time_run.h"
 #include "records/record_listing.h"
 #include "records/record_requests.h"
 #include "serial/serial_settings.h"
@@ -19,6 +21,9 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+
+#include <array>
+#include <memory>
 
 class Battery;
 class BatteryGroup;
@@ -205,12 +210,29 @@ public slots:
     void CurrPointHoverd(const QPointF& point, bool state);
     void TempPointHoverd(const QPointF& point, bool state);
 
-private:
-    void initRealTimePage();
+public:
+    // The receive path's burst handlers, public for the tests and the benchmark.
     void RealTimeParse(const QString& burst);
     void RealTimeOffParse(const QString& burst);
+    bool realTimeDisplay() const { return m_realTimeDisplay; }
+    const RealTimeRun& realTimeRun() const { return m_rtRun; }
+    const RealTimeChart& realTimeChart(Quantity q) const { return *m_rtCharts[int(q)]; }
+
+private:
+    void initRealTimePage();
+    void InitRealTimeCharts();
+    void AdjustChartFonts();
+    void retranslateRealTimeCharts();
+    void resetRealTimeAfterLogout();
+    void clearRealTimeSeries();
+    void plotSample(const RealTimeSample& sample, SamplePlot& plot);
+    void showPointHover(Quantity q, const QPointF& point, bool state);
+    void writeRealTimeFile(const QString& path);
 
     bool m_realTimeDisplay = false;
+    RealTimeRun m_rtRun;
+    std::array<std::unique_ptr<RealTimeChart>, kQuantityCount> m_rtCharts;
+    QLabel* m_hoverLab = nullptr;
 
     // ----- Configuration, control commands, barcode (bms_main_win_config.cpp) ---------------
 public slots:

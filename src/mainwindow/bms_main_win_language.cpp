@@ -137,5 +137,6 @@ void BMSMainWin::RetranslateMainWindow() {
     setWindowTitle(m_windowTitle);
     retranslateConfigPage();
     retranslateRecords();
+    retranslateRealTimeCharts();
     retranslateViews();
 }
