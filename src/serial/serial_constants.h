@@ -10,7 +10,7 @@ constexpr int kLoginStepDelayMs = 50;   // between "login debug" and "pwrsys"
 constexpr int kLogoutDrainDelayMs = 50; // lets "logout" leave before the port closes
 constexpr int kTransferTimeoutMs = 120000;
 constexpr int kContinueCooldownMs = 1300;
-constexpr int kMaxBurstBytes = 64 * 1024; // a burst is shown early past this size
+constexpr int kMaxBurstBytes = 32 * 1024; // a burst is shown early past this size
 
 // The dispatcher's waits between the steps of a command chain.
 constexpr int kChainStepDelayMs = 200;
