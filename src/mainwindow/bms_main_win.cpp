@@ -34,6 +34,10 @@ BMSMainWin::BMSMainWin(QWidget* parent) : QMainWindow(parent), ui(new Ui::BMSMai
 }
 
 BMSMainWin::~BMSMainWin() {
+    // The screen outlives the window (some platforms never delete theirs): leave no
+    // connection behind on it.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        disconnect(screen, nullptr, this, nullptr);
     delete m_updataThread; // ends its worker before the window's members go
     if (m_serial)
         m_serial->close();
