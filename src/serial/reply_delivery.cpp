@@ -38,6 +38,7 @@ void ReplyDelivery::deliverNext() {
     const QString reply = m_replies.dequeue();
     m_chars -= reply.size();
     ++m_depth;
+    schedule(); // the next one may go within this dispatch's waits
     emit replyReady(reply);
     --m_depth;
     schedule();

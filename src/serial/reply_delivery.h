@@ -3,10 +3,10 @@
 // inside the port's own read handler (a dispatcher that waits there holds the port's
 // handler on the stack, and the port sends nothing new until it returns).
 //
-// A dispatcher waits in nested event loops, and a reply that arrives meanwhile is handed
-// over within that wait; the nesting stops at kMaxDispatchDepth, and later replies wait
-// in order until a dispatch returns. The queue is bounded, so a line that sends replies
-// faster than they can be dispatched cannot grow it without limit.
+// A dispatcher waits in nested event loops, and the next reply (queued or arriving
+// meanwhile) is handed over within that wait; the nesting stops at kMaxDispatchDepth, and
+// later replies wait in order until a dispatch returns. The queue is bounded, so a line
+// that sends replies faster than they can be dispatched cannot grow it without limit.
 
 #include <QObject>
 #include <QQueue>

@@ -90,10 +90,8 @@ void TstBurst::fitToTerminal_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("lastLine");
     QTest::addColumn<QString>("fitted");
-    QTest::newRow("short lines stay") << "ab\ncd\n" << 0 << "ab\ncd\n";
     QTest::newRow("long line broken") << "abcdefghij" << 0 << "abcd\nefgh\nij";
     QTest::newRow("continues the last line") << "abcdef" << 3 << "a\nbcde\nf";
-    QTest::newRow("full last line") << "ab" << 4 << "\nab";
     QTest::newRow("line ends reset the count") << "abcd\nabcd\rabcd" << 0 << "abcd\nabcd\rabcd";
     QTest::newRow("only the last lines, behind a line end") << "1\n2\n3\n4\n5" << 0 << "\n3\n4\n5";
     QTest::newRow("CRLF is one line end") << "1\r\n2\r\n3\r\n4" << 0 << "\r\n2\r\n3\r\n4";
