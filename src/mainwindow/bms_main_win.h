@@ -29,6 +29,7 @@ class Battery;
 class BatteryGroup;
 class BatteryInfo;
 class MySerial;
+class ReplyDelivery;
 class UpdataThread;
 class TransProgress;
 class WaitConfig;
@@ -73,6 +74,7 @@ public:
     int pollTickCount() const { return m_pollCount; }
     int currentBatteryNumber() const { return m_currBatNum; }
     int presentNumber() const { return m_presentNum; }
+    int frameBufferBytes() const { return m_frames.bufferedBytes(); }
     QString commandStateText() const;
     double widthRate() const { return m_widthRate; }
     double heightRate() const { return m_heightRate; }
@@ -148,6 +150,7 @@ private slots:
 private:
     QStringList AvailablePortNames() const;
     void InitSerialSettings();
+    void endOversizedBurst();
     void showBurst(const BurstEdit& edit);
     void routeBurstToHandler(const QString& burst, const QString& raw);
     bool performDispatchRow(const QString& reply); // false: leave the command state alone
@@ -155,12 +158,19 @@ private:
     bool dispatchSystemTable(const QString& reply, void (BMSMainWin::*parse)(const QString&, int),
                              const QString& next);
     void showCommandState(const QString& reply);
+    bool linkOpen() const;
+    void sendChainStep(const QString& command);
+    void sendBatteryStep(const QString& prefix, int battery);
+    void sendSystemStep(const QString& command);
+    void forgetLinkState();
 
     MySerial* m_serial = nullptr;
     bool m_portOpen = false;
     QTimer* m_replyGapTimer = nullptr;
     QByteArray m_receiveBuffer;
+    bool m_burstEndQueued = false;
     FrameAssembler m_frames;
+    ReplyDelivery* m_replyDelivery = nullptr;
     QStringList m_portNames;
     QTimer* m_portCheckTimer = nullptr;
     QString m_currentCommand;
