@@ -710,6 +710,94 @@ Bitte die Slave-Module nach %1 Minuten prüfen!</translation>
         <source>Transimit finish %1%</source>
         <translation>Übertragen: %1 %</translation>
     </message>
+    <message>
+        <source>Time(min)</source>
+        <translation>Zeit (min)</translation>
+    </message>
+    <message>
+        <source>SOC</source>
+        <translation>Ladezustand</translation>
+    </message>
+    <message>
+        <source>SOC(%)</source>
+        <translation>Ladezustand (%)</translation>
+    </message>
+    <message>
+        <source>Volt of battery</source>
+        <translation>Batteriespannung</translation>
+    </message>
+    <message>
+        <source>Volt(V)</source>
+        <translation>Spannung (V)</translation>
+    </message>
+    <message>
+        <source>Current of battery</source>
+        <translation>Batteriestrom</translation>
+    </message>
+    <message>
+        <source>Current(A)</source>
+        <translation>Strom (A)</translation>
+    </message>
+    <message>
+        <source>Temperature of battery</source>
+        <translation>Batterietemperatur</translation>
+    </message>
+    <message>
+        <source>Temp(℃)</source>
+        <translation>Temperatur (℃)</translation>
+    </message>
+    <message>
+        <source>Please click &quot;RTData ON&quot; first!</source>
+        <translation>Bitte zuerst „Echtzeit EIN“ klicken!</translation>
+    </message>
+    <message>
+        <source>RTdata on succcess!</source>
+        <translation>Echtzeitdaten erfolgreich gestartet!</translation>
+    </message>
+    <message>
+        <source>RTdata off fail! please click again!</source>
+        <translation>Echtzeitdaten konnten nicht gestoppt werden! Bitte erneut klicken!</translation>
+    </message>
+    <message>
+        <source>RTdata off succcess!</source>
+        <translation>Echtzeitdaten erfolgreich gestoppt!</translation>
+    </message>
+    <message>
+        <source>SOC: </source>
+        <translation>Ladezustand: </translation>
+    </message>
+    <message>
+        <source>Volt: </source>
+        <translation>Spannung: </translation>
+    </message>
+    <message>
+        <source>Curr: </source>
+        <translation>Strom: </translation>
+    </message>
+    <message>
+        <source>Temp: </source>
+        <translation>Temperatur: </translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Zeit: </translation>
+    </message>
+    <message>
+        <source>Can&apos;t download, Please click &quot;RTData OFF&quot;!</source>
+        <translation>Exportieren ist nicht möglich. Bitte „Echtzeit AUS“ klicken!</translation>
+    </message>
+    <message>
+        <source>The real-time data could not be saved to
+%1
+%2</source>
+        <translation>Die Echtzeitdaten konnten nicht gespeichert werden:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t clean all, Please click &quot;RTData OFF&quot;!</source>
+        <translation>„Alle löschen“ ist nicht möglich. Bitte „Echtzeit AUS“ klicken!</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>

@@ -710,6 +710,94 @@ Please check the slave after %1 minutes!</source>
         <source>Transimit finish %1%</source>
         <translation>Transferido: %1 %</translation>
     </message>
+    <message>
+        <source>Time(min)</source>
+        <translation>Tiempo (min)</translation>
+    </message>
+    <message>
+        <source>SOC</source>
+        <translation>Estado de carga</translation>
+    </message>
+    <message>
+        <source>SOC(%)</source>
+        <translation>Estado de carga (%)</translation>
+    </message>
+    <message>
+        <source>Volt of battery</source>
+        <translation>Tensión de la batería</translation>
+    </message>
+    <message>
+        <source>Volt(V)</source>
+        <translation>Tensión (V)</translation>
+    </message>
+    <message>
+        <source>Current of battery</source>
+        <translation>Corriente de la batería</translation>
+    </message>
+    <message>
+        <source>Current(A)</source>
+        <translation>Corriente (A)</translation>
+    </message>
+    <message>
+        <source>Temperature of battery</source>
+        <translation>Temperatura de la batería</translation>
+    </message>
+    <message>
+        <source>Temp(℃)</source>
+        <translation>Temperatura (℃)</translation>
+    </message>
+    <message>
+        <source>Please click &quot;RTData ON&quot; first!</source>
+        <translation>¡Pulse primero «Activar tiempo real»!</translation>
+    </message>
+    <message>
+        <source>RTdata on succcess!</source>
+        <translation>¡Tiempo real activado correctamente!</translation>
+    </message>
+    <message>
+        <source>RTdata off fail! please click again!</source>
+        <translation>¡Error al detener el tiempo real! ¡Pulse de nuevo!</translation>
+    </message>
+    <message>
+        <source>RTdata off succcess!</source>
+        <translation>¡Tiempo real detenido correctamente!</translation>
+    </message>
+    <message>
+        <source>SOC: </source>
+        <translation>Estado de carga: </translation>
+    </message>
+    <message>
+        <source>Volt: </source>
+        <translation>Tensión: </translation>
+    </message>
+    <message>
+        <source>Curr: </source>
+        <translation>Corriente: </translation>
+    </message>
+    <message>
+        <source>Temp: </source>
+        <translation>Temperatura: </translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Tiempo: </translation>
+    </message>
+    <message>
+        <source>Can&apos;t download, Please click &quot;RTData OFF&quot;!</source>
+        <translation>No se puede exportar. ¡Pulse «Detener tiempo real»!</translation>
+    </message>
+    <message>
+        <source>The real-time data could not be saved to
+%1
+%2</source>
+        <translation>No se pudieron guardar los datos en tiempo real en
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t clean all, Please click &quot;RTData OFF&quot;!</source>
+        <translation>No se puede borrar todo. ¡Pulse «Detener tiempo real»!</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>

@@ -710,6 +710,94 @@ Vérifiez les modules esclaves dans %1 minutes&#xa0;!</translation>
         <source>Transimit finish %1%</source>
         <translation>Transféré&#xa0;: %1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Time(min)</source>
+        <translation>Temps (min)</translation>
+    </message>
+    <message>
+        <source>SOC</source>
+        <translation>État de charge</translation>
+    </message>
+    <message>
+        <source>SOC(%)</source>
+        <translation>État de charge (%)</translation>
+    </message>
+    <message>
+        <source>Volt of battery</source>
+        <translation>Tension de la batterie</translation>
+    </message>
+    <message>
+        <source>Volt(V)</source>
+        <translation>Tension (V)</translation>
+    </message>
+    <message>
+        <source>Current of battery</source>
+        <translation>Courant de la batterie</translation>
+    </message>
+    <message>
+        <source>Current(A)</source>
+        <translation>Courant (A)</translation>
+    </message>
+    <message>
+        <source>Temperature of battery</source>
+        <translation>Température de la batterie</translation>
+    </message>
+    <message>
+        <source>Temp(℃)</source>
+        <translation>Température (℃)</translation>
+    </message>
+    <message>
+        <source>Please click &quot;RTData ON&quot; first!</source>
+        <translation>Cliquez d&apos;abord sur «&#xa0;Démarrer temps réel&#xa0;»&#xa0;!</translation>
+    </message>
+    <message>
+        <source>RTdata on succcess!</source>
+        <translation>Temps réel démarré avec succès&#xa0;!</translation>
+    </message>
+    <message>
+        <source>RTdata off fail! please click again!</source>
+        <translation>Échec de l&apos;arrêt du temps réel&#xa0;! Cliquez à nouveau&#xa0;!</translation>
+    </message>
+    <message>
+        <source>RTdata off succcess!</source>
+        <translation>Temps réel arrêté avec succès&#xa0;!</translation>
+    </message>
+    <message>
+        <source>SOC: </source>
+        <translation>État de charge&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Volt: </source>
+        <translation>Tension&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Curr: </source>
+        <translation>Courant&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Temp: </source>
+        <translation>Température&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Temps&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Can&apos;t download, Please click &quot;RTData OFF&quot;!</source>
+        <translation>Exportation impossible. Cliquez sur «&#xa0;Arrêter temps réel&#xa0;»&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The real-time data could not be saved to
+%1
+%2</source>
+        <translation>Impossible d&apos;enregistrer les données en temps réel dans
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t clean all, Please click &quot;RTData OFF&quot;!</source>
+        <translation>Impossible de tout effacer. Cliquez sur «&#xa0;Arrêter temps réel&#xa0;»&#xa0;!</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>

@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>The serial port not open, Please Login!</source>
-        <translation>La porta seriale non è aperta. Premere «Connetti»!</translation>
+        <translation>La porta seriale non è aperta. Fare clic su «Connetti»!</translation>
     </message>
     <message>
         <source>Message</source>
@@ -474,19 +474,19 @@ Fare clic su «Ferma tempo reale»!</translation>
     </message>
     <message>
         <source>Can&apos;t click &quot;Event&quot;, Please click &quot;continue&quot; or click &quot;reflash&quot; or wait!</source>
-        <translation>Impossibile premere «Eventi». Premere «Continua» o «Ricarica», oppure attendere!</translation>
+        <translation>Impossibile fare clic su «Eventi». Fare clic su «Continua» o «Ricarica», oppure attendere!</translation>
     </message>
     <message>
         <source>Can&apos;t click &quot;History&quot;, Please click &quot;continue&quot; or click &quot;reflash&quot; or wait!</source>
-        <translation>Impossibile premere «Cronologia». Premere «Continua» o «Ricarica», oppure attendere!</translation>
+        <translation>Impossibile fare clic su «Cronologia». Fare clic su «Continua» o «Ricarica», oppure attendere!</translation>
     </message>
     <message>
         <source>Can&apos;t click &quot;Event&quot;, the history record is being viewed!</source>
-        <translation>Impossibile premere «Eventi»: è in corso la lettura della cronologia!</translation>
+        <translation>Impossibile fare clic su «Eventi»: è in corso la lettura della cronologia!</translation>
     </message>
     <message>
         <source>Can&apos;t click &quot;History&quot;, the event record is being viewed!</source>
-        <translation>Impossibile premere «Cronologia»: è in corso la lettura degli eventi!</translation>
+        <translation>Impossibile fare clic su «Cronologia»: è in corso la lettura degli eventi!</translation>
     </message>
     <message>
         <source>The number of events is zero or events not obtained!</source>
@@ -506,7 +506,7 @@ Fare clic su «Ferma tempo reale»!</translation>
     </message>
     <message>
         <source>Can&apos;t continue, Please click &quot;Event&quot; or &quot;History&quot;!</source>
-        <translation>Impossibile continuare. Premere «Eventi» o «Cronologia»!</translation>
+        <translation>Impossibile continuare. Fare clic su «Eventi» o «Cronologia»!</translation>
     </message>
     <message>
         <source>The operation is too frequent!
@@ -540,19 +540,19 @@ Riprovare più tardi!</translation>
     </message>
     <message>
         <source>The event Command fail to excute!Please click &quot;Event&quot;!</source>
-        <translation>Lettura degli eventi non riuscita! Premere «Eventi»!</translation>
+        <translation>Lettura degli eventi non riuscita! Fare clic su «Eventi»!</translation>
     </message>
     <message>
         <source>The history Command fail to excute!Please click &quot;History&quot;!</source>
-        <translation>Lettura della cronologia non riuscita! Premere «Cronologia»!</translation>
+        <translation>Lettura della cronologia non riuscita! Fare clic su «Cronologia»!</translation>
     </message>
     <message>
         <source>The Unknown Command!Please click &quot;Event&quot;!</source>
-        <translation>Comando sconosciuto! Premere «Eventi»!</translation>
+        <translation>Comando sconosciuto! Fare clic su «Eventi»!</translation>
     </message>
     <message>
         <source>The Unknown Command!Please click &quot;History&quot;!</source>
-        <translation>Comando sconosciuto! Premere «Cronologia»!</translation>
+        <translation>Comando sconosciuto! Fare clic su «Cronologia»!</translation>
     </message>
     <message>
         <source>finish</source>
@@ -709,6 +709,94 @@ Controllare i moduli slave tra %1 minuti!</translation>
     <message>
         <source>Transimit finish %1%</source>
         <translation>Trasferito: %1%</translation>
+    </message>
+    <message>
+        <source>Time(min)</source>
+        <translation>Tempo (min)</translation>
+    </message>
+    <message>
+        <source>SOC</source>
+        <translation>Stato di carica</translation>
+    </message>
+    <message>
+        <source>SOC(%)</source>
+        <translation>Stato di carica (%)</translation>
+    </message>
+    <message>
+        <source>Volt of battery</source>
+        <translation>Tensione della batteria</translation>
+    </message>
+    <message>
+        <source>Volt(V)</source>
+        <translation>Tensione (V)</translation>
+    </message>
+    <message>
+        <source>Current of battery</source>
+        <translation>Corrente della batteria</translation>
+    </message>
+    <message>
+        <source>Current(A)</source>
+        <translation>Corrente (A)</translation>
+    </message>
+    <message>
+        <source>Temperature of battery</source>
+        <translation>Temperatura della batteria</translation>
+    </message>
+    <message>
+        <source>Temp(℃)</source>
+        <translation>Temperatura (℃)</translation>
+    </message>
+    <message>
+        <source>Please click &quot;RTData ON&quot; first!</source>
+        <translation>Fare prima clic su «Avvia tempo reale»!</translation>
+    </message>
+    <message>
+        <source>RTdata on succcess!</source>
+        <translation>Tempo reale avviato correttamente!</translation>
+    </message>
+    <message>
+        <source>RTdata off fail! please click again!</source>
+        <translation>Arresto del tempo reale non riuscito! Fare di nuovo clic!</translation>
+    </message>
+    <message>
+        <source>RTdata off succcess!</source>
+        <translation>Tempo reale fermato correttamente!</translation>
+    </message>
+    <message>
+        <source>SOC: </source>
+        <translation>Stato di carica: </translation>
+    </message>
+    <message>
+        <source>Volt: </source>
+        <translation>Tensione: </translation>
+    </message>
+    <message>
+        <source>Curr: </source>
+        <translation>Corrente: </translation>
+    </message>
+    <message>
+        <source>Temp: </source>
+        <translation>Temperatura: </translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <translation>Tempo: </translation>
+    </message>
+    <message>
+        <source>Can&apos;t download, Please click &quot;RTData OFF&quot;!</source>
+        <translation>Impossibile esportare. Fare clic su «Ferma tempo reale»!</translation>
+    </message>
+    <message>
+        <source>The real-time data could not be saved to
+%1
+%2</source>
+        <translation>Impossibile salvare i dati in tempo reale in
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Can&apos;t clean all, Please click &quot;RTData OFF&quot;!</source>
+        <translation>Impossibile cancellare tutto. Fare clic su «Ferma tempo reale»!</translation>
     </message>
 </context>
 <context>

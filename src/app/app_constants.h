@@ -23,6 +23,9 @@ constexpr int kLogFlushMs = 1000;
 constexpr qint64 kLogRotateBytes = 5120;
 // Archives whose date lies more than this many days back are deleted.
 constexpr int kLogRetentionDays = 30;
+// The folder is searched for expired archives at start, at a change of date and at least
+// this often (s), not on every maintenance tick: it may hold many thousand archives.
+constexpr qint64 kLogCleanUpIntervalSecs = 3600;
 // When an archive name is taken, "_1" ... up to this counter is tried before giving up.
 constexpr int kMaxArchiveCounter = 99;
 

@@ -2,6 +2,7 @@
 
 #include "app/app_constants.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
@@ -63,6 +64,18 @@ bool isExpired(const QString& fileName, const QDateTime& now) {
     return date.startOfDay() < now.addDays(-app::kLogRetentionDays);
 }
 
+ExpiryCheck::ExpiryCheck(const QDateTime& now)
+    : m_now(now), m_lastExpiredDay(now.addDays(-app::kLogRetentionDays)
+                                       .date()
+                                       .toString(QLatin1String(app::kDayArchiveFormat))) {}
+
+bool ExpiryCheck::operator()(const QString& fileName) const {
+    // "yyyy-MM-dd" sorts like the date it names; any later name is not an expired archive.
+    if (QStringView(fileName).left(m_lastExpiredDay.size()) > QStringView(m_lastExpiredDay))
+        return false;
+    return isExpired(fileName, m_now);
+}
+
 QStringList archiveNames(const QString& stem) {
     QStringList stems{stem};
     QString dashed = stem;
@@ -122,6 +135,18 @@ QDateTime now() {
     return clock ? clock() : QDateTime::currentDateTime();
 }
 
+// Lists the folder once, by name only, and deletes the archives expired at `now`. Runs on a
+// thread of its own and takes no lock: it touches only files that no one writes any more.
+void removeExpiredArchives(const QString& folder, const QDateTime& now) {
+    const logfiles::ExpiryCheck expired(now);
+    QDirIterator it(folder, QDir::Files | QDir::Hidden);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (expired(it.fileName()))
+            QFile::remove(path);
+    }
+}
+
 void writeStandardOutput(const QString& message) {
     QByteArray bytes = message.toLocal8Bit();
     bytes.append('\n');
@@ -141,15 +166,23 @@ void LogHandler::installMessageHandler() {
 }
 
 void LogHandler::releaseMessageHandler() {
+    std::unique_ptr<LogHandler> instance;
+    {
+        QMutexLocker lock(&logMutex());
+        if (!g_instance)
+            return;
+        // The program installs over Qt's default handler, which this restores.
+        qInstallMessageHandler(g_previousHandler);
+        g_previousHandler = nullptr;
+        instance.reset(g_instance);
+        g_instance = nullptr;
+    }
+    // A warning raised inside the expiry scan waits for the lock, so the scan is awaited
+    // with the lock free; nothing else reaches the detached instance.
+    instance->waitForCleanUp();
     QMutexLocker lock(&logMutex());
-    if (!g_instance)
-        return;
-    // The program installs over Qt's default handler, which this restores.
-    qInstallMessageHandler(g_previousHandler);
-    g_previousHandler = nullptr;
     SinkGuard guard;
-    delete g_instance;
-    g_instance = nullptr;
+    instance.reset();
 }
 
 void LogHandler::messageHandler(QtMsgType type, const QMessageLogContext& context,
@@ -206,6 +239,7 @@ LogHandler::LogHandler(const QString& folderPath) : m_folder(folderPath) {
     if (today.exists())
         m_logDate = today.lastModified().date();
     checkDate();
+    startCleanUp();
 
     // The timers belong to the installing thread (the GUI thread) and fire there.
     QObject::connect(&m_maintenanceTimer, &QTimer::timeout, [] { runMaintenance(); });
@@ -217,6 +251,7 @@ LogHandler::LogHandler(const QString& folderPath) : m_folder(folderPath) {
 LogHandler::~LogHandler() {
     m_maintenanceTimer.stop();
     m_flushTimer.stop();
+    waitForCleanUp();
     closeLog();
 }
 
@@ -225,20 +260,29 @@ QString LogHandler::todayPath() const {
 }
 
 void LogHandler::maintain() {
-    checkDate();
+    if (checkDate())
+        m_cleanUpDue = true;
     checkSize();
-    cleanUp();
+    const QDateTime current = now();
+    // Also when the clock was set back.
+    if (!m_lastCleanUp.isValid() || current < m_lastCleanUp ||
+        m_lastCleanUp.secsTo(current) >= app::kLogCleanUpIntervalSecs)
+        m_cleanUpDue = true;
+    if (m_cleanUpDue)
+        startCleanUp();
 }
 
-void LogHandler::checkDate() {
+bool LogHandler::checkDate() {
     if (!m_folder.exists())
         m_folder.mkpath(QStringLiteral("."));
     if (!m_file)
         openLog(false);
     if (!m_logDate.isValid())
         m_logDate = now().date();
-    if (now().date() != m_logDate)
-        rotate(m_logDate.toString(QLatin1String(app::kDayArchiveFormat)));
+    if (now().date() == m_logDate)
+        return false;
+    rotate(m_logDate.toString(QLatin1String(app::kDayArchiveFormat)));
+    return true;
 }
 
 void LogHandler::checkSize() {
@@ -248,13 +292,21 @@ void LogHandler::checkSize() {
     rotate(now().toString(QLatin1String(app::kPartArchiveFormat)));
 }
 
-void LogHandler::cleanUp() {
-    const QDateTime current = now();
-    const QFileInfoList entries = m_folder.entryInfoList(QDir::Files | QDir::Hidden);
-    for (const QFileInfo& entry : entries) {
-        if (logfiles::isExpired(entry.fileName(), current))
-            QFile::remove(entry.absoluteFilePath());
-    }
+// Starts the expiry scan unless the last one is still running (it is then tried again at
+// the next tick).
+void LogHandler::startCleanUp() {
+    using namespace std::chrono_literals;
+    if (m_cleanUp.valid() && m_cleanUp.wait_for(0ms) != std::future_status::ready)
+        return;
+    m_cleanUpDue = false;
+    m_lastCleanUp = now();
+    m_cleanUp = std::async(std::launch::async, removeExpiredArchives, m_folder.absolutePath(),
+                           m_lastCleanUp);
+}
+
+void LogHandler::waitForCleanUp() {
+    if (m_cleanUp.valid())
+        m_cleanUp.wait();
 }
 
 bool LogHandler::openLog(bool truncate) {

@@ -13,6 +13,7 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <future>
 #include <memory>
 
 class QFile;
@@ -34,6 +35,18 @@ QString formatLine(const QDateTime& when, QtMsgType type, const QMessageLogConte
 QDate archiveDate(const QString& fileName);
 // True when the file is an archive whose date lies before now minus the retention period.
 bool isExpired(const QString& fileName, const QDateTime& now);
+
+// The same rule for one moment, made to be applied to a whole folder of names: a name whose
+// first ten characters sort after the last expired day is passed over without parsing.
+class ExpiryCheck {
+public:
+    explicit ExpiryCheck(const QDateTime& now);
+    bool operator()(const QString& fileName) const;
+
+private:
+    QDateTime m_now;
+    QString m_lastExpiredDay; // "yyyy-MM-dd"
+};
 // File names to try for an archive, preferred first: the stem itself, the stem with '-' for
 // ':' (for file systems that refuse ':'), then both with a counter.
 QStringList archiveNames(const QString& stem);
@@ -71,9 +84,10 @@ private:
 
     QString todayPath() const;
     void maintain();
-    void checkDate();
+    bool checkDate(); // true when the day changed
     void checkSize();
-    void cleanUp();
+    void startCleanUp();
+    void waitForCleanUp();
     bool openLog(bool truncate);
     void closeLog();
     void rotate(const QString& archiveStem);
@@ -85,6 +99,9 @@ private:
     QTimer m_maintenanceTimer;
     QTimer m_flushTimer;
     QDate m_logDate; // the day the current "today.log" belongs to
+    QDateTime m_lastCleanUp;
+    bool m_cleanUpDue = true;
+    std::future<void> m_cleanUp; // the expiry scan, run off the lock and off this thread
     std::unique_ptr<QFile> m_file;
     std::unique_ptr<QTextStream> m_stream;
 };

@@ -2,6 +2,7 @@
 
 #include "app/prompts.h"
 #include "serial/my_serial.h"
+#include "serial/reply_delivery.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
 #include "upgrade/updata_thread.h"
@@ -33,6 +34,10 @@ BMSMainWin::BMSMainWin(QWidget* parent) : QMainWindow(parent), ui(new Ui::BMSMai
 }
 
 BMSMainWin::~BMSMainWin() {
+    // The screen outlives the window (some platforms never delete theirs): leave no
+    // connection behind on it.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        disconnect(screen, nullptr, this, nullptr);
     delete m_updataThread; // ends its worker before the window's members go
     if (m_serial)
         m_serial->close();
@@ -71,6 +76,7 @@ void BMSMainWin::InitMainWindow() {
     m_updataThread = new UpdataThread();
     m_replyGapTimer = new QTimer(this);
     m_replyGapTimer->setSingleShot(true);
+    m_replyDelivery = new ReplyDelivery(this);
     m_pollTimer = new QTimer(this);
     m_basicPage = true;
     m_groupBtnFlag = false;
@@ -89,7 +95,7 @@ void BMSMainWin::InitMainWindow() {
     ui->SendDataBtn->hide();
     ui->RealTimerBtn->hide();
     ui->LanguageBtn->hide();
-    ui->ReceTextBro->document()->setMaximumBlockCount(1000);
+    ui->ReceTextBro->document()->setMaximumBlockCount(kRawViewMaxBlocks);
     // "Lucida Console" is missing on most Linux desktops; keep the terminal monospaced.
     QFont terminal("Lucida Console");
     terminal.setStyleHint(QFont::Monospace);
@@ -168,6 +174,7 @@ void BMSMainWin::SetupConnections() {
     connect(ui->RTDataTextBrow, &QTextBrowser::textChanged, this, &BMSMainWin::RTRecTextChag);
     connect(m_serial, &MySerial::readyRead, this, &BMSMainWin::SerialReadyRead);
     connect(m_replyGapTimer, &QTimer::timeout, this, &BMSMainWin::ReceDataTimeOut);
+    connect(m_replyDelivery, &ReplyDelivery::replyReady, this, &BMSMainWin::CommandInfoStr);
     connect(this, &BMSMainWin::CommandInfoStr, this, &BMSMainWin::CommandInfoParse);
     connect(ui->DataListlView, &QTableView::doubleClicked, this, &BMSMainWin::ClickEventShow);
     connect(m_upgradeTimer, &QTimer::timeout, this, &BMSMainWin::UpdateTimeOut);

@@ -4,6 +4,8 @@
 // beside it as bms_main_win_*.cpp, one file per subsystem; this file declares them all.
 
 #include "protocol/frame_assembler.h"
+#include "realtime/real_time_chart.h"
+#include "realtime/real_time_run.h"
 #include "records/record_listing.h"
 #include "records/record_requests.h"
 #include "serial/serial_settings.h"
@@ -20,10 +22,14 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <array>
+#include <memory>
+
 class Battery;
 class BatteryGroup;
 class BatteryInfo;
 class MySerial;
+class ReplyDelivery;
 class UpdataThread;
 class TransProgress;
 class WaitConfig;
@@ -68,6 +74,7 @@ public:
     int pollTickCount() const { return m_pollCount; }
     int currentBatteryNumber() const { return m_currBatNum; }
     int presentNumber() const { return m_presentNum; }
+    int frameBufferBytes() const { return m_frames.bufferedBytes(); }
     QString commandStateText() const;
     double widthRate() const { return m_widthRate; }
     double heightRate() const { return m_heightRate; }
@@ -100,6 +107,7 @@ private:
     void InitMainWindow();
     void SetupConnections();
     void RetranslateMainWindow();
+    QLabel* addCatalogueLabel(int number);
     void applyLanguageImages(const QString& code);
     void createLanguageMenu();
     void loadLanguage(const QString& code);
@@ -145,6 +153,7 @@ private:
     QStringList AvailablePortNames() const;
     void InitSerialSettings();
     void retranslateSerialSettings();
+    void endOversizedBurst();
     void showBurst(const BurstEdit& edit);
     void routeBurstToHandler(const QString& burst, const QString& raw);
     bool performDispatchRow(const QString& reply); // false: leave the command state alone
@@ -152,12 +161,19 @@ private:
     bool dispatchSystemTable(const QString& reply, void (BMSMainWin::*parse)(const QString&, int),
                              const QString& next);
     void showCommandState(const QString& reply);
+    bool linkOpen() const;
+    void sendChainStep(const QString& command);
+    void sendBatteryStep(const QString& prefix, int battery);
+    void sendSystemStep(const QString& command);
+    void forgetLinkState();
 
     MySerial* m_serial = nullptr;
     bool m_portOpen = false;
     QTimer* m_replyGapTimer = nullptr;
     QByteArray m_receiveBuffer;
+    bool m_burstEndQueued = false;
     FrameAssembler m_frames;
+    ReplyDelivery* m_replyDelivery = nullptr;
     QStringList m_portNames;
     QTimer* m_portCheckTimer = nullptr;
     QString m_currentCommand;
@@ -207,12 +223,29 @@ public slots:
     void CurrPointHoverd(const QPointF& point, bool state);
     void TempPointHoverd(const QPointF& point, bool state);
 
-private:
-    void initRealTimePage();
+public:
+    // The receive path's burst handlers, public for the tests and the benchmark.
     void RealTimeParse(const QString& burst);
     void RealTimeOffParse(const QString& burst);
+    bool realTimeDisplay() const { return m_realTimeDisplay; }
+    const RealTimeRun& realTimeRun() const { return m_rtRun; }
+    const RealTimeChart& realTimeChart(Quantity q) const { return *m_rtCharts[int(q)]; }
+
+private:
+    void initRealTimePage();
+    void InitRealTimeCharts();
+    void AdjustChartFonts();
+    void retranslateRealTimeCharts();
+    void resetRealTimeAfterLogout();
+    void clearRealTimeSeries();
+    void plotSample(const RealTimeSample& sample, SamplePlot& plot);
+    void showPointHover(Quantity q, const QPointF& point, bool state);
+    void writeRealTimeFile(const QString& path);
 
     bool m_realTimeDisplay = false;
+    RealTimeRun m_rtRun;
+    std::array<std::unique_ptr<RealTimeChart>, kQuantityCount> m_rtCharts;
+    QLabel* m_hoverLab = nullptr;
 
     // ----- Configuration, control commands, barcode (bms_main_win_config.cpp) ---------------
 public slots:

@@ -153,6 +153,7 @@ void BMSMainWin::RetranslateMainWindow() {
     retranslateSerialSettings();
     retranslateConfigPage();
     retranslateRecords();
+    retranslateRealTimeCharts();
     retranslateViews();
     if (ui->StackWid->currentWidget() == ui->page)
         fillMessageCatalogue();
@@ -164,9 +165,25 @@ void BMSMainWin::RetranslateMainWindow() {
 void BMSMainWin::fillMessageCatalogue() {
     const QList<CatalogueMessage> messages = messageCatalogue();
     for (int i = 0; i < messages.size(); ++i) {
-        auto* label = findChild<QLabel*>(QString("label_%1").arg(i + kFirstCatalogueLabel));
-        if (label)
-            label->setText(
-                QCoreApplication::translate(messages.at(i).context, messages.at(i).source));
+        const int number = i + kFirstCatalogueLabel;
+        auto* label = findChild<QLabel*>(QString("label_%1").arg(number));
+        if (!label)
+            label = addCatalogueLabel(number);
+        label->setText(QCoreApplication::translate(messages.at(i).context, messages.at(i).source));
     }
+}
+
+// A label like the form's own, in the next cell of the second tab; the stretch that keeps
+// the labels at the top moves below it.
+QLabel* BMSMainWin::addCatalogueLabel(int number) {
+    auto* label = new QLabel(ui->tab_2);
+    label->setObjectName(QString("label_%1").arg(number));
+    label->setWordWrap(true);
+    label->setMinimumHeight(ui->label_53->minimumHeight());
+    const int cell = number - kFirstSecondTabLabel;
+    const int row = cell / kCatalogueColumns;
+    ui->gridLayout_8->setRowStretch(row, 0);
+    ui->gridLayout_8->setRowStretch(row + 1, 1);
+    ui->gridLayout_8->addWidget(label, row, cell % kCatalogueColumns);
+    return label;
 }

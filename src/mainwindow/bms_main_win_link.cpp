@@ -4,6 +4,7 @@
 #include "app/prompts.h"
 #include "serial/my_serial.h"
 #include "serial/port_list.h"
+#include "serial/reply_delivery.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
 
@@ -86,6 +87,8 @@ void BMSMainWin::OpenBtn_clicked() {
 
     SendCommand("login debug");
     DelayMs(kLoginStepDelayMs);
+    if (!linkOpen())
+        return; // logged out or unplugged during the wait
     SendCommand("pwrsys");
     if (m_basicPage && m_portOpen)
         m_pollTimer->start(kPollIntervalMs);
@@ -94,6 +97,7 @@ void BMSMainWin::OpenBtn_clicked() {
 void BMSMainWin::CloseBtn_clicked() {
     m_portOpen = false;
     m_pollTimer->stop();
+    forgetLinkState();
     SendCommand("logout");
 
     m_currBatNum = 0;
@@ -124,12 +128,21 @@ void BMSMainWin::PortCheckTimeOut() {
     if (m_portNames.contains(chosen) || !m_serial->isOpen())
         return;
     m_portOpen = false;
+    forgetLinkState();
     m_serial->close();
     m_pollTimer->stop();
     ui->CloseBtn->setEnabled(false);
     ui->OpenBtn->setEnabled(true);
     prompts().critical(this, tr("Error"), tr("The serial port diconnect! Please check!"),
                        QMessageBox::Ok);
+}
+
+// What belongs to the session that ends at Logout or unplug: replies not yet dispatched,
+// and a battery click's hold on the system chain, which would otherwise silence the chain
+// of the next Login.
+void BMSMainWin::forgetLinkState() {
+    m_replyDelivery->clear();
+    m_groupBtnFlag = false;
 }
 
 void BMSMainWin::selectPort(const QString& name) {

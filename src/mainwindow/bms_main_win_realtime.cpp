@@ -1,7 +1,31 @@
 // The real-time page: the unit's measurement stream, its four charts, export and clearing.
+// The run's state and decisions live in RealTimeRun; the charts and their thinning in
+// RealTimeChart. This file asks them and applies the answers to the widgets.
 #include "mainwindow/bms_main_win.h"
 
+#include "app/prompts.h"
+#include "realtime/real_time_layout.h"
+#include "realtime/realtime_constants.h"
 #include "ui_bms_main_win.h"
+#include "views/battery.h"
+#include "views/views_constants.h"
+
+#include <QCursor>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSettings>
+#include <QTextStream>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QSplineSeries>
+
+using namespace realtime;
+
+namespace {
+const char* const kDownPathKey = "path/downpath";
+} // namespace
 
 void BMSMainWin::initRealTimePage() {
     ui->RTDataTextBrow->hide();
@@ -9,19 +33,237 @@ void BMSMainWin::initRealTimePage() {
     ui->widget_3->hide();
     ui->widget_4->hide();
     ui->widget_5->hide();
+    InitRealTimeCharts();
+}
+
+void BMSMainWin::InitRealTimeCharts() {
+    m_rtRun = RealTimeRun();
+    m_rtCharts[int(Quantity::Soc)] =
+        std::make_unique<RealTimeChart>(ui->SocCharView, "%d", AxisRange{0, 110});
+    m_rtCharts[int(Quantity::Volt)] =
+        std::make_unique<RealTimeChart>(ui->VoltCharView, "%.1f", AxisRange{0, 1});
+    m_rtCharts[int(Quantity::Curr)] =
+        std::make_unique<RealTimeChart>(ui->CurrCharView, "%.1f", AxisRange{0, 1});
+    m_rtCharts[int(Quantity::Temp)] =
+        std::make_unique<RealTimeChart>(ui->TempCharView, "%d", AxisRange{0, 1});
+    retranslateRealTimeCharts();
+
+    m_hoverLab = new QLabel(this);
+    m_hoverLab->setObjectName("RTHoverLab");
+    m_hoverLab->setStyleSheet(kHoverLabelStyle);
+    m_hoverLab->setFont(QFont(kChartFontFamily, kChartTitlePoints));
+    m_hoverLab->setWordWrap(true);
+    m_hoverLab->setGeometry(kHoverLabelX, kHoverLabelY, kHoverLabelWidth, kHoverLabelHeight);
+    m_hoverLab->adjustSize();
+    m_hoverLab->hide();
+    AdjustChartFonts();
+
+    using Hover = void (BMSMainWin::*)(const QPointF&, bool);
+    const Hover hoverSlots[kQuantityCount] = {
+        &BMSMainWin::SocPointHoverd, &BMSMainWin::VoltPointHoverd, &BMSMainWin::CurrPointHoverd,
+        &BMSMainWin::TempPointHoverd};
+    for (int q = 0; q < kQuantityCount; ++q) {
+        connect(m_rtCharts[q]->spline(), &QtCharts::QXYSeries::hovered, this, hoverSlots[q]);
+        connect(m_rtCharts[q]->line(), &QtCharts::QXYSeries::hovered, this, hoverSlots[q]);
+    }
+}
+
+void BMSMainWin::retranslateRealTimeCharts() {
+    const QString time = tr("Time(min)");
+    m_rtCharts[0]->setTexts(tr("SOC"), tr("SOC"), tr("SOC(%)"), time);
+    m_rtCharts[1]->setTexts(tr("Volt of battery"), tr("Volt"), tr("Volt(V)"), time);
+    m_rtCharts[2]->setTexts(tr("Current of battery"), tr("Current"), tr("Current(A)"), time);
+    m_rtCharts[3]->setTexts(tr("Temperature of battery"), tr("Temp"), tr("Temp(℃)"), time);
+}
+
+void BMSMainWin::AdjustChartFonts() {
+    const std::optional<ChartFontSizes> sizes = chartFontSizes(m_widthRate);
+    if (!sizes)
+        return;
+    m_hoverLab->setFont(QFont(kChartFontFamily, sizes->title));
+    for (const auto& chart : m_rtCharts)
+        chart->setFonts(*sizes);
 }
 
 void BMSMainWin::RTRecTextChag() {
     ui->RTDataTextBrow->moveCursor(QTextCursor::End);
 }
 
-void BMSMainWin::RTDataOnBtn_clicked() {}
-void BMSMainWin::RTDataOffBtn_clicked() {}
-void BMSMainWin::RTDataDownBtn_clicked() {}
-void BMSMainWin::ClearRTDataBtn_clicked() {}
-void BMSMainWin::SocPointHoverd(const QPointF&, bool) {}
-void BMSMainWin::VoltPointHoverd(const QPointF&, bool) {}
-void BMSMainWin::CurrPointHoverd(const QPointF&, bool) {}
-void BMSMainWin::TempPointHoverd(const QPointF&, bool) {}
-void BMSMainWin::RealTimeParse(const QString&) {}
-void BMSMainWin::RealTimeOffParse(const QString&) {}
+void BMSMainWin::RTDataOnBtn_clicked() {
+    clearRealTimeSeries();
+    SendCommand("disp pwrs " + QString::number(m_currBatNum));
+}
+
+void BMSMainWin::RTDataOffBtn_clicked() {
+    if (!m_realTimeDisplay) {
+        prompts().information(this, tr("Message"), tr("Please click \"RTData ON\" first!"),
+                              QMessageBox::Yes);
+        return;
+    }
+    SendCommand("disp 0");
+}
+
+void BMSMainWin::RealTimeParse(const QString& burst) {
+    qDebug() << "Command:" << m_currentCommand << "datadata:" << burst;
+    m_realTimeDisplay = true;
+    // Appended, not re-set whole: the cost of a burst must not grow with the run.
+    QTextCursor end(ui->RTDataTextBrow->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(burst);
+
+    const RealTimeBurst parsed = parseRealTimeBurst(burst);
+    SamplePlot plot;
+    for (const RealTimeSample& s : parsed.samples)
+        plotSample(s, plot);
+    if (!parsed.samples.isEmpty()) {
+        for (int q = 0; q < kQuantityCount; ++q) {
+            m_rtCharts[q]->setRanges(plot.xRange, plot.yRanges[q]);
+            m_rtCharts[q]->flush();
+        }
+    }
+    if (!parsed.confirmed)
+        return;
+    qDebug() << "orgdata succeess";
+    prompts().information(this, tr("Message"), tr("RTdata on succcess!"), QMessageBox::Yes);
+}
+
+void BMSMainWin::plotSample(const RealTimeSample& sample, SamplePlot& plot) {
+    plot = m_rtRun.add(sample);
+    for (int q = 0; q < kQuantityCount; ++q)
+        m_rtCharts[q]->append(plot.x, plot.y[q]);
+    Battery* g = gauge(m_currBatNum);
+    if (!g || g->value() == sample.soc)
+        return;
+    g->setValue(sample.soc);
+    g->setBorderColorStart(views::themeColor());
+    g->setBorderColorEnd(views::themeColor());
+}
+
+void BMSMainWin::RealTimeOffParse(const QString& burst) {
+    qDebug() << "Command:" << m_currentCommand;
+    if (!burst.contains(kSuccessMarker)) {
+        prompts().information(this, tr("Message"), tr("RTdata off fail! please click again!"),
+                              QMessageBox::Yes);
+        return;
+    }
+    // "finish" on a line of its own, and the next run's text on the line after it.
+    QTextCursor end(ui->RTDataTextBrow->document());
+    end.movePosition(QTextCursor::End);
+    if (!end.atBlockStart())
+        end.insertBlock();
+    end.insertText(tr("finish") + "\n");
+    m_realTimeDisplay = false;
+    prompts().information(this, tr("Message"), tr("RTdata off succcess!"), QMessageBox::Yes);
+}
+
+void BMSMainWin::SocPointHoverd(const QPointF& point, bool state) {
+    showPointHover(Quantity::Soc, point, state);
+}
+
+void BMSMainWin::VoltPointHoverd(const QPointF& point, bool state) {
+    showPointHover(Quantity::Volt, point, state);
+}
+
+void BMSMainWin::CurrPointHoverd(const QPointF& point, bool state) {
+    showPointHover(Quantity::Curr, point, state);
+}
+
+void BMSMainWin::TempPointHoverd(const QPointF& point, bool state) {
+    showPointHover(Quantity::Temp, point, state);
+}
+
+void BMSMainWin::showPointHover(Quantity q, const QPointF& point, bool state) {
+    if (!state) {
+        m_hoverLab->hide();
+        return;
+    }
+    qDebug() << "hover point:" << point << "quantity:" << int(q)
+             << "diffy:" << m_rtRun.hoverTolerance(q);
+    const std::optional<double> value = m_rtRun.hoverValue(q, point.y());
+    if (!value)
+        return;
+    QString reading;
+    switch (q) {
+    case Quantity::Soc:
+        reading = tr("SOC: ") + QString::number(int(*value)) + "%";
+        break;
+    case Quantity::Volt:
+        reading = tr("Volt: ") + QString::asprintf("%.1f", *value) + "V";
+        break;
+    case Quantity::Curr:
+        reading = tr("Curr: ") + QString::asprintf("%.1f", *value) + "A";
+        break;
+    case Quantity::Temp:
+        reading = tr("Temp: ") + QString::number(int(*value)) + "℃";
+        break;
+    }
+    const double t = point.x() > 0 ? point.x() : 0.0;
+    m_hoverLab->setText(tr("Time: ") + QString::asprintf("%.2f", t) + "min\n" + reading);
+    m_hoverLab->setWordWrap(true);
+    m_hoverLab->setGeometry(kHoverLabelX, kHoverLabelY, kHoverLabelWidth, kHoverLabelHeight);
+    m_hoverLab->adjustSize();
+    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    m_hoverLab->move(hoverLabelPosition(q, cursor, m_hoverLab->size()));
+    m_hoverLab->setStyleSheet(kHoverLabelShownStyle);
+    m_hoverLab->show();
+    m_hoverLab->raise();
+}
+
+void BMSMainWin::RTDataDownBtn_clicked() {
+    if (m_realTimeDisplay) {
+        prompts().information(this, tr("Message"),
+                              tr("Can't download, Please click \"RTData OFF\"!"), QMessageBox::Yes);
+        return;
+    }
+    const QString folder = m_settings->value(kDownPathKey, ".").toString();
+    const QString path =
+        prompts().saveFileName(this, tr("choose a file"), folder, "(*.txt);;All Files(*.*)");
+    if (path.isEmpty())
+        return;
+    writeRealTimeFile(path);
+}
+
+void BMSMainWin::writeRealTimeFile(const QString& path) {
+    QFile file(path);
+    bool written = file.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Text);
+    if (written) {
+        QTextStream out(&file);
+        out << ui->RTDataTextBrow->toPlainText();
+        out.flush();
+        written = out.status() == QTextStream::Ok && file.flush();
+    }
+    if (!written) {
+        // Silence would read as success; the folder is kept only for a file that was saved.
+        prompts().warning(this, tr("warning"),
+                          tr("The real-time data could not be saved to\n%1\n%2")
+                              .arg(QDir::toNativeSeparators(path), file.errorString()),
+                          QMessageBox::Yes);
+        return;
+    }
+    const QString downPath = path.left(path.lastIndexOf('/'));
+    m_settings->setValue(kDownPathKey, downPath);
+    qDebug() << "downpath" << downPath;
+}
+
+void BMSMainWin::ClearRTDataBtn_clicked() {
+    if (m_realTimeDisplay) {
+        prompts().information(this, tr("Message"),
+                              tr("Can't clean all, Please click \"RTData OFF\"!"),
+                              QMessageBox::Yes);
+        return;
+    }
+    ui->RTDataTextBrow->clear();
+    clearRealTimeSeries();
+    m_rtRun.clearValues();
+}
+
+void BMSMainWin::clearRealTimeSeries() {
+    for (const auto& chart : m_rtCharts)
+        chart->clear();
+    m_hoverLab->hide();
+}
+
+void BMSMainWin::resetRealTimeAfterLogout() {
+    ui->RTDataTextBrow->clear();
+    clearRealTimeSeries();
+}

@@ -1,11 +1,13 @@
 // The receive path: every chunk feeds the burst (shown on the raw data page once the line is
-// quiet) and the frame assembler (complete replies, dispatched at once).
+// quiet) and the frame assembler (complete replies, dispatched from the event loop as soon as
+// the port's read handler has returned).
 #include "mainwindow/bms_main_win.h"
 
 #include "protocol/burst.h"
 #include "protocol/protocol_constants.h"
 #include "protocol/reply_router.h"
 #include "serial/my_serial.h"
+#include "serial/reply_delivery.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
 #include "upgrade/transfer_routing.h"
@@ -26,9 +28,7 @@ void BMSMainWin::SerialReadyRead() {
         m_updataThread->readData(transfer);
         qDebug() << "Xmodem bytes" << transfer.toHex(' ');
     } else if (m_receiveBuffer.size() > kMaxBurstBytes) {
-        // A line that is never quiet (noise, a console stuck printing) would otherwise grow
-        // the burst for ever; show what has come so far.
-        ReceDataTimeOut();
+        endOversizedBurst();
     }
 
     const FeedResult fed = m_frames.feed(chunk);
@@ -38,12 +38,31 @@ void BMSMainWin::SerialReadyRead() {
             continue;
         }
         qDebug() << "test buff$$ clear0:" << event.raw;
-        emit CommandInfoStr(event.reply);
+        // Nothing the unit sends while the link is being closed is dispatched any more.
+        if (m_portOpen)
+            m_replyDelivery->push(event.reply);
     }
     // The port does not signal bytes that arrive while a slot it called still runs (a
     // dispatch waiting in DelayMs, a message box); read them once this call is over.
     if (m_serial->bytesAvailable() > 0)
         QMetaObject::invokeMethod(this, &BMSMainWin::SerialReadyRead, Qt::QueuedConnection);
+}
+
+// A line that is never quiet (noise, a console stuck printing) would otherwise grow the burst
+// for ever: show what has come so far. Not from inside the port's read handler, as the
+// burst's handlers may wait or ask the user.
+void BMSMainWin::endOversizedBurst() {
+    if (m_burstEndQueued)
+        return;
+    m_burstEndQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_burstEndQueued = false;
+            if (m_receiveBuffer.size() > kMaxBurstBytes)
+                ReceDataTimeOut();
+        },
+        Qt::QueuedConnection);
 }
 
 void BMSMainWin::ReceDataTimeOut() {
@@ -62,16 +81,21 @@ void BMSMainWin::ReceDataTimeOut() {
     routeBurstToHandler(shown, raw);
 }
 
+// One edit per burst; lines are broken and the text cut so that the view's block cap also
+// bounds its characters.
 void BMSMainWin::showBurst(const BurstEdit& edit) {
     QTextDocument* doc = ui->ReceTextBro->document();
+    QTextCursor end(doc);
+    end.beginEditBlock();
     if (edit.replaceLastLine) {
         QTextCursor last(doc->lastBlock());
         last.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         last.removeSelectedText();
     }
-    QTextCursor end(doc);
+    const int lastLine = doc->lastBlock().length() - 1; // without its block end
     end.movePosition(QTextCursor::End);
-    end.insertText(edit.text);
+    end.insertText(fitToTerminal(edit.text, lastLine, kRawViewLineWidth, kRawViewMaxBlocks));
+    end.endEditBlock();
 }
 
 void BMSMainWin::routeBurstToHandler(const QString& burst, const QString& raw) {
@@ -115,31 +139,30 @@ void BMSMainWin::CommandInfoParse(QString infostr) {
 }
 
 bool BMSMainWin::performDispatchRow(const QString& reply) {
-    const QString n = QString::number(m_currBatNum);
+    // The battery whose chain this reply continues; a wait may see another one chosen.
+    const int battery = m_currBatNum;
     switch (chooseDispatchRow(m_currentCommand, reply, m_currBatNum)) {
     case DispatchRow::Info:
         InfoParse(reply);
         if (m_basicPage) {
-            DelayMs(200);
-            SendCommand("bat " + n);
+            DelayMs(kChainStepDelayMs);
+            sendBatteryStep("bat ", battery);
         }
         return true;
     case DispatchRow::Bat:
         return dispatchBat(reply);
     case DispatchRow::PwrSys:
         PwrSysParse(reply);
-        DelayMs(200);
-        qDebug() << "GroupBtnFlag:" << m_groupBtnFlag;
-        if (!m_groupBtnFlag && m_basicPage)
-            SendCommand("pwr");
+        DelayMs(kChainStepDelayMs);
+        sendSystemStep("pwr");
         return true;
     case DispatchRow::PwrBat:
         PwrBatParse(reply);
-        DelayMs(200);
+        DelayMs(kChainStepDelayMs);
         return true;
     case DispatchRow::Ctrl:
         CtrlParse(reply);
-        DelayMs(20);
+        DelayMs(kCtrlDelayMs);
         return true;
     case DispatchRow::MosOpen:
         MosOpenParse(reply);
@@ -188,18 +211,16 @@ bool BMSMainWin::performDispatchRow(const QString& reply) {
 }
 
 bool BMSMainWin::dispatchBat(const QString& reply) {
-    const QString n = QString::number(m_currBatNum);
+    const int battery = m_currBatNum;
     const int cells = batteryInfo()->cellNum();
     if (cells == kNoData || cells == 0) {
         resetCellSummary();
-        if (m_basicPage)
-            SendCommand("pwr " + n);
+        sendBatteryStep("pwr ", battery);
         return false;
     }
     BatParse(reply, cells);
-    DelayMs(200);
-    if (m_basicPage)
-        SendCommand("pwr " + n);
+    DelayMs(kChainStepDelayMs);
+    sendBatteryStep("pwr ", battery);
     return true;
 }
 
@@ -210,11 +231,39 @@ bool BMSMainWin::dispatchSystemTable(const QString& reply,
     if (present == kNoData)
         return false;
     (this->*parse)(reply, present);
-    DelayMs(200);
-    qDebug() << "GroupBtnFlag:" << m_groupBtnFlag;
-    if (!m_groupBtnFlag && m_basicPage)
-        SendCommand(next);
+    DelayMs(kChainStepDelayMs);
+    sendSystemStep(next);
     return true;
+}
+
+// Follow-ups are decided when they are sent, not before the wait: by then the user may have
+// logged out, unplugged the adapter, left the status page or chosen another battery.
+bool BMSMainWin::linkOpen() const {
+    return m_portOpen && m_serial->isOpen();
+}
+
+void BMSMainWin::sendChainStep(const QString& command) {
+    if (!m_basicPage)
+        return;
+    if (!linkOpen()) {
+        qDebug() << "link closed, not sent:" << command;
+        return;
+    }
+    SendCommand(command);
+}
+
+void BMSMainWin::sendBatteryStep(const QString& prefix, int battery) {
+    if (m_currBatNum != battery) {
+        qDebug() << "battery changed, not sent:" << prefix + QString::number(battery);
+        return;
+    }
+    sendChainStep(prefix + QString::number(battery));
+}
+
+void BMSMainWin::sendSystemStep(const QString& command) {
+    qDebug() << "GroupBtnFlag:" << m_groupBtnFlag;
+    if (!m_groupBtnFlag)
+        sendChainStep(command);
 }
 
 void BMSMainWin::showCommandState(const QString& reply) {
@@ -229,7 +278,8 @@ void BMSMainWin::showCommandState(const QString& reply) {
         m_commandStateLab->setText(tr("Command State: Unknown command"));
         break;
     case CommandState::ResendLogin:
-        SendCommand("login debug");
+        if (linkOpen())
+            SendCommand("login debug");
         break;
     case CommandState::Unchanged:
         break;

@@ -34,7 +34,7 @@ void BMSMainWin::scaleViews() {
 }
 
 void BMSMainWin::resetViewsAfterLogout() {
-    ui->RTDataTextBrow->clear();
+    resetRealTimeAfterLogout();
     m_configModel->removeRows(0, m_configModel->rowCount());
     ui->ConfigTextBro->clear();
     m_eventNumText.clear();

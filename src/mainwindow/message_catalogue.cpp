@@ -3,8 +3,8 @@
 #include <QtGlobal>
 
 QList<CatalogueMessage> messageCatalogue() {
-    // Grouped as the pages meet them: link and window, status and control, configuration,
-    // records, upgrade, console. Each source is the text its message box shows.
+    // Grouped as the pages meet them: link and window, real-time page, status and control,
+    // configuration, records, upgrade, console. Each source is the text its message box shows.
     return {
         {"BMSMainWin", QT_TRANSLATE_NOOP("BMSMainWin", "The serial port not open, Please Login!")},
         {"BMSMainWin", QT_TRANSLATE_NOOP("BMSMainWin", "The serial port not open, Please open!")},
@@ -22,6 +22,16 @@ QList<CatalogueMessage> messageCatalogue() {
         {"BMSMainWin",
          QT_TRANSLATE_NOOP("BMSMainWin",
                            "The operation is too frequent!\nPlease try again later!")},
+        {"BMSMainWin", QT_TRANSLATE_NOOP("BMSMainWin", "Please click \"RTData ON\" first!")},
+        {"BMSMainWin", QT_TRANSLATE_NOOP("BMSMainWin", "RTdata on succcess!")},
+        {"BMSMainWin", QT_TRANSLATE_NOOP("BMSMainWin", "RTdata off fail! please click again!")},
+        {"BMSMainWin", QT_TRANSLATE_NOOP("BMSMainWin", "RTdata off succcess!")},
+        {"BMSMainWin",
+         QT_TRANSLATE_NOOP("BMSMainWin", "Can't download, Please click \"RTData OFF\"!")},
+        {"BMSMainWin",
+         QT_TRANSLATE_NOOP("BMSMainWin", "Can't clean all, Please click \"RTData OFF\"!")},
+        {"BMSMainWin",
+         QT_TRANSLATE_NOOP("BMSMainWin", "The real-time data could not be saved to\n%1\n%2")},
         {"BMSMainWin", QT_TRANSLATE_NOOP("BMSMainWin", "Switch the charge MOS on?")},
         {"BMSMainWin",
          QT_TRANSLATE_NOOP("BMSMainWin", "Switch the charge MOS off?\nThe batteries take no charge "

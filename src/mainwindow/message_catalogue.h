@@ -10,7 +10,9 @@ struct CatalogueMessage {
 };
 
 // The first catalogue label is label_2; the labels run on without a gap over both tabs.
+// The form has label_2 to label_69; the second tab adds labels for messages beyond them.
 constexpr int kFirstCatalogueLabel = 2;
-constexpr int kCatalogueLabels = 68;
+constexpr int kFirstSecondTabLabel = 53;
+constexpr int kCatalogueColumns = 3;
 
 QList<CatalogueMessage> messageCatalogue();

@@ -40,6 +40,53 @@ BurstEdit editBurst(const QString& burst) {
     return edit;
 }
 
+namespace {
+
+bool isLineEnd(QChar c) {
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+QString breakLongLines(const QString& text, int lastLineLength, int width) {
+    QString out;
+    out.reserve(text.size() + text.size() / width + 1);
+    int column = lastLineLength;
+    for (const QChar c : text) {
+        if (isLineEnd(c)) {
+            column = 0;
+        } else if (column >= width && !c.isLowSurrogate()) {
+            out += QLatin1Char('\n');
+            column = 1;
+        } else {
+            ++column;
+        }
+        out += c;
+    }
+    return out;
+}
+
+// Index of the line end in front of the last `maxLines` lines, or -1 when there are fewer.
+int cutBeforeLastLines(const QString& text, int maxLines) {
+    int ends = 0;
+    for (int i = text.size() - 1; i >= 0; --i) {
+        if (!isLineEnd(text.at(i)))
+            continue;
+        // "\r\n" is one line end.
+        if (text.at(i) == QLatin1Char('\n') && i > 0 && text.at(i - 1) == QLatin1Char('\r'))
+            --i;
+        if (++ends == maxLines)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+QString fitToTerminal(const QString& text, int lastLineLength, int width, int maxLines) {
+    const QString broken = breakLongLines(text, lastLineLength, width);
+    const int cut = cutBeforeLastLines(broken, maxLines);
+    return cut < 0 ? broken : broken.mid(cut);
+}
+
 bool listsAsReplies(const QString& deviceName) {
     return deviceName == kCompleteListingModel;
 }

@@ -20,6 +20,13 @@ struct BurstEdit {
 
 BurstEdit editBurst(const QString& burst);
 
+// What to insert at the end of a terminal view whose last line already holds
+// `lastLineLength` characters, so that the view stays bounded: a line is broken after
+// `width` characters, and of text with more than `maxLines` lines only the last ones are
+// kept, behind a line end (a view capped at `maxLines` blocks would drop the others at
+// once). Line ends are "\n", "\r" and "\r\n", as the view reads them.
+QString fitToTerminal(const QString& text, int lastLineLength, int width, int maxLines);
+
 enum class BurstRoute {
     None,        // only shown
     UpdataState, // the unit reports on an image it received

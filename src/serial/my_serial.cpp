@@ -31,8 +31,12 @@ bool MySerial::isOpen() const {
 void MySerial::close() {
     if (!m_port)
         return;
+    // The port's own read handler may still be on the stack below us (a slot that waits or
+    // asks the user runs nested event loops): delete it only once control is back in the
+    // event loop.
+    disconnect(m_port, nullptr, this, nullptr);
     m_port->close();
-    delete m_port;
+    m_port->deleteLater();
     m_port = nullptr;
 }
 

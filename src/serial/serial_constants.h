@@ -1,5 +1,7 @@
 #pragma once
-// Intervals of the main window's serial side, in ms.
+// Intervals (ms) and limits of the main window's serial side.
+
+#include <QtGlobal>
 
 constexpr int kPortCheckIntervalMs = 1000;
 constexpr int kPollIntervalMs = 1000;
@@ -8,4 +10,19 @@ constexpr int kLoginStepDelayMs = 50;   // between "login debug" and "pwrsys"
 constexpr int kLogoutDrainDelayMs = 50; // lets "logout" leave before the port closes
 constexpr int kTransferTimeoutMs = 120000;
 constexpr int kContinueCooldownMs = 1300;
-constexpr int kMaxBurstBytes = 256 * 1024; // a burst is shown early past this size
+constexpr int kMaxBurstBytes = 32 * 1024; // a burst is shown early past this size
+
+// The dispatcher's waits between the steps of a command chain.
+constexpr int kChainStepDelayMs = 200;
+constexpr int kCtrlDelayMs = 20;
+// A reply that arrives while a dispatch waits is dispatched within that wait, one level
+// deep: the outer dispatch plus one.
+constexpr int kMaxDispatchDepth = 2;
+// Replies waiting for the dispatcher: past either bound the oldest are dropped.
+constexpr int kMaxPendingReplies = 64;
+constexpr qint64 kMaxPendingReplyChars = 8 * 1024 * 1024;
+
+// The raw data view: a line is broken after this many characters, and the view keeps this
+// many lines (blocks), so it never holds more than their product.
+constexpr int kRawViewLineWidth = 256;
+constexpr int kRawViewMaxBlocks = 1000;

@@ -97,7 +97,10 @@ void BatteryInfo::setupChart() {
     m_chart->addAxis(m_tempAxis, Qt::AlignRight);
     setChartFonts(12, 7, 11, 9);
     retranslate();
+    // The view gives up its own default chart without deleting it.
+    QChart* const defaultChart = ui->cellLineChart->chart();
     ui->cellLineChart->setChart(m_chart);
+    delete defaultChart;
     ui->cellLineChart->setRenderHint(QPainter::Antialiasing);
 }
 

@@ -64,6 +64,7 @@ private slots:
     void takenArchiveNameKeepsToday_data();
     void takenArchiveNameKeepsToday();
     void cleanUpDeletesOnlyExpiredArchives();
+    void cleanUpFollowsTheClock();
     void workerMessageDuringRotationLandsInNewFile();
 
 private:
@@ -264,11 +265,35 @@ void TestLogHandler::cleanUpDeletesOnlyExpiredArchives() {
     writeFile(logFile(kToday), "kept\n", now);
     setNow(now);
 
+    // The folder is searched at start, off the sink's thread.
     LogHandler::installMessageHandler();
-    LogHandler::runMaintenance();
-
-    QCOMPARE(folderEntries(), kept + QStringList{kToday});
+    QTRY_COMPARE(folderEntries(), kept + QStringList{kToday});
     QCOMPARE(readAll(logFile(kToday)), QByteArray("kept\n"));
+}
+
+// The search runs again at a change of date and an hour after the last one, so archives
+// still go on the day they expire.
+void TestLogHandler::cleanUpFollowsTheClock() {
+    QVERIFY(QDir().mkpath(logDir()));
+    writeFile(logFile("2024-01-17.log"), "x\n", at(2024, 1, 17));
+    setNow(at(2024, 2, 15, 23, 59, 59));
+    LogHandler::installMessageHandler();
+    logInfo("last line of the day");
+    LogHandler::runMaintenance();
+    QTest::qWait(100);
+    QVERIFY(QFileInfo::exists(logFile("2024-01-17.log")));
+
+    setNow(at(2024, 2, 16, 0, 0, 1)); // 30 days after 17 January
+    LogHandler::runMaintenance();
+    QTRY_VERIFY(!QFileInfo::exists(logFile("2024-01-17.log")));
+    QVERIFY(QFileInfo::exists(logFile("2024-02-15.log")));
+
+    // An old archive put back into the folder goes within the hour.
+    writeFile(logFile("2024-01-02 10:00:00.log"), "x\n", at(2024, 1, 2));
+    setNow(at(2024, 2, 16, 1, 0, 2));
+    LogHandler::runMaintenance();
+    QTRY_VERIFY(!QFileInfo::exists(logFile("2024-01-02 10:00:00.log")));
+    QCOMPARE(folderEntries(), QStringList({"2024-02-15.log", kToday}));
 }
 
 void TestLogHandler::workerMessageDuringRotationLandsInNewFile() {

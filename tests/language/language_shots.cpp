@@ -113,6 +113,12 @@ int main(int argc, char** argv) {
     wait(3000);
     ui->BattGroupWid->batButtons().value(0)->click();
     wait(9000); // the detail of battery 1 comes with the poll's fifth tick
+    // Ten seconds of the stream for the charts; they keep it once it is stopped.
+    w.RealBtn_clicked();
+    w.RTDataOnBtn_clicked();
+    wait(10000);
+    w.RTDataOffBtn_clicked();
+    wait(1500);
 
     const QList<QPair<const char*, std::function<void()>>> pages = {
         {"status", [&] { w.BasicBtn_clicked(); }},

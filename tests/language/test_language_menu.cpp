@@ -16,6 +16,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QtCharts/QChartView>
 #include <QtTest>
 
 namespace {
@@ -156,6 +157,7 @@ void TestLanguageMenu::germanOnEveryPage() {
         w.commandStateText(),
         ui->SeMesGroup->title(),
         ui->RTDataOnBtn->toolTip(),
+        ui->VoltCharView->chart()->title(),
         header(ui->ConfigTabView, 0),
         header(ui->DataListlView, 1),
         ui->StartNumEdit->text(),
@@ -166,8 +168,8 @@ void TestLanguageMenu::germanOnEveryPage() {
         QCoreApplication::translate("QPlatformTheme", "&Yes") // Qt's own dialogs
     };
     QCOMPARE(german, QStringList({"Sprache", "Anmelden", "Befehlsstatus:", "Befehle",
-                                  "Echtzeit EIN", "Alarm-/Schutzparameter", "Datum", "7",
-                                  "Firmware aktualisieren", "Seite 1",
+                                  "Echtzeit EIN", "Batteriespannung", "Alarm-/Schutzparameter",
+                                  "Datum", "7", "Firmware aktualisieren", "Seite 1",
                                   "Die serielle Schnittstelle ist nicht geöffnet. Bitte anmelden!",
                                   "Übertragung", "&Ja"}));
     QCOMPARE(ui->ConfigTabView->model()->rowCount(), configRows);

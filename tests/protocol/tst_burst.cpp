@@ -13,6 +13,8 @@ private slots:
     void edit();
     void route_data();
     void route();
+    void fitToTerminal_data();
+    void fitToTerminal();
 };
 
 // SOH, EOT, ACK, NAK and CAN at the start of the buffer belong to the transfer.
@@ -81,6 +83,25 @@ void TstBurst::route() {
     QFETCH(QString, burst);
     QFETCH(QString, device);
     QTEST(routeBurst(command, burst, device), "route");
+}
+
+// Width 4, at most 3 lines kept.
+void TstBurst::fitToTerminal_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lastLine");
+    QTest::addColumn<QString>("fitted");
+    QTest::newRow("long line broken") << "abcdefghij" << 0 << "abcd\nefgh\nij";
+    QTest::newRow("continues the last line") << "abcdef" << 3 << "a\nbcde\nf";
+    QTest::newRow("line ends reset the count") << "abcd\nabcd\rabcd" << 0 << "abcd\nabcd\rabcd";
+    QTest::newRow("only the last lines, behind a line end") << "1\n2\n3\n4\n5" << 0 << "\n3\n4\n5";
+    QTest::newRow("CRLF is one line end") << "1\r\n2\r\n3\r\n4" << 0 << "\r\n2\r\n3\r\n4";
+    QTest::newRow("breaks count as lines") << "abcdefghijklmnop" << 0 << "\nefgh\nijkl\nmnop";
+}
+
+void TstBurst::fitToTerminal() {
+    QFETCH(QString, text);
+    QFETCH(int, lastLine);
+    QTEST(::fitToTerminal(text, lastLine, 4, 3), "fitted");
 }
 
 QTEST_GUILESS_MAIN(TstBurst)

@@ -1,0 +1,69 @@
+#include "realtime/min_max_decimator.h"
+
+#include <algorithm>
+
+MinMaxDecimator::MinMaxDecimator(int maxColumns) : m_maxColumns(std::max(2, maxColumns)) {}
+
+void MinMaxDecimator::append(const QPointF& point) {
+    const int index = m_points.size();
+    m_points.append(point);
+    if (m_columns.isEmpty() || m_columns.last().count >= m_perColumn) {
+        m_columns.append({1, index, index});
+        if (m_columns.size() > m_maxColumns)
+            mergePairs();
+        return;
+    }
+    Column& c = m_columns.last();
+    ++c.count;
+    if (point.y() < m_points.at(c.lowest).y())
+        c.lowest = index;
+    if (point.y() > m_points.at(c.highest).y())
+        c.highest = index;
+}
+
+void MinMaxDecimator::mergePairs() {
+    QVector<Column> merged;
+    merged.reserve(m_columns.size() / 2 + 1);
+    for (int i = 0; i < m_columns.size(); i += 2) {
+        Column c = m_columns.at(i);
+        if (i + 1 < m_columns.size()) {
+            const Column& next = m_columns.at(i + 1);
+            c.count += next.count;
+            if (m_points.at(next.lowest).y() < m_points.at(c.lowest).y())
+                c.lowest = next.lowest;
+            if (m_points.at(next.highest).y() > m_points.at(c.highest).y())
+                c.highest = next.highest;
+        }
+        merged.append(c);
+    }
+    m_columns = merged;
+    m_perColumn *= 2;
+}
+
+void MinMaxDecimator::clear() {
+    m_points.clear();
+    m_columns.clear();
+    m_perColumn = 1;
+}
+
+QVector<QPointF> MinMaxDecimator::drawn() const {
+    QVector<QPointF> out;
+    if (m_points.isEmpty())
+        return out;
+    out.reserve(m_columns.size() * 2 + 2);
+    // The first and the newest point are always drawn, so the curve spans the whole run.
+    int last = 0;
+    out.append(m_points.first());
+    auto take = [&](int index) {
+        if (index > last) {
+            out.append(m_points.at(index));
+            last = index;
+        }
+    };
+    for (const Column& c : m_columns) {
+        take(std::min(c.lowest, c.highest));
+        take(std::max(c.lowest, c.highest));
+    }
+    take(m_points.size() - 1);
+    return out;
+}

@@ -1,0 +1,62 @@
+#pragma once
+// One of the real-time page's four charts: its chart, axes and series in a chart view of the
+// form, with every sample kept beside it. What is drawn is a thinned copy of the samples
+// (MinMaxDecimator). A short run is drawn as an animated spline, a point appended per sample;
+// a long one as straight segments through the thinned copy, replaced in one go per burst,
+// without animation: point-by-point appends, animations and splines through a dense, noisy
+// curve each cost more per sample the longer the run grows (and a spline overshoots between a
+// column's lowest and highest sample).
+
+#include "realtime/min_max_decimator.h"
+#include "realtime/real_time_layout.h"
+#include "realtime/real_time_run.h"
+
+#include <QString>
+#include <QtCharts/QChartGlobal>
+
+QT_CHARTS_BEGIN_NAMESPACE
+class QChart;
+class QChartView;
+class QLineSeries;
+class QSplineSeries;
+class QXYSeries;
+class QValueAxis;
+QT_CHARTS_END_NAMESPACE
+
+class RealTimeChart {
+public:
+    // Builds the chart into `view` (which owns it from then on); `yLabelFormat` is a printf
+    // format such as "%d", `yRange` the vertical range until samples come.
+    RealTimeChart(QtCharts::QChartView* view, const QString& yLabelFormat, AxisRange yRange);
+    RealTimeChart(const RealTimeChart&) = delete;
+    RealTimeChart& operator=(const RealTimeChart&) = delete;
+
+    // The translated texts, at start and on every language change.
+    void setTexts(const QString& title, const QString& seriesName, const QString& yTitle,
+                  const QString& xTitle);
+    void setFonts(const ChartFontSizes& sizes);
+
+    void append(double x, double y) { m_samples.append({x, y}); }
+    void setRanges(const AxisRange& x, const AxisRange& y);
+    // Hands the samples appended since the last call to the series.
+    void flush();
+    void clear();
+
+    QtCharts::QChart* chart() const { return m_chart; }
+    // The series that draws the samples now: the spline while the run is short.
+    QtCharts::QXYSeries* series() const;
+    QtCharts::QSplineSeries* spline() const { return m_spline; }
+    QtCharts::QLineSeries* line() const { return m_line; }
+    QtCharts::QValueAxis* xAxis() const { return m_xAxis; }
+    QtCharts::QValueAxis* yAxis() const { return m_yAxis; }
+    const MinMaxDecimator& samples() const { return m_samples; }
+
+private:
+    QtCharts::QChart* m_chart;
+    QtCharts::QValueAxis* m_xAxis;
+    QtCharts::QValueAxis* m_yAxis;
+    QtCharts::QSplineSeries* m_spline;
+    QtCharts::QLineSeries* m_line; // shares the spline's name, pen and legend entry
+    MinMaxDecimator m_samples;
+    int m_drawnFrom = 0; // samples().size() at the last flush
+};

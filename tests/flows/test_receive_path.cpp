@@ -1,0 +1,156 @@
+// The receive path through the real window and a real pseudo-terminal while the dispatcher
+// waits between the steps of a chain: Logout or a vanished adapter in that wait, a reply
+// and a battery choice arriving in it. The wait is a nested event loop, so the tests act
+// from timers that fire inside it.
+#include "mainwindow/bms_main_win.h"
+#include "pty_pair.h"
+#include "recording_prompts.h"
+#include "serial/my_serial.h"
+#include "serial/port_list.h"
+#include "sim_relay.h"
+#include "ui_bms_main_win.h"
+#include "views/battery_group.h"
+#include "views/battery_info.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QByteArray kPwrsysReply =
+    "pwrsys\r\n@\r\nSystem is discharging\r\nPresent Num         : 4\r\nSystem Volt         : "
+    "52329 mV\r\nSystem Curr         : -49767 mA\r\nSystem SOC          : 65 %\r\nSystem SOH    "
+    "      : 98 %\r\nCommand completed successfully\r\n$$\r\n";
+
+// Runs `action` once `ready` holds, checked every 1 ms; inactive once it has run.
+QTimer* whenReady(std::function<bool()> ready, std::function<void()> action) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        if (!ready())
+            return;
+        timer->stop();
+        action();
+    });
+    timer->start(1);
+    return timer;
+}
+
+void login(BMSMainWin& w, const QString& path) {
+    addExtraPort(path);
+    w.selectPort(path);
+    w.OpenBtn_clicked();
+}
+
+} // namespace
+
+class TestReceivePath : public QObject {
+    Q_OBJECT
+private slots:
+    void closingDuringDispatchWait_data();
+    void closingDuringDispatchWait();
+    void replyDuringWaitIsDispatchedInIt();
+    void batteryChosenDuringWaitDoesNotMix();
+};
+
+void TestReceivePath::closingDuringDispatchWait_data() {
+    QTest::addColumn<bool>("unplug");
+    QTest::addColumn<QByteArray>("sentAfter");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::newRow("logout") << false << QByteArray("\ninfo 2\n\nlogout\n") << QStringList();
+    QTest::newRow("unplug") << true << QByteArray() // the click's command goes with the port
+                            << QStringList{"The serial port diconnect! Please check!"};
+}
+
+// A battery click, then Logout or unplug, while the "pwrsys" reply's dispatch waits: the
+// port closes, no follow-up goes out, no box but the disconnect one, nothing touches the
+// closed port (the valgrind run of this test looks for that), and the next Login's system
+// chain is not held back by the click.
+void TestReceivePath::closingDuringDispatchWait() {
+    QFETCH(bool, unplug);
+    ScopedPrompts prompts;
+    PtyPair pty;
+    QTemporaryDir dir;
+    const QString link = dir.filePath("ttyNB0");
+    QVERIFY(QFile::link(pty.slavePath(), link));
+    BMSMainWin w;
+    login(w, link);
+    QVERIFY(pty.read(2000, "pwrsys\n").endsWith("pwrsys\n"));
+    QScopedPointer<QTimer> inWait(whenReady([&] { return w.presentNumber() == 4; },
+                                            [&] {
+                                                w.form()->BattGroupWid->batButtons()[1]->click();
+                                                if (!unplug)
+                                                    w.form()->CloseBtn->click();
+                                                else if (QFile::remove(link))
+                                                    QMetaObject::invokeMethod(&w,
+                                                                              "PortCheckTimeOut");
+                                            }));
+    pty.write(kPwrsysReply);
+    QTEST(pty.read(800), "sentAfter");
+    QVERIFY(!inWait->isActive());
+    QVERIFY(!w.serialLink()->isOpen() && !w.portOpen() && !w.pollRunning());
+    QVERIFY(w.form()->OpenBtn->isEnabled());
+    QTEST(prompts.recorder.texts(), "boxes");
+
+    QVERIFY(QFile::exists(link) || QFile::link(pty.slavePath(), link));
+    login(w, link);
+    QVERIFY(pty.read(2000, "pwrsys\n").endsWith("pwrsys\n"));
+    pty.write(kPwrsysReply);
+    // Dispatched before the first poll tick (1 s) could lift a click's hold.
+    QVERIFY(pty.read(900, "\npwr\n").endsWith("\npwr\n"));
+}
+
+// The battery chosen 100 ms after the "pwrsys" reply: its "info" reply comes back during the
+// dispatcher's wait and is shown within a second, not when the line next speaks.
+void TestReceivePath::replyDuringWaitIsDispatchedInIt() {
+    ScopedPrompts prompts;
+    SimRelay relay({"--batteries", "4", "--seed", "21"});
+    QVERIFY(relay.isReady());
+    BMSMainWin w;
+    BatteryGroup* group = w.form()->BattGroupWid;
+    QElapsedTimer sinceClick;
+    QScopedPointer<QTimer> inWait(whenReady([&] { return group->batButtons().size() == 4; },
+                                            [&] {
+                                                QTimer::singleShot(100, [&] {
+                                                    sinceClick.start();
+                                                    group->batButtons()[2]->click();
+                                                });
+                                            }));
+    login(w, relay.programPath());
+    QTRY_VERIFY_WITH_TIMEOUT(sinceClick.isValid(), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(w.form()->BattInfoWid->devAdd(), QString("3"), 3000);
+    QVERIFY2(sinceClick.elapsed() < 1000, qPrintable(QString::number(sinceClick.elapsed())));
+}
+
+// Battery 3 chosen while the dispatcher waits on battery 1's cell table: battery 1's chain
+// stops there, and the detail view shows battery 3's identity and charge.
+void TestReceivePath::batteryChosenDuringWaitDoesNotMix() {
+    ScopedPrompts prompts;
+    SimRelay relay({"--batteries", "4", "--seed", "9", "--reply-delay", "400"});
+    QVERIFY(relay.isReady());
+    BMSMainWin w;
+    login(w, relay.programPath());
+    BatteryGroup* group = w.form()->BattGroupWid;
+    BatteryInfo* info = w.form()->BattInfoWid;
+    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("ctrl").isEmpty(), 8000);
+    QTest::qWait(300);
+    group->batButtons()[0]->click(); // its chain is slow enough to outlast the 800 ms cooldown
+    int clickedAt = -1;
+    QScopedPointer<QTimer> inWait(
+        whenReady([&] { return w.currentCommand() == "bat 1\n" && !info->cells().isEmpty(); },
+                  [&] {
+                      clickedAt = relay.sentLines().size();
+                      group->batButtons()[2]->click();
+                  }));
+    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("pwr 3").isEmpty(), 8000);
+    QTest::qWait(300);
+    QVERIFY(prompts.recorder.shown.isEmpty() && clickedAt >= 0);
+    for (const auto& sent : relay.sentLines().mid(clickedAt))
+        QVERIFY2(!sent.line.endsWith(" 1"), qPrintable(sent.line));
+    QCOMPARE(info->devAdd(), QString("3"));
+    QCOMPARE(info->cellNum(), int(replyNumber(relay.lastReply("info 3"), "Cell Number")));
+    QCOMPARE(info->soc(), int(replyNumber(relay.lastReply("pwr 3"), "Coulomb")));
+}
+
+QTEST_MAIN(TestReceivePath)
+#include "test_receive_path.moc"

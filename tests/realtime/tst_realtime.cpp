@@ -1,0 +1,163 @@
+// The real-time core: a stream line to a sample, a burst to its samples, the run's extremes,
+// ranges and value lists, the hover matching, the thinning of a long series and the chart
+// layout by screen size.
+#include "realtime/min_max_decimator.h"
+#include "realtime/real_time_layout.h"
+#include "realtime/real_time_run.h"
+#include "realtime/real_time_sample.h"
+
+#include <QtTest>
+
+namespace {
+// A line of the unit's 19-column stream: ID, date, time, Vo, Vrf, Cu, Tmpr, Tlow, Thigh,
+// Vlow, Vhigh, six states, Per%, Coul(mAH).
+QString line19(int id, const QString& at, int mv, int ma, int mc, const QString& per) {
+    return QString::asprintf("%d     %s  %d   52300   %d   %d   3280    3300    3300     3320     "
+                             "Normal    Normal    Normal    Normal  Normal    Normal  %s   50000",
+                             id, qPrintable(at), mv, ma, mc, qPrintable(per));
+}
+
+const QString kHeader = "ID    Time                 Vo      Vrf     Cu      Tmpr    Tlow    Thigh"
+                        "   Vlow     Vhigh    Base.St   Volt.St   Curr.St   Temp.St B.V.St    "
+                        "B.T.St  Per%  Coul(mAH)";
+
+} // namespace
+
+class TestRealTime : public QObject {
+    Q_OBJECT
+private slots:
+    void parsesLineByFieldCount_data();
+    void parsesLineByFieldCount();
+    void burstKeepsSamplesAroundBadLines();
+    void runSetsPointsAndRanges();
+    void valueListsAndHover();
+    void decimatorKeepsEverySampleAndDrawsFew();
+    void layoutBySize();
+};
+
+void TestRealTime::parsesLineByFieldCount_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("isSample");
+    QTest::addColumn<QString>("fields"); // item time V A °C SOC Coul
+    const QString tail8 = " 1 2 3 4 N N N N ";
+    QTest::newRow("19, 87%") << line19(7, "2024-05-01 08:00:00", 52310, -1500, 25500, "87%") << true
+                             << "7|2024-05-01 08:00:00|52.31|-1.5|25.5|87|50000";
+    QTest::newRow("17") << "2 24-05-01 08:00:01 51000 9 2500 -3500" + tail8 + "60% 4000" << true
+                        << "2|24-05-01 08:00:01|51|2.5|-3.5|60|4000";
+    QTest::newRow("16") << "3 24-05-01 08:00:02 51000 2500 30000" + tail8 + "61 4001" << true
+                        << "3|24-05-01 08:00:02|51|2.5|30|61|4001";
+    QTest::newRow("bad numbers") << "x d t v 9 a b" + tail8 + "y% z" << true << "0|d t|0|0|0|0|0";
+    QTest::newRow("15") << "3 24-05-01 08:00:02 51000 2500 30000" + tail8 + "61" << false << "";
+    QTest::newRow("18") << "2 d t 1 2 3 4" + tail8 + "5 60% 4000" << false << "";
+    QTest::newRow("20") << line19(1, "d t", 1, 2, 3, "4%") + " 9" << false << "";
+    QTest::newRow("leading blank") << " " + line19(1, "d t", 1, 2, 3, "4%") << false << "";
+}
+
+void TestRealTime::parsesLineByFieldCount() {
+    QFETCH(QString, line);
+    QFETCH(bool, isSample);
+    QFETCH(QString, fields);
+    const std::optional<RealTimeSample> s = parseRealTimeLine(line);
+    QCOMPARE(s.has_value(), isSample);
+    if (!s)
+        return;
+    const QString got = QStringList{QString::number(s->item),        s->time,
+                                    QString::number(s->voltage),     QString::number(s->current),
+                                    QString::number(s->temperature), QString::number(s->soc),
+                                    QString::number(s->coulomb)}
+                            .join('|');
+    QCOMPARE(got, fields);
+}
+
+void TestRealTime::burstKeepsSamplesAroundBadLines() {
+    const QString burst = "disp pwrs 1\n@\nCommand completed successfully\n$$\n" + kHeader + "\n" +
+                          line19(1, "2024-05-01 08:00:00", 1, 2, 3, "4%") + "\nmsh >\n" +
+                          line19(2, "2024-05-01 08:00:01", 1, 2, 3, "4%") + "\n";
+    const RealTimeBurst b = parseRealTimeBurst(burst);
+    QVERIFY(b.confirmed);
+    QCOMPARE(b.samples.size(), 2);
+    QCOMPARE(b.samples[1].item, 2);
+    QVERIFY(parseSampleTime("24-05-01 08:00:00").isValid());
+    QCOMPARE(parseSampleTime("24-05-01 08:00:00").time(), QTime(8, 0));
+    QVERIFY(!parseRealTimeBurst("ID x\n" + line19(1, "d t", 1, 2, 3, "4%")).confirmed);
+}
+
+void TestRealTime::runSetsPointsAndRanges() {
+    RealTimeRun run;
+    // Before any run start every point lies at x = 0.
+    QCOMPARE(run.add({5, "2024-05-01 07:00:00", 50, 1, 20, 50}).x, 0.0);
+    const QString burst = kHeader + "\n" +
+                          line19(1, "2024-05-01 08:00:00", 52000, -1000, 25000, "20%") + "\n" +
+                          line19(2, "2024-05-01 08:01:00", 53000, 3000, 26000, "90%");
+    SamplePlot p;
+    QVector<double> xs;
+    for (const RealTimeSample& s : parseRealTimeBurst(burst).samples) {
+        p = run.add(s);
+        xs << p.x;
+    }
+    QCOMPARE(xs, (QVector<double>{0.0, 1.0}));
+    QCOMPARE(p.xRange, (AxisRange{0.0, 1.0}));
+    QCOMPARE(p.yRanges[int(Quantity::Soc)], (AxisRange{10, 100}));
+    QCOMPARE(p.yRanges[int(Quantity::Volt)], (AxisRange{50, 55}));
+    QCOMPARE(p.yRanges[int(Quantity::Curr)], (AxisRange{-3, 5}));
+    QCOMPARE(p.yRanges[int(Quantity::Temp)], (AxisRange{15, 36}));
+    // A new run restarts the minima but not the maxima; a two-digit year reads as well.
+    run.add({1, "24-05-02 09:00:00", 40, 0, 10, 30});
+    p = run.add({2, "24-05-02 09:02:30", 41, 0, 10, 5});
+    QCOMPARE(p.x, 2.5);
+    QCOMPARE(p.yRanges[int(Quantity::Soc)], (AxisRange{0, 100}));
+    QCOMPARE(p.yRanges[int(Quantity::Volt)], (AxisRange{38, 55}));
+    QCOMPARE(run.add({3, "garbage", 41, 0, 10, 5}).x, 0.0);
+}
+
+void TestRealTime::valueListsAndHover() {
+    RealTimeRun run;
+    const double temps[] = {22.5, 23.5, 22.4, 0.0, -0.5};
+    const double volts[] = {52.3, 52.3, 50.0, 52.3, 53.3};
+    const int socs[] = {56, 0, 56, 57, 0};
+    for (int i = 0; i < 5; ++i)
+        run.add({i + 1, "2024-05-01 08:00:00", volts[i], volts[i] - 50, temps[i], socs[i]});
+    QCOMPARE(run.tempValues(), (QVector<int>{22, 24, 0}));
+    QCOMPARE(run.voltValues(), (QVector<double>{52.3, 50.0, 53.3}));
+    QCOMPARE(run.socValues(), (QVector<int>{56, 0, 57}));
+    QCOMPARE(run.hoverTolerance(Quantity::Volt), 0.1); // span 3.3 V
+    QCOMPARE(run.hoverValue(Quantity::Volt, 52.31), std::optional<double>(52.3));
+    QCOMPARE(run.hoverValue(Quantity::Volt, 51.5), std::optional<double>());
+    QCOMPARE(run.hoverValue(Quantity::Soc, 56.4), std::optional<double>(56));
+    QCOMPARE(run.hoverValue(Quantity::Soc, 58.4), std::optional<double>());
+    run.add({6, "2024-05-01 08:00:00", 70.0, 0, 0, 1});
+    QCOMPARE(run.hoverTolerance(Quantity::Volt), 0.2); // span 20 V
+    QCOMPARE(run.hoverValue(Quantity::Volt, 69.81), std::optional<double>(70.0));
+    run.clearValues();
+    QVERIFY(run.socValues().isEmpty() && run.voltValues().isEmpty());
+}
+
+void TestRealTime::decimatorKeepsEverySampleAndDrawsFew() {
+    MinMaxDecimator d(100);
+    for (int i = 0; i < 10000; ++i) {
+        d.append({double(i), double(i % 7)});
+        if (i == 99)
+            QCOMPARE(d.drawn(), d.points()); // every sample while they fit the columns
+    }
+    const QVector<QPointF> drawn = d.drawn();
+    QVERIFY(d.size() == 10000 && drawn.size() <= 2 * 100 + 2);
+    QVERIFY(std::is_sorted(drawn.begin(), drawn.end(),
+                           [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); }));
+    QVERIFY(std::all_of(drawn.begin() + 1, drawn.end() - 1,
+                        [](const QPointF& p) { return p.y() == 0 || p.y() == 6; }));
+}
+
+void TestRealTime::layoutBySize() {
+    const std::optional<ChartFontSizes> half = chartFontSizes(0.5);
+    QVERIFY(half);
+    QCOMPARE(QVector<int>({half->title, half->legend, half->axisTitle, half->axisLabels}),
+             QVector<int>({9, 4, 8, 6}));
+    QCOMPARE(chartFontSizes(0.4)->axisLabels, 5);
+    QCOMPARE(chartFontSizes(0.75)->title, 11);
+    QVERIFY(!chartFontSizes(0.76));
+    QCOMPARE(hoverLabelPosition(Quantity::Volt, {500, 400}, {100, 41}), QPoint(400, 338));
+    QCOMPARE(hoverLabelPosition(Quantity::Soc, {500, 400}, {101, 40}), QPoint(475, 340));
+}
+
+QTEST_MAIN(TestRealTime)
+#include "tst_realtime.moc"
