@@ -5,8 +5,13 @@
 
 namespace crash {
 
-// Never inlined, so the backtrace of the crash names this function.
-Q_NEVER_INLINE bool crashOnPurpose(const QString& kind) {
+// Never inlined, so the backtrace of the crash names this function. The sanitizer build
+// must not stop the faults before they become the signals they are meant to be.
+#if defined(__GNUC__)
+__attribute__((no_sanitize("undefined")))
+#endif
+Q_NEVER_INLINE bool
+crashOnPurpose(const QString& kind) {
     if (kind == "segv") {
         // Through a volatile pointer, so the compiler cannot see the null.
         volatile int* volatile target = nullptr;

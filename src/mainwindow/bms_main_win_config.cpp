@@ -3,16 +3,17 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "app/prompts.h"
+#include "app/text_file.h"
 #include "protocol/config_reply.h"
 #include "protocol/unit_control.h"
 #include "serial/my_serial.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
+#include "upgrade/wait_config.h"
 #include "views/battery_group.h"
 
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QSettings>
@@ -42,21 +43,6 @@ QString controlQuestion(UnitControl control) {
         break;
     }
     return BMSMainWin::tr("Run the self-test of every battery?");
-}
-
-// False with the reason when the file cannot be opened or written in full.
-bool writeTextFile(const QString& path, const QString& text, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 QStandardItem* centredItem(const QString& text) {
@@ -139,6 +125,7 @@ void BMSMainWin::ConfigDeBtn_clicked() {
 
 void BMSMainWin::ConfigDefaultParse(const QString& reply) {
     qDebug() << "configdefault sts";
+    m_waitConfig->hide();
     if (!commandSucceeded(reply))
         return;
     prompts().information(this, tr("Message"), tr("The initial configuration is successful!"),

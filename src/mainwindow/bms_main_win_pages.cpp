@@ -117,8 +117,10 @@ void BMSMainWin::HistoryBtn_clicked() {
         return;
     SendCommand("data");
     DelayMs(100);
-    if (m_deviceName.isEmpty()) {
-        SendCommand("info " + QString::number(m_currBatNum));
+    // The link may have gone during the wait. Before any battery was chosen the unit is asked
+    // for battery 1's identity: there is no battery 0.
+    if (m_deviceName.isEmpty() && linkOpen()) {
+        SendCommand("info " + QString::number(qMax(1, m_currBatNum)));
         DelayMs(300);
     }
 }

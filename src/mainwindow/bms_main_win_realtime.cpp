@@ -4,6 +4,7 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "app/prompts.h"
+#include "app/text_file.h"
 #include "realtime/real_time_layout.h"
 #include "realtime/realtime_constants.h"
 #include "ui_bms_main_win.h"
@@ -13,10 +14,8 @@
 #include <QCursor>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QSettings>
-#include <QTextStream>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QSplineSeries>
@@ -224,19 +223,12 @@ void BMSMainWin::RTDataDownBtn_clicked() {
 }
 
 void BMSMainWin::writeRealTimeFile(const QString& path) {
-    QFile file(path);
-    bool written = file.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Text);
-    if (written) {
-        QTextStream out(&file);
-        out << ui->RTDataTextBrow->toPlainText();
-        out.flush();
-        written = out.status() == QTextStream::Ok && file.flush();
-    }
-    if (!written) {
+    QString error;
+    if (!writeTextFile(path, ui->RTDataTextBrow->toPlainText(), &error)) {
         // Silence would read as success; the folder is kept only for a file that was saved.
         prompts().warning(this, tr("warning"),
                           tr("The real-time data could not be saved to\n%1\n%2")
-                              .arg(QDir::toNativeSeparators(path), file.errorString()),
+                              .arg(QDir::toNativeSeparators(path), error),
                           QMessageBox::Yes);
         return;
     }

@@ -248,6 +248,8 @@ void BMSMainWin::RecordDetailParse(const QString& reply) {
     qDebug() << "Command:" << m_currentCommand;
     qDebug() << "data lenth:" << reply.size();
     auto* window = new DataEvent(); // top-level; frees itself when closed
+    // One still open goes with the main window (the connection ends if it closes first).
+    connect(this, &QObject::destroyed, window, [window] { delete window; });
     window->setText(reply);
     window->show();
 }

@@ -47,7 +47,10 @@ RealTimeChart::RealTimeChart(QChartView* view, const QString& yLabelFormat, Axis
     m_line->setPen(m_spline->pen());
     m_chart->legend()->markers(m_line).first()->setVisible(false);
     m_chart->setAnimationOptions(QChart::SeriesAnimations);
+    // The view gives up its own default chart without deleting it.
+    QChart* const defaultChart = view->chart();
     view->setChart(m_chart);
+    delete defaultChart;
     view->setRenderHint(QPainter::Antialiasing);
 }
 

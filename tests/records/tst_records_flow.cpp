@@ -191,7 +191,8 @@ void TestRecordsFlow::detailWindowsAndExport(BMSMainWin& w, SimRelay& relay) {
 
 // The page is shown while the login chain waits between two commands. The port signals
 // nothing new for bytes that arrive during such a wait; they must be read all the same.
-// (The counts come back when "info 0" is already the current command, so no row takes them.)
+// (The counts come back when "info 1" is already the current command, so no row takes them.)
+// No battery was chosen yet: the identity asked for is battery 1's, never a battery 0.
 void TestRecordsFlow::repliesReadAfterADispatchWait() {
     SimRelay relay({"--events", "25", "--histories", "310", "--seed", "2", "--reply-delay", "5"});
     QVERIFY(relay.isReady());
@@ -208,6 +209,10 @@ void TestRecordsFlow::repliesReadAfterADispatchWait() {
     QTRY_VERIFY_WITH_TIMEOUT(w.form()->ReceTextBro->toPlainText().contains(
                                  "History Data Number : 310\nCommand completed successfully"),
                              3000);
+    QStringList sent;
+    for (const SimRelay::Sent& line : relay.sentLines())
+        sent << line.line;
+    QVERIFY2(sent.contains("info 1") && !sent.contains("info 0"), qPrintable(sent.join('|')));
 }
 
 QTEST_MAIN(TestRecordsFlow)
