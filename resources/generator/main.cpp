@@ -41,6 +41,7 @@ const QSize kRack(160, 160);
 const QSize kModule(150, 100);
 const QSize kLogo(330, 90);
 const QSize kUpgradePanel(640, 360);
+const QSize kLanguageBadge(32, 32); // Language menu entry (shown at 16 px, drawn for 2x)
 
 using Captioned = std::function<QImage(const QString& language)>;
 
@@ -221,6 +222,22 @@ bool writeQrc(const QString& path, QStringList names) {
     return true;
 }
 
+// The Language menu's pictures: languages/<code>.png, which the build copies into the
+// languages folder beside the program.
+bool writeLanguageBadges(const QString& root) {
+    QDir dir(root + "/languages");
+    if (!dir.mkpath("."))
+        return false;
+    QStringList names;
+    for (const QString& code : captions::languages()) {
+        names << code + ".png";
+        if (!save(kit::languageBadge(kLanguageBadge, code), dir.filePath(names.last())))
+            return false;
+    }
+    removeStale(dir, names);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -252,6 +269,10 @@ int main(int argc, char** argv) {
     removeStale(res, names);
     if (!writeQrc(root + "/resources.qrc", names)) {
         std::fprintf(stderr, "cannot write resources.qrc\n");
+        return 1;
+    }
+    if (!writeLanguageBadges(root)) {
+        std::fprintf(stderr, "cannot write the language pictures\n");
         return 1;
     }
     std::printf("%d pictures, %lld bytes, in %s\n", int(names.size()), bytes,

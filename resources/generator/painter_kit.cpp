@@ -218,6 +218,17 @@ QImage actionButton(const QSize& size, const QString& caption) {
     return img;
 }
 
+QImage languageBadge(const QSize& size, const QString& code) {
+    QImage img = canvas(size);
+    QPainter p(&img);
+    begin(p);
+    const QRectF r = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1, 1, -1, -1);
+    blueSurface(p, r, r.height() / 5, false, 0);
+    drawFitted(p, r.adjusted(2, 0, -2, 0), fit(code.toUpper(), r.size(), int(r.height() * 0.5), 8),
+               Qt::white);
+    return img;
+}
+
 QImage pressedButton(const QSize& size) {
     QImage img = canvas(size);
     QPainter p(&img);

@@ -52,5 +52,7 @@ QImage rackPicture(const QSize& size, const QString& caption);
 QImage modulePicture(const QSize& size, const QString& caption);
 QImage logo(const QSize& size);
 QImage upgradePanel(const QSize& size, const captions::UpgradeNote& note);
+// Picture of a Language menu entry: the language code on a blue badge.
+QImage languageBadge(const QSize& size, const QString& code);
 
 } // namespace kit

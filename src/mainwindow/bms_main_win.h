@@ -107,11 +107,13 @@ private:
     void InitMainWindow();
     void SetupConnections();
     void RetranslateMainWindow();
+    QLabel* addCatalogueLabel(int number);
     void applyLanguageImages(const QString& code);
     void createLanguageMenu();
     void loadLanguage(const QString& code);
     void switchTranslator(QTranslator* translator, const QString& fileName);
     void setPageButtons(QPushButton* pressed);
+    QPushButton* shownPageButton() const;
     void showOtherPage(QPushButton* button, int index);
     bool refuseWhileRealTime();
 
@@ -150,6 +152,7 @@ private slots:
 private:
     QStringList AvailablePortNames() const;
     void InitSerialSettings();
+    void retranslateSerialSettings();
     void endOversizedBurst();
     void showBurst(const BurstEdit& edit);
     void routeBurstToHandler(const QString& burst, const QString& raw);
@@ -302,6 +305,7 @@ private:
     void showListingEnd(RecordKind kind, ListingEnd end, const QString& text);
     QStringList recordHeaders(bool maskLayout) const;
     void retranslateRecords();
+    void showRecordCounts();
     bool exportRecords(const QString& fileName);
     QString exportCell(int row, int column, bool& ok);
 
@@ -309,6 +313,9 @@ private:
     QTimer* ReContinueTimer = nullptr;
     int m_eventCount = -1;
     int m_historyCount = -1;
+    // What the count labels show: empty before a count was read, "--" or the number.
+    QString m_eventNumText;
+    QString m_histNumText;
     QString m_recordKind; // "event" or "history": the detail request names it
     QStandardItemModel* m_recordModel = nullptr;
 
@@ -361,6 +368,8 @@ private:
     QElapsedTimer m_transferClock;            // since the first block, for the rate shown
     TransProgress* m_transProgress = nullptr; // no parent; deleted with the window
     WaitConfig* m_waitConfig = nullptr;       // no parent; deleted with the window
+    // The language when the controls were locked; empty while they are not.
+    QString m_langBeforeLock;
 
     // ----- Console mode (bms_main_win_console.cpp) ------------------------------------------
 public slots:

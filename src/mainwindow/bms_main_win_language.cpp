@@ -2,13 +2,18 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "app/prompts.h"
+#include "mainwindow/message_catalogue.h"
 #include "ui_bms_main_win.h"
+#include "upgrade/updata_login.h"
+#include "views/add_barcode.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QEvent>
+#include <QLabel>
 #include <QSettings>
 #include <QTranslator>
 
@@ -62,6 +67,15 @@ void BMSMainWin::applyLanguageImages(const QString& code) {
     for (const LanguagePicture& p : upgradeButtons)
         p.widget->setStyleSheet(pictureSheet(p, code));
     setViewsLanguage(code);
+    // The shown page's button keeps its pressed picture, now in the new language.
+    setPageButtons(shownPageButton());
+    // Password gates and barcode windows left open take the new pictures as well.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* gate = qobject_cast<UpdataLogin*>(w))
+            gate->setImageSuffix(code);
+        else if (auto* barcode = qobject_cast<AddBarcode*>(w))
+            barcode->setLanguage(code);
+    }
 }
 
 void BMSMainWin::createLanguageMenu() {
@@ -134,9 +148,42 @@ void BMSMainWin::RetranslateMainWindow() {
     ui->retranslateUi(this);
     m_commandStateLab->setText(tr("Command State:"));
     m_transmitLab->setText(tr("Transmit progress:"));
+    CurrTimeTimerOut();
     setWindowTitle(m_windowTitle);
+    retranslateSerialSettings();
     retranslateConfigPage();
     retranslateRecords();
     retranslateRealTimeCharts();
     retranslateViews();
+    if (ui->StackWid->currentWidget() == ui->page)
+        fillMessageCatalogue();
+    // The transfer and wait windows retranslate themselves on the same event.
+}
+
+// One user message per label of the catalogue page, in the current language, so that a
+// translation can be read over in one place.
+void BMSMainWin::fillMessageCatalogue() {
+    const QList<CatalogueMessage> messages = messageCatalogue();
+    for (int i = 0; i < messages.size(); ++i) {
+        const int number = i + kFirstCatalogueLabel;
+        auto* label = findChild<QLabel*>(QString("label_%1").arg(number));
+        if (!label)
+            label = addCatalogueLabel(number);
+        label->setText(QCoreApplication::translate(messages.at(i).context, messages.at(i).source));
+    }
+}
+
+// A label like the form's own, in the next cell of the second tab; the stretch that keeps
+// the labels at the top moves below it.
+QLabel* BMSMainWin::addCatalogueLabel(int number) {
+    auto* label = new QLabel(ui->tab_2);
+    label->setObjectName(QString("label_%1").arg(number));
+    label->setWordWrap(true);
+    label->setMinimumHeight(ui->label_53->minimumHeight());
+    const int cell = number - kFirstSecondTabLabel;
+    const int row = cell / kCatalogueColumns;
+    ui->gridLayout_8->setRowStretch(row, 0);
+    ui->gridLayout_8->setRowStretch(row + 1, 1);
+    ui->gridLayout_8->addWidget(label, row, cell % kCatalogueColumns);
+    return label;
 }

@@ -26,15 +26,38 @@ void BMSMainWin::InitSerialSettings() {
     ui->DataBitComBox->clear();
     ui->DataBitComBox->addItems({"5", "6", "7", "8"});
     ui->StopbitComBox->clear();
-    ui->StopbitComBox->addItem(tr("1"), int(QSerialPort::OneStop));
-    ui->StopbitComBox->addItem(tr("1.5"), int(QSerialPort::OneAndHalfStop));
-    ui->StopbitComBox->addItem(tr("2"), int(QSerialPort::TwoStop));
+    ui->StopbitComBox->addItem("1", int(QSerialPort::OneStop));
+    ui->StopbitComBox->addItem("1.5", int(QSerialPort::OneAndHalfStop));
+    ui->StopbitComBox->addItem("2", int(QSerialPort::TwoStop));
     ui->ParityComBox->clear();
-    ui->ParityComBox->addItem(tr("None"), int(QSerialPort::NoParity));
-    ui->ParityComBox->addItem(tr("Odd"), int(QSerialPort::OddParity));
-    ui->ParityComBox->addItem(tr("Even"), int(QSerialPort::EvenParity));
-    ui->ParityComBox->addItem(tr("Space"), int(QSerialPort::SpaceParity));
-    ui->ParityComBox->addItem(tr("Mark"), int(QSerialPort::MarkParity));
+    for (int parity : {QSerialPort::NoParity, QSerialPort::OddParity, QSerialPort::EvenParity,
+                       QSerialPort::SpaceParity, QSerialPort::MarkParity})
+        ui->ParityComBox->addItem(QString(), parity);
+    retranslateSerialSettings();
+}
+
+void BMSMainWin::retranslateSerialSettings() {
+    for (int i = 0; i < ui->ParityComBox->count(); ++i) {
+        QString name;
+        switch (ui->ParityComBox->itemData(i).toInt()) {
+        case QSerialPort::NoParity:
+            name = tr("None");
+            break;
+        case QSerialPort::OddParity:
+            name = tr("Odd");
+            break;
+        case QSerialPort::EvenParity:
+            name = tr("Even");
+            break;
+        case QSerialPort::SpaceParity:
+            name = tr("Space");
+            break;
+        default:
+            name = tr("Mark");
+            break;
+        }
+        ui->ParityComBox->setItemText(i, name);
+    }
 }
 
 void BMSMainWin::OpenBtn_clicked() {

@@ -44,6 +44,14 @@ void BMSMainWin::setPageButtons(QPushButton* pressed) {
     }
 }
 
+// The page button of the page shown; none for the message catalogue.
+QPushButton* BMSMainWin::shownPageButton() const {
+    const QList<QPushButton*> buttons = {ui->SendDataBtn, ui->BasicBtn,   ui->RealBtn,
+                                         ui->ConfigBtn,   ui->HistoryBtn, ui->UpPageBtn};
+    const int index = ui->StackWid->currentIndex();
+    return index >= 0 && index < buttons.size() ? buttons.at(index) : nullptr;
+}
+
 bool BMSMainWin::refuseWhileRealTime() {
     if (!m_realTimeDisplay)
         return false;

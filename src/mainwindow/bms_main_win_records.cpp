@@ -52,6 +52,8 @@ QStringList BMSMainWin::recordHeaders(bool maskLayout) const {
 void BMSMainWin::retranslateRecords() {
     m_recordModel->setHorizontalHeaderLabels(
         recordHeaders(m_recordModel->columnCount() == kMaskColumns));
+    widenInteractiveColumns(ui->DataListlView);
+    showRecordCounts();
 }
 
 void BMSMainWin::HisEveBtn_clicked() {
@@ -146,14 +148,25 @@ void BMSMainWin::DataNumberParse(const QString& reply) {
         prompts().information(this, tr("Message"), tr("The event is empty!"), QMessageBox::Yes);
     } else {
         m_eventCount = counts.events.value_or(-1);
-        ui->EventNumLab->setText(counts.events
-                                     ? tr("Number of events: ") + QString::number(*counts.events)
-                                     : tr("Number of events: --"));
+        m_eventNumText = counts.events ? QString::number(*counts.events) : QStringLiteral("--");
     }
     m_historyCount = counts.histories.value_or(-1);
-    ui->HistNumLab->setText(counts.histories
-                                ? tr("Number of histories: ") + QString::number(*counts.histories)
-                                : tr("Number of histories: --"));
+    m_histNumText = counts.histories ? QString::number(*counts.histories) : QStringLiteral("--");
+    showRecordCounts();
+}
+
+// The count labels from what was read, in the current language.
+void BMSMainWin::showRecordCounts() {
+    const auto text = [](const QString& shown, const QString& caption, const QString& missing,
+                         const QString& label) {
+        if (shown.isEmpty())
+            return caption;
+        return shown == "--" ? missing : label + shown;
+    };
+    ui->EventNumLab->setText(text(m_eventNumText, tr("Number of events:"),
+                                  tr("Number of events: --"), tr("Number of events: ")));
+    ui->HistNumLab->setText(text(m_histNumText, tr("Number of histories: "),
+                                 tr("Number of histories: --"), tr("Number of histories: ")));
 }
 
 void BMSMainWin::EventListParse(const QString& text) {

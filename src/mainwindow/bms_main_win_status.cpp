@@ -93,8 +93,13 @@ void BMSMainWin::BalanceParse(const QString& reply, int presentNum) {
 void BMSMainWin::CtrlParse(const QString& reply) {
     const CtrlReply r = parseCtrl(reply);
     BatteryGroup* group = batteryGroup();
-    group->setCmos(r.charge.relay ? tr("Prechg Relay ") : tr("CMOS State "), r.charge.state);
-    group->setDmos(r.discharge.relay ? tr("Main Relay ") : tr("DMOS State "), r.discharge.state);
+    // The view translates the captions itself, so that they follow a language change.
+    group->setCmos(r.charge.relay ? QT_TRANSLATE_NOOP("BatteryGroup", "Prechg Relay ")
+                                  : QT_TRANSLATE_NOOP("BatteryGroup", "CMOS State "),
+                   r.charge.state);
+    group->setDmos(r.discharge.relay ? QT_TRANSLATE_NOOP("BatteryGroup", "Main Relay ")
+                                     : QT_TRANSLATE_NOOP("BatteryGroup", "DMOS State "),
+                   r.discharge.state);
     group->refreshSysData();
 }
 

@@ -76,9 +76,7 @@ void BMSMainWin::UpdataFileTranFinish(int tranres) {
         return;
     }
     m_upgradeTimer->start(wait.timerMs);
-    m_waitConfig->setNotice(wait.target == UpgradeTarget::Host
-                                ? tr("Please wait for the host to upgrade !")
-                                : tr("Please wait for the battery to upgrade !"));
+    m_waitConfig->setNotice(wait.target);
     m_waitConfig->show();
     m_waitConfig->raise();
 }

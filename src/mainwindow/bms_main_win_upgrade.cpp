@@ -15,7 +15,9 @@
 #include "upgrade/wait_config.h"
 #include "views/battery_group.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QEvent>
 #include <QFile>
 #include <QSettings>
 
@@ -191,10 +193,17 @@ void BMSMainWin::setUpgradeControlsEnabled(bool enabled) {
                                       ui->BattInfoWid, ui->SendEd};
     for (QWidget* w : controls)
         w->setEnabled(enabled);
-    if (enabled)
-        ui->SendEd->installEventFilter(this);
-    else
+    if (!enabled) {
         ui->SendEd->removeEventFilter(this);
+        if (m_langBeforeLock.isEmpty())
+            m_langBeforeLock = m_currLang;
+        return;
+    }
+    ui->SendEd->installEventFilter(this);
+    // A language chosen while locked swapped the pictures only; its texts follow now.
+    if (!m_langBeforeLock.isEmpty() && m_langBeforeLock != m_currLang)
+        QCoreApplication::postEvent(ui->SendEd, new QEvent(QEvent::LanguageChange));
+    m_langBeforeLock.clear();
 }
 
 void BMSMainWin::UpdateTimeOut() {

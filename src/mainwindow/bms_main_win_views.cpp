@@ -37,7 +37,8 @@ void BMSMainWin::resetViewsAfterLogout() {
     resetRealTimeAfterLogout();
     m_configModel->removeRows(0, m_configModel->rowCount());
     ui->ConfigTextBro->clear();
-    ui->EventNumLab->setText(tr("Number of events:"));
+    m_eventNumText.clear();
+    showRecordCounts();
     m_recordModel->removeRows(0, m_recordModel->rowCount());
     ui->BattGroupWid->resetGroup();
     ui->BattInfoWid->resetInfo();
@@ -66,5 +67,3 @@ void BMSMainWin::BatteryButtonSelected(bool active, int batteryNumber) {
     if (m_portOpen && m_basicPage)
         m_pollTimer->start(kPollIntervalMs);
 }
-
-void BMSMainWin::fillMessageCatalogue() {}

@@ -37,7 +37,8 @@ void widenInteractiveColumns(QTableView* table) {
     const QAbstractItemView* view = table; // where the size hint is public
     for (int c = 0; c < header->count(); ++c) {
         if (header->sectionResizeMode(c) == QHeaderView::Interactive)
-            header->resizeSection(c, std::max(kRecordSectionSize, view->sizeHintForColumn(c)));
+            header->resizeSection(c, std::max({kRecordSectionSize, view->sizeHintForColumn(c),
+                                               header->sectionSizeHint(c)}));
     }
 }
 

@@ -22,7 +22,8 @@ void setRecordColumns(QStandardItemModel* model, const QStringList& headers);
 void fitRecordHeader(QHeaderView* header, bool maskLayout);
 
 // Widens the interactive columns whose shown text needs more than the default width (a
-// date in the table's 12-point font does); the user can still resize them.
+// date in the table's 12-point font does, and so do some headers in other languages); the
+// user can still resize them.
 void widenInteractiveColumns(QTableView* view);
 
 // Adds the records below the rows already there, every cell centred.

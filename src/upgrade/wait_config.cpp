@@ -2,6 +2,8 @@
 
 #include "ui_wait_config.h"
 
+#include <QEvent>
+
 WaitConfig::WaitConfig(QWidget* parent) : QWidget(parent), ui(new Ui::WaitConfig) {
     ui->setupUi(this);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -11,8 +13,23 @@ WaitConfig::~WaitConfig() {
     delete ui;
 }
 
-void WaitConfig::setNotice(const QString& text) {
-    ui->TransLab->setText(text);
+void WaitConfig::setNotice(UpgradeTarget target) {
+    m_target = target;
+    showNotice();
+}
+
+void WaitConfig::showNotice() {
+    ui->TransLab->setText(m_target == UpgradeTarget::Host
+                              ? tr("Please wait for the host to upgrade !")
+                              : tr("Please wait for the battery to upgrade !"));
+}
+
+void WaitConfig::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        showNotice();
+    }
+    QWidget::changeEvent(event);
 }
 
 QString WaitConfig::notice() const {

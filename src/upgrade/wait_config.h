@@ -1,6 +1,8 @@
 #pragma once
 // The window that asks the user to wait while the unit flashes its new firmware.
 
+#include "upgrade/upgrade_flow.h"
+
 #include <QWidget>
 
 namespace Ui {
@@ -13,9 +15,16 @@ public:
     explicit WaitConfig(QWidget* parent = nullptr);
     ~WaitConfig() override;
 
-    void setNotice(const QString& text);
+    // The wait text for what is being flashed, kept in the current language.
+    void setNotice(UpgradeTarget target);
     QString notice() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showNotice();
+
     Ui::WaitConfig* ui;
+    UpgradeTarget m_target = UpgradeTarget::Host;
 };

@@ -4,6 +4,7 @@
 #include "ui_add_barcode.h"
 #include "views/views_constants.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -31,6 +32,13 @@ void AddBarcode::setLanguage(const QString& suffix) {
         QString("QPushButton{border-image: url(:/icon/res/Confirm_%1.png);}"
                 "QPushButton:pressed{border-image: url(:/icon/res/pressed.png);}")
             .arg(suffix));
+}
+
+void AddBarcode::changeEvent(QEvent* event) {
+    // The barcode typed so far stays: the form puts no text into the line.
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QWidget::changeEvent(event);
 }
 
 void AddBarcode::Confirm_Clicked() {

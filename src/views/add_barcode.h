@@ -31,6 +31,9 @@ signals:
 public slots:
     void Confirm_Clicked();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     Ui::AddBarcode* ui;
 };

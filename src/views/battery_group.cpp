@@ -96,12 +96,20 @@ QRadioButton* BatteryGroup::balanceIndicator(int index) const {
 
 void BatteryGroup::setCmos(const QString& caption, const QString& state) {
     m_cmosState = state;
-    ui->CmosRadiBtn->setText(caption);
+    m_cmosCaption = caption;
+    showSwitchCaptions();
 }
 
 void BatteryGroup::setDmos(const QString& caption, const QString& state) {
     m_dmosState = state;
-    ui->DmosRadiBtn->setText(caption);
+    m_dmosCaption = caption;
+    showSwitchCaptions();
+}
+
+void BatteryGroup::showSwitchCaptions() {
+    // The four captions are marked for translation where the status parser picks them.
+    ui->CmosRadiBtn->setText(tr(m_cmosCaption.toUtf8().constData()));
+    ui->DmosRadiBtn->setText(tr(m_dmosCaption.toUtf8().constData()));
 }
 
 void BatteryGroup::refreshSysData() {
@@ -314,6 +322,9 @@ void BatteryGroup::setLanguage(const QString& suffix) {
 
 void BatteryGroup::retranslate() {
     ui->retranslateUi(this);
+    showSwitchCaptions();
+    for (QPushButton* button : qAsConst(m_batButtons))
+        button->setToolTip(tr("Bat %1").arg(button->objectName().mid(6)));
     if (m_showsData) {
         refreshSysData();
         refreshAlarmText();
@@ -344,8 +355,9 @@ void BatteryGroup::resetGroup() {
     // a switch of the closed session as closed.
     m_cmosState = "OFF";
     m_dmosState = "OFF";
-    ui->CmosRadiBtn->setText(tr("CMOS State "));
-    ui->DmosRadiBtn->setText(tr("DMOS State "));
+    m_cmosCaption = QStringLiteral("CMOS State ");
+    m_dmosCaption = QStringLiteral("DMOS State ");
+    showSwitchCaptions();
     ui->CmosRadiBtn->setChecked(false);
     ui->DmosRadiBtn->setChecked(false);
 }

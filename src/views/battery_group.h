@@ -39,6 +39,8 @@ public:
     void setTotalSoc(int soc) { m_totalSoc = soc; }
     void setTotalSoh(int soh) { m_totalSoh = soh; }
     // The caption of a switch indicator changes at once; its state waits for refreshSysData.
+    // The caption is given in English ("CMOS State ", "Prechg Relay ", "DMOS State ",
+    // "Main Relay ") and shown translated, again after every language change.
     void setCmos(const QString& caption, const QString& state);
     void setDmos(const QString& caption, const QString& state);
     void setBatInfoList(const QList<BatteryStatusRow>& rows) { m_batInfoList = rows; }
@@ -83,6 +85,7 @@ private:
     QString batButtonStyle(int batNum) const;
     QString mosStyle() const;
     void applyMosStyle();
+    void showSwitchCaptions();
     QSize scaled(int width, int height) const;
     // Sizes the scale bands leave open shrink in proportion to the window.
     void scaleFreeSizes();
@@ -100,6 +103,8 @@ private:
     QString m_sysState;
     QString m_cmosState = "OFF";
     QString m_dmosState = "OFF";
+    QString m_cmosCaption = QStringLiteral("CMOS State "); // English, see setCmos
+    QString m_dmosCaption = QStringLiteral("DMOS State ");
     double m_totalVolt = 0.0; // V
     double m_totalCurr = 0.0; // A
     int m_totalSoc = 0;       // %

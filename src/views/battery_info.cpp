@@ -343,9 +343,17 @@ void BatteryInfo::retranslate() {
         m_cellAxis->setTitleText(tr("Cell ID"));
         m_voltAxis->setTitleText(tr("Volt(V)"));
         m_tempAxis->setTitleText(tr("Temp(℃)"));
+        rebuildPoints();
+        const QList<QAbstractSeries*> series = m_chart->series();
+        if (series.size() == 2) {
+            series.at(0)->setName(tr("Volt"));
+            series.at(1)->setName(tr("Temp"));
+        }
     }
     if (m_cellModel) {
-        const QStringList headers = {tr("Cell Id"), tr("Volt(V)"), tr("Temp(℃)")};
+        // The table columns are narrow: translations keep to abbreviations there.
+        const QStringList headers = {tr("Cell Id"), tr("Volt(V)", "cell table column"),
+                                     tr("Temp(℃)", "cell table column")};
         for (int column = 0; column < views::kCellTableColumns; ++column) {
             m_cellModel->setHeaderData(column, Qt::Horizontal, headers.at(column % 3));
         }

@@ -2,6 +2,8 @@
 
 #include "ui_data_event.h"
 
+#include <QEvent>
+
 DataEvent::DataEvent(QWidget* parent) : QWidget(parent), ui(new Ui::DataEvent) {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -20,4 +22,11 @@ void DataEvent::setText(const QString& text) {
 
 QString DataEvent::text() const {
     return ui->EventTextBro->toPlainText();
+}
+
+void DataEvent::changeEvent(QEvent* event) {
+    // The form's texts are its title only; the record's text is the unit's own.
+    if (event->type() == QEvent::LanguageChange)
+        setWindowTitle(tr("Form"));
+    QWidget::changeEvent(event);
 }

@@ -17,6 +17,9 @@ public:
     void setText(const QString& text);
     QString text() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     Ui::DataEvent* ui;
 };

@@ -1,6 +1,7 @@
 // Both status views filled with a recorded four-battery system at the sizes they get on the
-// status page of a 1920x1080 and a 1366x768 screen. Checks that no caption, value, button or
-// indicator is cut; with NB_SHOT_DIR set it also saves the pictures there for a look.
+// status page of a 1920x1080 and a 1366x768 screen, in each of the five languages. Checks
+// that no caption, value, button or indicator is cut; with NB_SHOT_DIR set it also saves the
+// pictures there for a look.
 #include "views/battery_group.h"
 #include "views/battery_info.h"
 
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <iterator>
@@ -158,10 +160,14 @@ private slots:
 void TestViewsShots::statusPage_data() {
     QTest::addColumn<int>("screen");
     QTest::addColumn<int>("batteries");
-    for (int i = 0; i < int(std::size(kScreens)); ++i) {
-        for (int batteries : {4, 16}) {
-            QTest::addRow("%dx%d, %d batteries", kScreens[i].width, kScreens[i].height, batteries)
-                << i << batteries;
+    QTest::addColumn<QString>("code");
+    for (const char* code : {"en", "de", "fr", "es", "it"}) {
+        for (int i = 0; i < int(std::size(kScreens)); ++i) {
+            for (int batteries : {4, 16}) {
+                QTest::addRow("%s %dx%d, %d batteries", code, kScreens[i].width, kScreens[i].height,
+                              batteries)
+                    << i << batteries << QString(code);
+            }
         }
     }
 }
@@ -169,6 +175,11 @@ void TestViewsShots::statusPage_data() {
 void TestViewsShots::statusPage() {
     QFETCH(int, screen);
     QFETCH(int, batteries);
+    QFETCH(QString, code);
+    QTranslator translator; // leaves the application when it goes
+    const QString qm = "/languages/TranslationExample_" + code + ".qm";
+    QVERIFY(translator.load(qEnvironmentVariable("NB_BIN_DIR") + qm));
+    QCoreApplication::installTranslator(&translator);
     const auto& s = kScreens[screen];
     const double widthRate = s.width / 1920.0;
     const double heightRate = s.height / 1080.0;
@@ -180,8 +191,8 @@ void TestViewsShots::statusPage() {
     layout->addWidget(group, 2);
     layout->addWidget(info, 3);
     applyWindowFont(&page, widthRate);
-    group->setLanguage("en");
-    info->setLanguage("en");
+    group->setLanguage(code);
+    info->setLanguage(code);
     group->setScale(widthRate, heightRate);
     info->setScale(widthRate, heightRate);
     page.resize(s.page);
@@ -192,7 +203,8 @@ void TestViewsShots::statusPage() {
     QCoreApplication::processEvents();
 
     // Pictures first, so that a failing check below can be looked at.
-    const QString tag = QString("%1x%2_%3bat").arg(s.width).arg(s.height).arg(batteries);
+    const QString tag =
+        QString("%1x%2_%3bat_%4").arg(s.width).arg(s.height).arg(batteries).arg(code);
     save(group, "group_" + tag);
     save(info, "info_chart_" + tag);
     save(&page, "page_" + tag);
