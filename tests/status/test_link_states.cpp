@@ -1,0 +1,135 @@
+// The states through the real window and a pseudo-terminal, against the simulated unit:
+// an unplugged adapter leaves every unit-data view greyed with the last reply's time until
+// new replies come; the lost port is chosen again when it returns; a unit that does not
+// answer is named in the status bar; an alarm marks the box, the tile and the button.
+#include "mainwindow/bms_main_win.h"
+#include "recording_prompts.h"
+#include "serial/port_list.h"
+#include "sim_relay.h"
+#include "ui_bms_main_win.h"
+#include "views/battery.h"
+#include "views/battery_group.h"
+#include "views/battery_info.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace {
+void login(BMSMainWin& w, const QString& port) {
+    addExtraPort(port);
+    w.selectPort(port);
+    w.OpenBtn_clicked();
+}
+
+QList<Battery*> tiles(BMSMainWin& w) {
+    return w.form()->BatteryBox->findChildren<Battery*>();
+}
+} // namespace
+
+class TestLinkStates : public QObject {
+    Q_OBJECT
+private slots:
+    void unplugMarksViewsStale();
+    void silentUnitNamedInStatusBar();
+    void alarmMarksBoxTileAndButton();
+};
+
+void TestLinkStates::unplugMarksViewsStale() {
+    ScopedPrompts prompts;
+    SimRelay relay({"--batteries", "4", "--seed", "7", "--reply-delay", "5"});
+    QTemporaryDir dir;
+    const QString link = dir.filePath("ttyNB1");
+    QVERIFY(relay.isReady() && QFile::link(relay.programPath(), link));
+    BMSMainWin w;
+    BatteryGroup* group = w.form()->BattGroupWid;
+    BatteryInfo* info = w.form()->BattInfoWid;
+    const QTime loggedInAt = QTime::currentTime().addMSecs(-1000);
+    login(w, link);
+    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("ctrl").isEmpty(), 5000);
+    QTest::qWait(300);
+    QVERIFY(group->staleCaption().isEmpty() && !group->isGreyed());
+
+    QVERIFY(QFile::remove(link));
+    QTRY_VERIFY_WITH_TIMEOUT(!w.portOpen(), 3000);
+    const QString caption = group->staleCaption();
+    QVERIFY2(caption.startsWith("No connection — values of "), qPrintable(caption));
+    const QTime valuesOf = QTime::fromString(caption.mid(26), "hh:mm:ss");
+    QVERIFY2(valuesOf >= loggedInAt.addMSecs(-loggedInAt.msec()) &&
+                 valuesOf <= QTime::currentTime(),
+             qPrintable(caption));
+    QCOMPARE(info->staleCaption(), caption);
+    QCOMPARE(w.gaugeBoxCaption(), caption);
+    QVERIFY(group->isGreyed() && info->isGreyed());
+    for (Battery* tile : tiles(w))
+        QVERIFY(tile->isStale());
+    QVERIFY(group->totalVolt() > 0); // the values stay
+    QCOMPARE(prompts.recorder.texts(), QStringList{"The serial port diconnect! Please check!"});
+    QVERIFY(w.form()->PortComBox->currentText() != link);
+
+    QVERIFY(QFile::link(relay.programPath(), link));
+    QTRY_COMPARE_WITH_TIMEOUT(w.form()->PortComBox->currentText(), link, 3000);
+    w.OpenBtn_clicked();
+    QTRY_VERIFY_WITH_TIMEOUT(group->staleCaption().isEmpty(), 3000);
+    QVERIFY(!group->isGreyed() && !info->isGreyed() && w.gaugeBoxCaption().isEmpty());
+    for (Battery* tile : tiles(w))
+        QVERIFY(!tile->isStale());
+}
+
+// The unit answers the first session's chain, then nothing: Logout and Login bring the bare
+// command state, and a few seconds later the word in the status bar, with no box.
+void TestLinkStates::silentUnitNamedInStatusBar() {
+    ScopedPrompts prompts;
+    SimRelay relay(
+        {"--batteries", "2", "--seed", "3", "--reply-delay", "5", "--silent-after", "5"});
+    QVERIFY(relay.isReady());
+    BMSMainWin w;
+    login(w, relay.programPath());
+    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("ctrl").isEmpty(), 5000);
+    QTRY_COMPARE(w.commandStateText(), QString("Command State: completed successfully"));
+    w.CloseBtn_clicked();
+    QCOMPARE(w.commandStateText(), QString("Command State:"));
+
+    w.OpenBtn_clicked();
+    QTest::qWait(1500);
+    QVERIFY(w.linkStateText().isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(w.linkStateText(),
+                              "No answer from the unit on " + relay.programPath() +
+                                  " — check the cable and the port",
+                              6000);
+    QCOMPARE(w.commandStateText(), QString("Command State:"));
+    QVERIFY(prompts.recorder.shown.isEmpty());
+    // Nothing was shown in this session, so nothing is marked stale.
+    QVERIFY(w.form()->BattGroupWid->staleCaption().isEmpty());
+}
+
+// Battery 3 is hot in the first "pwr" table only; it is opened while in alarm.
+void TestLinkStates::alarmMarksBoxTileAndButton() {
+    ScopedPrompts prompts;
+    SimRelay relay({"--batteries", "4", "--seed", "2", "--reply-delay", "5", "--alarm", "3",
+                    "--alarm-clears-after", "1"});
+    QVERIFY(relay.isReady());
+    BMSMainWin w;
+    BatteryGroup* group = w.form()->BattGroupWid;
+    Battery* tile3 = w.form()->BatteryThree;
+    login(w, relay.programPath());
+    QTRY_VERIFY_WITH_TIMEOUT(group->alarmShown(), 5000);
+    QCOMPARE(group->alarmedBatteries(), QVector<int>{3});
+    QVERIFY(tile3->isAlarm() && !w.form()->BatteryTwo->isAlarm() && tile3->isPresent());
+    QVERIFY(!w.form()->BatteryFive->isPresent());
+    QTest::qWait(300);
+    group->batButtons().at(2)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(w.form()->BattInfoWid->tempAlarm(), 3000);
+    QVERIFY(tile3->isDetailShown());
+    QVERIFY(group->batButtons().at(2)->styleSheet().contains("batmarkboth"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(!group->alarmShown(), 9000);
+    QVERIFY(!tile3->isAlarm() && !w.form()->BattInfoWid->tempAlarm());
+    QCOMPARE(group->findChild<QTextBrowser*>("AlarmTextBrow")->placeholderText(),
+             QString("No active alarm"));
+    QVERIFY(group->batButtons().at(2)->styleSheet().contains("batmarkshown"));
+}
+
+QTEST_MAIN(TestLinkStates)
+#include "test_link_states.moc"
