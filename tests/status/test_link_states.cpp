@@ -13,7 +13,6 @@
 
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QtTest>
 
 namespace {
@@ -62,7 +61,6 @@ void TestLinkStates::unplugMarksViewsStale() {
     const QTime valuesOf = QTime::fromString(caption.mid(26), "hh:mm:ss");
     QVERIFY2(valuesOf >= loggedInAt && valuesOf <= QTime::currentTime(), qPrintable(caption));
     QVERIFY(w.form()->BattGroupWid->totalVolt() > 0); // the values stay
-    QCOMPARE(prompts.recorder.texts(), QStringList{"The serial port diconnect! Please check!"});
     QVERIFY(w.form()->PortComBox->currentText() != link);
 
     QVERIFY(QFile::link(relay.programPath(), link));
@@ -117,8 +115,6 @@ void TestLinkStates::alarmMarksBoxTileAndButton() {
 
     QTRY_VERIFY_WITH_TIMEOUT(!group->alarmShown(), 9000);
     QVERIFY(!tile3->isAlarm() && !w.form()->BattInfoWid->tempAlarm());
-    QCOMPARE(group->findChild<QTextBrowser*>("AlarmTextBrow")->placeholderText(),
-             QString("No active alarm"));
     QVERIFY(group->batButtons()[2]->styleSheet().contains("markshown"));
 }
 
