@@ -124,6 +124,9 @@ void Console::runLine(const QString& line) {
     if (words.isEmpty())
         return; // an empty line gets no answer
     logCommand(line);
+    if (m_options.silentAfter >= 0 && m_commandsRun >= m_options.silentAfter)
+        return; // the unit has fallen silent: it hears the line but answers nothing
+    ++m_commandsRun;
     m_model.step(1);
     const Handler handler = m_commands.value(words.first());
     if (!handler) {

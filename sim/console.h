@@ -95,6 +95,8 @@ private:
     Mode m_mode = Mode::Command;
     QByteArray m_line;
     bool m_lineTooLong = false;
+    int m_commandsRun = 0; // for --silent-after
+    int m_pwrTables = 0;   // for --alarm-clears-after
     Listing m_listing;
     QElapsedTimer m_clock;
     std::unique_ptr<QFile> m_commandLog;

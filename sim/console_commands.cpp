@@ -29,6 +29,8 @@ void Console::cmdPwrsys(const QString& echo, const QStringList&) {
 void Console::cmdPwr(const QString& echo, const QStringList& words) {
     if (words.size() == 1) {
         succeed(echo, m_format.pwrTable());
+        if (++m_pwrTables == m_options.alarmClearsAfter)
+            m_model.coolDown(m_options.alarmBattery);
         return;
     }
     int n = 0;

@@ -64,6 +64,10 @@ QList<QCommandLineOption> optionList() {
          "Pause inside every listing page: after a record line (line), inside one (inside) or "
          "alternately (both).",
          "WHERE", "none"},
+        {"silent-after",
+         "Answer the first N commands, then none at all (0: a unit that never answers).", "N"},
+        {"alarm-clears-after",
+         "The --alarm battery cools down after the Nth \"pwr\" table: its alarm clears.", "N"},
     };
 }
 
@@ -89,6 +93,15 @@ bool readNumbers(const QCommandLineParser& p, SimOptions& out, QString& error) {
            readInt(p, "stream-period", 0, kMaxMs, out.streamPeriodMs, error) &&
            readInt(p, "flash-delay", 0, kMaxMs, out.flashDelayMs, error) &&
            readInt(p, "report-pieces", 0, kMaxMs, out.reportPiecesMs, error);
+}
+
+bool readCounts(const QCommandLineParser& p, SimOptions& out, QString& error) {
+    constexpr int kMaxCount = 1000000;
+    if (p.isSet("silent-after") &&
+        !readInt(p, "silent-after", 0, kMaxCount, out.silentAfter, error))
+        return false;
+    return !p.isSet("alarm-clears-after") ||
+           readInt(p, "alarm-clears-after", 1, kMaxCount, out.alarmClearsAfter, error);
 }
 
 bool readChoices(const QCommandLineParser& p, SimOptions& out, QString& error) {
@@ -166,7 +179,8 @@ bool parseOptions(const QStringList& args, SimOptions& out, QString& error) {
     out.commandLog = p.value("command-log");
     out.tbarFail = p.isSet("tbar-fail");
     out.wakeSilent = p.isSet("wake-silent");
-    return readNumbers(p, out, error) && readChoices(p, out, error) && readSeed(p, out, error);
+    return readNumbers(p, out, error) && readChoices(p, out, error) && readSeed(p, out, error) &&
+           readCounts(p, out, error);
 }
 
 } // namespace sim

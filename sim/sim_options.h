@@ -35,10 +35,12 @@ struct SimOptions {
     bool seeded = false;
     quint32 seed = 0;
     QString commandLog;
-    bool tbarFail = false; // "tbar" completes but reports "Test result:fail"
+    bool tbarFail = false;  // "tbar" completes but reports "Test result:fail"
     int reportPiecesMs = 0; // 0: the flashing report in one piece
     bool wakeSilent = false;
     PageSplit pageSplit = PageSplit::None;
+    int silentAfter = -1;     // commands answered before the unit falls silent; -1: always
+    int alarmClearsAfter = 0; // "pwr" tables that report the --alarm battery; 0: all of them
 };
 
 // Parses the arguments (argv[0] first). On an error returns false with the message in

@@ -109,6 +109,11 @@ void UnitModel::overheat(int number) {
         m_batteries[number - 1].heatMc = kOverheatMc;
 }
 
+void UnitModel::coolDown(int number) {
+    if (hasBattery(number))
+        m_batteries[number - 1].heatMc = 0;
+}
+
 int Battery::cellSoc(int cell) const {
     return std::clamp(int(soc + cellOffsetMv.at(cell) / 5.0 + 0.5), 0, 100);
 }

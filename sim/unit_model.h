@@ -69,6 +69,7 @@ public:
     void step(int seconds);
     // Makes battery `number` run hot enough to raise the high temperature alarm.
     void overheat(int number);
+    void coolDown(int number); // back to the warmth of the others
     QDateTime now() const;
 
     int batteryCount() const { return m_batteries.size(); }

@@ -273,4 +273,37 @@ QImage switchIndicator(const QSize& size, bool on, const QString& word) {
     return img;
 }
 
+QImage alarmBadge(const QSize& size) {
+    QImage img = canvas(size);
+    QPainter p(&img);
+    begin(p);
+    const QRectF r = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1, 1, -1, -1);
+    const QPainterPath badge = rounded(r, r.width() / 4);
+    fillVertical(p, badge, QColor(236, 84, 78), QColor(190, 30, 30));
+    stroke(p, badge, QColor(150, 20, 20), 1);
+    paintGlyph(
+        p, Glyph::Warning,
+        r.adjusted(r.width() * 0.16, r.height() * 0.14, -r.width() * 0.16, -r.height() * 0.18),
+        Qt::white);
+    return img;
+}
+
+QImage batteryMark(const QSize& size, bool alarm, bool shown) {
+    QImage img = canvas(size);
+    QPainter p(&img);
+    begin(p);
+    // Laid over the battery button's own picture: the same outline, drawn heavier.
+    const QRectF r = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1.2, 1.2, -1.2, -2.2);
+    const qreal radius = 5;
+    if (alarm) {
+        p.fillPath(rounded(r, radius), QColor(220, 40, 40, 38));
+        stroke(p, rounded(r, radius), QColor(204, 38, 38), 2.4);
+    }
+    if (shown) {
+        const QRectF inner = alarm ? r.adjusted(2.2, 2.2, -2.2, -2.2) : r;
+        stroke(p, rounded(inner, alarm ? radius - 2 : radius), themeDark(), alarm ? 1.8 : 2.6);
+    }
+    return img;
+}
+
 } // namespace kit

@@ -37,6 +37,7 @@ const QSize kInfoTag(150, 50);
 const QSize kSideTab(40, 80);
 const QSize kSwitch(76, 24);
 const QSize kLed(18, 18);
+const QSize kAlarmBadge(32, 32);
 const QSize kRack(160, 160);
 const QSize kModule(150, 100);
 const QSize kLogo(330, 90);
@@ -143,6 +144,10 @@ void statusViews(QList<Picture>& out) {
             },
             true);
     }
+    out.append({"alarmon.png", [] { return kit::alarmBadge(kAlarmBadge); }});
+    out.append({"batmarkalarm.png", [] { return kit::batteryMark(kSmallButton, true, false); }});
+    out.append({"batmarkshown.png", [] { return kit::batteryMark(kSmallButton, false, true); }});
+    out.append({"batmarkboth.png", [] { return kit::batteryMark(kSmallButton, true, true); }});
     out.append({"balanceledon.png", [] { return kit::led(kLed, true); }});
     out.append({"balanceledoff.png", [] { return kit::led(kLed, false); }});
     for (int n = 1; n <= 16; ++n) {

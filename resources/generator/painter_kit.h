@@ -47,6 +47,11 @@ QImage sideTab(const QSize& size, const QString& caption, bool opaque);
 QImage led(const QSize& size, bool on);
 // Charge/discharge switch indicator with its state word.
 QImage switchIndicator(const QSize& size, bool on, const QString& word);
+// Red badge with a white warning sign: an alarm is active.
+QImage alarmBadge(const QSize& size);
+// Frame laid over a battery button: red for a battery in alarm, dark blue for the battery
+// whose detail is shown, both nested.
+QImage batteryMark(const QSize& size, bool alarm, bool shown);
 // Illustrations with a caption underneath.
 QImage rackPicture(const QSize& size, const QString& caption);
 QImage modulePicture(const QSize& size, const QString& caption);

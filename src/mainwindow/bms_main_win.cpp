@@ -131,6 +131,7 @@ void BMSMainWin::InitMainWindow() {
     initRecordsPage();
     initUpgradePage();
     initConsole();
+    initLinkWatch();
     createLanguageMenu();
 }
 

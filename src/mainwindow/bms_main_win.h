@@ -8,6 +8,7 @@
 #include "realtime/real_time_run.h"
 #include "records/record_listing.h"
 #include "records/record_requests.h"
+#include "serial/link_watch.h"
 #include "serial/serial_settings.h"
 #include "upgrade/upgrade_flow.h"
 
@@ -378,4 +379,29 @@ public slots:
 
 private:
     void initConsole();
+
+    // ----- Link state as the user sees it: live, stale, silent (bms_main_win_liveness.cpp) ----
+public:
+    // The text beside the command state: the unit does not answer; empty otherwise.
+    QString linkStateText() const;
+    QString gaugeBoxCaption() const;
+
+private:
+    void initLinkWatch();
+    // Asks the watch and redraws the views and the status bar when the answer changed.
+    void applyLinkState();
+    void showLinkState(const LinkView& view);
+    void linkLoggedIn(const QString& port);
+    void linkLoggedOut();
+    void linkLost();
+    void reselectLostPort();
+    // Tiles and buttons: present, in alarm, the battery whose detail is shown.
+    void markBatteries();
+
+    LinkWatch m_linkWatch;
+    LinkView m_linkShown;
+    QTimer* m_linkWatchTimer = nullptr;
+    QLabel* m_linkStateLab = nullptr;
+    QLabel* m_gaugeBoxCaption = nullptr;
+    int m_shownBatNum = 0; // the battery whose detail the info view shows; 0: none
 };

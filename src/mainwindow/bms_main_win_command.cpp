@@ -24,6 +24,8 @@ void BMSMainWin::SendCommand(const QString& command) {
     m_serial->write(QStringLiteral("\n"));
     if (m_serial->write(m_currentCommand) == -1)
         qDebug() << "当前命令发送失败：" << m_currentCommand;
+    else
+        m_linkWatch.commandSent();
 }
 
 void BMSMainWin::DelayMs(int ms) {

@@ -80,6 +80,7 @@ void BMSMainWin::OpenBtn_clicked() {
     ui->CloseBtn->setEnabled(true);
     ui->OpenBtn->setEnabled(false);
     m_portOpen = true;
+    linkLoggedIn(s.portName);
 
     if (ui->StackWid->currentIndex() == 2)
         m_currBatNum = 1;
@@ -106,6 +107,7 @@ void BMSMainWin::CloseBtn_clicked() {
     m_deviceName.clear();
     ui->CurrBatNumLab->setText(" ");
     resetViewsAfterLogout();
+    linkLoggedOut();
 
     DelayMs(kLogoutDrainDelayMs);
     m_serial->close();
@@ -124,6 +126,8 @@ void BMSMainWin::PortCheckTimeOut() {
     ui->PortComBox->addItems(m_portNames);
     if (m_portOpen)
         ui->PortComBox->setCurrentText(chosen);
+    else
+        reselectLostPort();
 
     if (m_portNames.contains(chosen) || !m_serial->isOpen())
         return;
@@ -133,6 +137,7 @@ void BMSMainWin::PortCheckTimeOut() {
     m_pollTimer->stop();
     ui->CloseBtn->setEnabled(false);
     ui->OpenBtn->setEnabled(true);
+    linkLost(); // the views keep their values, marked as not live
     prompts().critical(this, tr("Error"), tr("The serial port diconnect! Please check!"),
                        QMessageBox::Ok);
 }

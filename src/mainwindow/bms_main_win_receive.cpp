@@ -21,6 +21,10 @@ void BMSMainWin::SerialReadyRead() {
     m_replyGapTimer->start(m_upgrade.upgrading() ? kReplyGapUpgradeMs : kReplyGapMs);
     const QByteArray chunk = m_serial->readAll();
     m_receiveBuffer.append(chunk);
+    if (!chunk.isEmpty()) {
+        m_linkWatch.replyReceived();
+        applyLinkState();
+    }
 
     const QByteArray transfer = takeTransferBytes(m_receiveBuffer);
     if (!transfer.isEmpty()) {

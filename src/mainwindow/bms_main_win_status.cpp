@@ -62,6 +62,7 @@ void BMSMainWin::PwrSysParse(const QString& reply) {
     group->setTotalSoc(r.totalSoc);
     group->setTotalSoh(r.totalSoh);
     group->refreshSysData();
+    markBatteries();
 }
 
 void BMSMainWin::PwrTableParse(const QString& reply, int presentNum) {
@@ -73,6 +74,7 @@ void BMSMainWin::PwrTableParse(const QString& reply, int presentNum) {
     batteryGroup()->refreshAlarmText();
     for (int p = 0; p < r.rows.size() && p < 16; ++p)
         paintGauge(gauge(p + 1), r.rows[p].soc);
+    markBatteries();
 }
 
 void BMSMainWin::BalanceParse(const QString& reply, int presentNum) {
@@ -167,6 +169,8 @@ void BMSMainWin::PwrBatParse(const QString& reply) {
     if (!r.complete) {
         info->setBatNum(kNoData); // blanks the battery number
         info->refreshPwr();
+        m_shownBatNum = 0;
+        markBatteries();
         return;
     }
     qDebug() << "SOC:" << r.soc << "basic status:" << r.basicStatus
@@ -174,6 +178,8 @@ void BMSMainWin::PwrBatParse(const QString& reply) {
     info->setBatNum(m_currBatNum);
     info->refreshPwr();
     info->refreshCells();
+    m_shownBatNum = m_currBatNum;
+    markBatteries();
     Battery* g = gauge(m_currBatNum);
     if (g && r.soc != kNoData && g->value() != r.soc)
         paintGauge(g, r.soc);

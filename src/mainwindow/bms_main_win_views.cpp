@@ -26,6 +26,7 @@ void BMSMainWin::setViewsLanguage(const QString& code) {
 void BMSMainWin::retranslateViews() {
     ui->BattGroupWid->retranslate();
     ui->BattInfoWid->retranslate();
+    showLinkState(m_linkShown);
 }
 
 void BMSMainWin::scaleViews() {
@@ -48,6 +49,8 @@ void BMSMainWin::resetViewsAfterLogout() {
         g->setBorderColorStart(QColor(100, 100, 100));
         g->setBorderColorEnd(QColor(80, 80, 80));
     }
+    m_shownBatNum = 0;
+    markBatteries();
 }
 
 void BMSMainWin::BatteryButtonSelected(bool active, int batteryNumber) {
@@ -61,6 +64,8 @@ void BMSMainWin::BatteryButtonSelected(bool active, int batteryNumber) {
     m_groupBtnFlag = true;
     m_currBatNum = batteryNumber;
     qDebug() << "CurrBatNum:" << m_currBatNum;
+    m_shownBatNum = batteryNumber; // marked at once; its detail follows
+    markBatteries();
     ui->CurrBatNumLab->setText(QString::number(m_currBatNum));
     m_pollTimer->stop();
     SendCommand("info " + QString::number(m_currBatNum));

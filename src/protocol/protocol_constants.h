@@ -51,6 +51,8 @@ inline constexpr int kCellFieldsWithCurrent = 11;
 inline constexpr int kCellFieldsWithoutCurrent = 10;
 // Lines of the system table ("pwr") need at least this many fields.
 inline constexpr int kPwrTableMinFields = 17;
+// Battery numbers the views have a button, a gauge and a balance indicator for.
+inline constexpr int kHighestBatteryNumber = 16;
 // The barcode a battery reports is valid from this length on (characters).
 inline constexpr int kMinBarcodeLength = 16;
 // SOH is capped here (%).

@@ -137,3 +137,42 @@ CtrlReply parseCtrl(const QString& reply) {
     r.discharge = switchSide(reply, QStringLiteral("Main relay"), QStringLiteral("DFET"));
     return r;
 }
+
+QVector<RowAlarm> rowAlarms(const BatStatusRow& row) {
+    QVector<RowAlarm> alarms;
+    if (row.basicState.contains(QLatin1String("SysError")))
+        alarms.append({AlarmField::Basic, row.basicState});
+    const RowAlarm states[] = {
+        {AlarmField::Volt, row.voltState},         {AlarmField::Curr, row.currState},
+        {AlarmField::Temp, row.tempState},         {AlarmField::CellVol, row.cellVolState},
+        {AlarmField::CellTemp, row.cellTempState},
+    };
+    for (const RowAlarm& s : states) {
+        if (!s.state.contains(QLatin1String("Normal")))
+            alarms.append(s);
+    }
+    return alarms;
+}
+
+bool rowInAlarm(const BatStatusRow& row) {
+    return !rowAlarms(row).isEmpty();
+}
+
+bool rowTempAlarm(const BatStatusRow& row) {
+    for (const RowAlarm& a : rowAlarms(row)) {
+        if (a.field == AlarmField::Temp || a.field == AlarmField::CellTemp)
+            return true;
+    }
+    return false;
+}
+
+QVector<int> alarmedBatteries(const QVector<BatStatusRow>& rows) {
+    QVector<int> numbers;
+    for (const BatStatusRow& row : rows) {
+        bool ok = false;
+        const int n = row.batNum.toInt(&ok);
+        if (ok && n >= 1 && n <= kHighestBatteryNumber && !numbers.contains(n) && rowInAlarm(row))
+            numbers.append(n);
+    }
+    return numbers;
+}

@@ -41,6 +41,20 @@ struct BatStatusRow {
     QString cellTempState; // field 16
 };
 
+// The states of a row that the alarm text names: a basic state with "SysError", and every
+// other state that does not read "Normal".
+enum class AlarmField { Basic, Volt, Curr, Temp, CellVol, CellTemp };
+struct RowAlarm {
+    AlarmField field;
+    QString state;
+};
+QVector<RowAlarm> rowAlarms(const BatStatusRow& row);
+bool rowInAlarm(const BatStatusRow& row);
+// The row's temperature or cell temperature is in alarm.
+bool rowTempAlarm(const BatStatusRow& row);
+// The battery numbers (1..16) of the rows the alarm text names, in table order.
+QVector<int> alarmedBatteries(const QVector<BatStatusRow>& rows);
+
 struct PwrTableReply {
     // False when the table has fewer lines than the present number: rows, alarm text and
     // gauges stay as they are.

@@ -6,6 +6,14 @@
 constexpr int kPortCheckIntervalMs = 1000;
 constexpr int kPollIntervalMs = 1000;
 constexpr int kClockIntervalMs = 1000;
+// The poll asks for the system every ten ticks; a unit that has answered before counts as
+// silent once a command has waited two such cycles.
+constexpr int kPollCycleTicks = 10;
+constexpr int kNoAnswerStaleMs = 2 * kPollCycleTicks * kPollIntervalMs;
+// The first answer of a session is awaited this long (ms) after the first command.
+constexpr int kFirstAnswerMs = 5000;
+// How often the link state is looked at (ms): the stale and silent marks show this late.
+constexpr int kLinkWatchIntervalMs = 500;
 constexpr int kLoginStepDelayMs = 50;   // between "login debug" and "pwrsys"
 constexpr int kLogoutDrainDelayMs = 50; // lets "logout" leave before the port closes
 constexpr int kTransferTimeoutMs = 120000;

@@ -2,8 +2,10 @@
 
 #include "views/views_constants.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTimer>
 #include <QtGlobal>
 
@@ -33,6 +35,9 @@ bool Battery::isAnimating() const {
 }
 
 QPair<QColor, QColor> Battery::fillColors() const {
+    if (m_stale) {
+        return {QColor(205, 205, 205), QColor(165, 165, 165)};
+    }
     if (m_currentValue <= m_alarmValue) {
         return {m_alarmColorStart, m_alarmColorEnd};
     }
@@ -155,6 +160,47 @@ void Battery::setColor(QColor& member, const QColor& color) {
     }
 }
 
+void Battery::setFlag(bool& member, bool value) {
+    if (value != member) {
+        member = value;
+        update();
+    }
+}
+
+void Battery::setNumber(int number) {
+    setInt(m_number, number);
+}
+void Battery::setPresent(bool present) {
+    setFlag(m_present, present);
+}
+void Battery::setAlarm(bool alarm) {
+    setFlag(m_alarm, alarm);
+}
+void Battery::setDetailShown(bool shown) {
+    setFlag(m_detailShown, shown);
+}
+void Battery::setStale(bool stale) {
+    setFlag(m_stale, stale);
+}
+
+QColor Battery::outlineColor() const {
+    if (m_alarm) {
+        // Still red when not live, but muted like the rest.
+        return m_stale ? QColor(205, 140, 140) : views::alarmColor();
+    }
+    if (m_stale || !m_present) {
+        return views::staleColor();
+    }
+    return m_borderColorStart;
+}
+
+QString Battery::centreText() const {
+    if (!m_present) {
+        return QStringLiteral("\u2014");
+    }
+    return QString::number(m_currentValue, 'g', 6) + "%";
+}
+
 void Battery::setBorderColorStart(const QColor& color) {
     setColor(m_borderColorStart, color);
 }
@@ -181,6 +227,8 @@ void Battery::paintEvent(QPaintEvent*) {
     drawBg(&painter);
     drawHead(&painter);
     drawText(&painter);
+    drawNumber(&painter);
+    drawAlarmSign(&painter);
 }
 
 void Battery::drawBorder(QPainter* painter) {
@@ -188,14 +236,16 @@ void Battery::drawBorder(QPainter* painter) {
     const int capWidth = width() / 15;
     m_batteryRect = QRectF(QPointF(m_borderWidth, m_borderWidth),
                            QPointF(width() - capWidth, height() - m_borderWidth));
-    painter->setPen(QPen(m_borderColorStart, m_borderWidth));
-    painter->setBrush(Qt::NoBrush);
+    const bool heavy = m_alarm || m_detailShown;
+    painter->setPen(QPen(outlineColor(), heavy ? m_borderWidth + 1 : m_borderWidth));
+    const QColor tint = m_stale ? QColor(232, 232, 232) : views::shownTint();
+    painter->setBrush(m_detailShown ? QBrush(tint) : QBrush(Qt::NoBrush));
     painter->drawRoundedRect(m_batteryRect, m_borderRadius, m_borderRadius);
     painter->restore();
 }
 
 void Battery::drawBg(QPainter* painter) {
-    if (m_value == m_minValue) {
+    if (m_value == m_minValue || !m_present) {
         return;
     }
     painter->save();
@@ -225,8 +275,9 @@ void Battery::drawHead(QPainter* painter) {
     }
     const QRectF head(QPointF(left, height() / 3), QPointF(right, height() - height() / 3));
     QLinearGradient gradient(head.topLeft(), head.bottomLeft());
-    gradient.setColorAt(0.0, m_borderColorStart);
-    gradient.setColorAt(1.0, m_borderColorEnd);
+    const bool grey = m_stale || !m_present;
+    gradient.setColorAt(0.0, grey ? views::staleColor() : m_borderColorStart);
+    gradient.setColorAt(1.0, grey ? views::staleColor().darker(115) : m_borderColorEnd);
     painter->setPen(Qt::NoPen);
     painter->setBrush(gradient);
     painter->drawRoundedRect(head, m_headRadius, m_headRadius);
@@ -235,9 +286,56 @@ void Battery::drawHead(QPainter* painter) {
 
 void Battery::drawText(QPainter* painter) {
     painter->save();
-    painter->setPen(Qt::black);
+    painter->setPen(m_stale || !m_present ? QColor(110, 110, 110) : QColor(Qt::black));
     painter->setFont(QFont("Arial", 11));
-    painter->drawText(m_batteryRect, Qt::AlignCenter,
-                      QString::number(m_currentValue, 'g', 6) + "%");
+    painter->drawText(m_batteryRect, Qt::AlignCenter, centreText());
+    painter->restore();
+}
+
+// The position number on a white chip in the tile's left end, readable over the fill.
+void Battery::drawNumber(QPainter* painter) {
+    if (m_number <= 0) {
+        return;
+    }
+    painter->save();
+    QFont font("Arial", 9);
+    font.setBold(true);
+    painter->setFont(font);
+    const QString text = QString::number(m_number);
+    const QFontMetricsF metrics(font);
+    const qreal height = qMin(metrics.height() + 2, m_batteryRect.height() - 2 * m_borderWidth);
+    const qreal width = qMax(height, metrics.horizontalAdvance(text) + 8);
+    const QRectF chip(m_batteryRect.left() + m_borderWidth + 3,
+                      m_batteryRect.center().y() - height / 2, width, height);
+    const bool grey = m_stale || !m_present;
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(QColor(255, 255, 255, 225));
+    painter->drawRoundedRect(chip, height / 2, height / 2);
+    painter->setPen(grey ? QColor(120, 120, 120) : views::themeColor().darker(150));
+    painter->drawText(chip, Qt::AlignCenter, text);
+    painter->restore();
+}
+
+// A warning sign in the tile's right end.
+void Battery::drawAlarmSign(QPainter* painter) {
+    if (!m_alarm) {
+        return;
+    }
+    painter->save();
+    const qreal side = qMin<qreal>(m_batteryRect.height() * 0.5, 16.0);
+    const QRectF box(m_batteryRect.right() - side - m_borderWidth - 4,
+                     m_batteryRect.center().y() - side / 2, side, side);
+    QPainterPath sign;
+    sign.moveTo(box.center().x(), box.top());
+    sign.lineTo(box.bottomRight());
+    sign.lineTo(box.bottomLeft());
+    sign.closeSubpath();
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(outlineColor());
+    painter->drawPath(sign);
+    painter->setPen(QPen(Qt::white, qMax<qreal>(1.2, side / 9), Qt::SolidLine, Qt::RoundCap));
+    const qreal x = box.center().x();
+    painter->drawLine(QPointF(x, box.top() + side * 0.38), QPointF(x, box.top() + side * 0.68));
+    painter->drawPoint(QPointF(x, box.top() + side * 0.84));
     painter->restore();
 }

@@ -57,6 +57,25 @@ public:
     QColor normalColorStart() const { return m_normalColorStart; }
     QColor normalColorEnd() const { return m_normalColorEnd; }
 
+    // The tile's states on the status page, drawn on top of the gauge: its position number
+    // (0: none drawn), a battery not present ("—", no fill), a battery in alarm (red outline
+    // and a warning sign), the battery whose detail is shown (tinted, heavier outline) and
+    // values that are no longer live (grey).
+    void setNumber(int number);
+    void setPresent(bool present);
+    void setAlarm(bool alarm);
+    void setDetailShown(bool shown);
+    void setStale(bool stale);
+    int number() const { return m_number; }
+    bool isPresent() const { return m_present; }
+    bool isAlarm() const { return m_alarm; }
+    bool isDetailShown() const { return m_detailShown; }
+    bool isStale() const { return m_stale; }
+    // The outline's colour after the states.
+    QColor outlineColor() const;
+    // The centre text: the shown value with "%", or "—" for a battery not present.
+    QString centreText() const;
+
     // The value drawn right now (it lags behind value() while animating).
     double shownValue() const { return m_currentValue; }
     bool isAnimating() const;
@@ -100,6 +119,9 @@ private:
     void drawBg(QPainter* painter);
     void drawHead(QPainter* painter);
     void drawText(QPainter* painter);
+    void drawNumber(QPainter* painter);
+    void drawAlarmSign(QPainter* painter);
+    void setFlag(bool& member, bool value);
     void setColor(QColor& member, const QColor& color);
     void setInt(int& member, int value);
 
@@ -118,6 +140,12 @@ private:
     QColor m_alarmColorEnd{204, 38, 38};
     QColor m_normalColorStart{50, 205, 51};
     QColor m_normalColorEnd{60, 179, 133};
+
+    int m_number = 0;
+    bool m_present = true;
+    bool m_alarm = false;
+    bool m_detailShown = false;
+    bool m_stale = false;
 
     bool m_isForward = false; // true while the shown value decreases
     double m_currentValue = 0.0;

@@ -1,6 +1,7 @@
 #include "views/battery_group.h"
 
 #include "ui_battery_group.h"
+#include "views/stale_look.h"
 #include "views/views_constants.h"
 
 #include <QDebug>
@@ -15,27 +16,29 @@ QString formatDouble(double value) {
     return QString::number(value, 'g', 6);
 }
 
+QString alarmCaption(AlarmField field) {
+    switch (field) {
+    case AlarmField::Basic:
+        return BatteryGroup::tr("BasicState: bat");
+    case AlarmField::Volt:
+        return BatteryGroup::tr("VoltState: bat");
+    case AlarmField::Curr:
+        return BatteryGroup::tr("CurrState: bat");
+    case AlarmField::Temp:
+        return BatteryGroup::tr("TempState: bat");
+    case AlarmField::CellVol:
+        return BatteryGroup::tr("CellVolState: bat");
+    case AlarmField::CellTemp:
+        return BatteryGroup::tr("CellTempState: bat");
+    }
+    return QString();
+}
+
 // Alarm text lines of one "pwr" row: caption + battery number + " " + state.
 QString rowAlarmLines(const BatteryStatusRow& row) {
     QString lines;
-    auto add = [&](const QString& caption, const QString& state) {
-        lines += caption + row.batNum + " " + state + "\n";
-    };
-    if (row.basicState.contains("SysError")) {
-        add(BatteryGroup::tr("BasicState: bat"), row.basicState);
-    }
-    const QList<QPair<QString, QString>> checks = {
-        {BatteryGroup::tr("VoltState: bat"), row.voltState},
-        {BatteryGroup::tr("CurrState: bat"), row.currState},
-        {BatteryGroup::tr("TempState: bat"), row.tempState},
-        {BatteryGroup::tr("CellVolState: bat"), row.cellVolState},
-        {BatteryGroup::tr("CellTempState: bat"), row.cellTempState},
-    };
-    for (const auto& check : checks) {
-        if (!check.second.contains("Normal")) {
-            add(check.first, check.second);
-        }
-    }
+    for (const RowAlarm& alarm : rowAlarms(row))
+        lines += alarmCaption(alarm.field) + row.batNum + " " + alarm.state + "\n";
     if (!lines.isEmpty() && !row.alarmTime.startsWith("-")) {
         lines += BatteryGroup::tr("AlarmTime: bat") + row.batNum + " " + row.alarmTime + "\n\r";
     }
@@ -64,6 +67,8 @@ BatteryGroup::BatteryGroup(QWidget* parent) : QWidget(parent), ui(new Ui::Batter
     for (int i = 0; i < views::kMaxBatteries; ++i) {
         balanceIndicator(i)->hide();
     }
+    ui->AlarmIconLab->hide();
+    m_staleCaption = addStaleCaption(this, ui->verticalLayout);
     connectControls();
 }
 
@@ -114,7 +119,7 @@ void BatteryGroup::showSwitchCaptions() {
 
 void BatteryGroup::refreshSysData() {
     m_showsData = true;
-    enableControls(true);
+    enableControls(!isGreyed());
     ui->StateLab->setText(m_sysState.isEmpty() ? tr("State: --") : tr("State: ") + m_sysState);
     ui->PreNumLab->setText(m_presentNum == views::kNoData
                                ? tr("Present Num: --")
@@ -142,6 +147,55 @@ void BatteryGroup::refreshAlarmText() {
         text += rowAlarmLines(row);
     }
     ui->AlarmTextBrow->setText(text);
+    showAlarmLook(!text.isEmpty());
+    ui->AlarmTextBrow->setPlaceholderText(tr("No active alarm"));
+    const QVector<int> alarmed = ::alarmedBatteries(m_batInfoList.toVector());
+    if (alarmed != m_alarmed) {
+        m_alarmed = alarmed;
+        restyleButtons();
+    }
+}
+
+// Red text and border, a warning sign under the heading; without an alarm the box keeps
+// the view's own style.
+void BatteryGroup::showAlarmLook(bool active) {
+    ui->AlarmIconLab->setVisible(active);
+    ui->AlarmTextBrow->setStyleSheet(
+        active ? QString("QTextBrowser{color: %1; background-color: %2; border: 2px solid %1;}")
+                     .arg(views::kAlarmCss, views::kAlarmTintCss)
+               : QString());
+}
+
+bool BatteryGroup::alarmShown() const {
+    return !ui->AlarmIconLab->isHidden() && !ui->AlarmTextBrow->toPlainText().isEmpty();
+}
+
+void BatteryGroup::setShownBattery(int batNum) {
+    if (batNum == m_shownBattery) {
+        return;
+    }
+    m_shownBattery = batNum;
+    restyleButtons();
+}
+
+void BatteryGroup::restyleButtons() {
+    for (QPushButton* button : qAsConst(m_batButtons)) {
+        button->setStyleSheet(batButtonStyle(button->objectName().mid(6).toInt()));
+    }
+}
+
+void BatteryGroup::setStaleCaption(const QString& caption) {
+    showStale(ui->GroupWid, m_staleCaption, caption);
+    // A switch command cannot be judged against values that are not live.
+    enableControls(m_showsData && caption.isEmpty());
+}
+
+QString BatteryGroup::staleCaption() const {
+    return m_staleCaption->text();
+}
+
+bool BatteryGroup::isGreyed() const {
+    return ::isGreyed(ui->GroupWid);
 }
 
 void BatteryGroup::refreshBalance() {
@@ -177,10 +231,16 @@ QString BatteryGroup::batButtonStyle(int batNum) const {
     // Battery buttons exist only as language pictures: before any language is set they
     // show the English ones rather than nothing.
     const QString suffix = m_langSuffix.isEmpty() ? QString("en") : m_langSuffix;
-    return QString("QPushButton{border-image: url(:/icon/res/Bat%1_%2.png);}"
+    // A battery in alarm and the one whose detail is shown get a frame laid over the picture.
+    const bool alarm = m_alarmed.contains(batNum);
+    const bool shown = batNum == m_shownBattery;
+    const QString mark = alarm && shown ? "batmarkboth" : alarm ? "batmarkalarm" : "batmarkshown";
+    const QString image =
+        alarm || shown ? QString(" image: url(:/icon/res/%1.png);").arg(mark) : QString();
+    return QString("QPushButton{border-image: url(:/icon/res/Bat%1_%2.png);%3}"
                    "QPushButton:pressed{border-image: url(:/icon/res/pressed.png);}")
         .arg(batNum)
-        .arg(suffix);
+        .arg(suffix, image);
 }
 
 void BatteryGroup::createBatButtons() {
@@ -314,10 +374,7 @@ void BatteryGroup::setLanguage(const QString& suffix) {
     ui->AlarmLab->setStyleSheet(QString("image: url(:/icon/res/alarm_%1.jpg);").arg(suffix));
     ui->BalanceLab->setStyleSheet(QString("image: url(:/icon/res/balance_%1.png);").arg(suffix));
     applyMosStyle();
-    for (int i = 0; i < m_batButtons.size(); ++i) {
-        const int number = m_batButtons.at(i)->objectName().mid(6).toInt();
-        m_batButtons.at(i)->setStyleSheet(batButtonStyle(number));
-    }
+    restyleButtons();
 }
 
 void BatteryGroup::retranslate() {
@@ -345,7 +402,12 @@ void BatteryGroup::resetGroup() {
     enableControls(false);
     m_presentNum = 0;
     m_batInfoList.clear();
+    m_alarmed.clear();
+    m_shownBattery = 0;
     ui->AlarmTextBrow->clear();
+    // No unit, so no word on its alarms either.
+    ui->AlarmTextBrow->setPlaceholderText(QString());
+    showAlarmLook(false);
     for (int i = 0; i < views::kMaxBatteries; ++i) {
         balanceIndicator(i)->hide();
     }

@@ -11,8 +11,10 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -66,6 +68,18 @@ public:
     void retranslate();
     void resetGroup();
 
+    // The battery whose detail is shown (0: none) is marked on its button.
+    void setShownBattery(int batNum);
+    int shownBattery() const { return m_shownBattery; }
+    // Battery numbers the alarm text names; their buttons are marked.
+    QVector<int> alarmedBatteries() const { return m_alarmed; }
+    // The alarm text is not empty and drawn in the alarm style.
+    bool alarmShown() const;
+    // Values no longer live: greyed and captioned with this text; empty: live.
+    void setStaleCaption(const QString& caption);
+    QString staleCaption() const;
+    bool isGreyed() const;
+
     // Position of battery button index (0-based) inside GroupBattBtnWid at the given scales:
     // batteries 1-8 in the left column, 9-16 in the right one, 30 scaled pixels apart.
     static QPoint batButtonPos(int index, double horizontalScale, double verticalScale);
@@ -83,6 +97,8 @@ public slots:
 private:
     QRadioButton* balanceIndicator(int index) const;
     QString batButtonStyle(int batNum) const;
+    void restyleButtons();
+    void showAlarmLook(bool active);
     QString mosStyle() const;
     void applyMosStyle();
     void showSwitchCaptions();
@@ -113,4 +129,7 @@ private:
     QTimer* m_clickTimer = nullptr;
     QString m_langSuffix;
     bool m_showsData = false; // the labels show values, not bare captions
+    QVector<int> m_alarmed;
+    int m_shownBattery = 0;
+    QLabel* m_staleCaption = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "ui_battery_info.h"
 #include "views/add_barcode.h"
+#include "views/stale_look.h"
 #include "views/views_constants.h"
 
 #include <QDebug>
@@ -66,6 +67,9 @@ BatteryInfo::BatteryInfo(QWidget* parent) : QWidget(parent), ui(new Ui::BatteryI
     setupTable();
     ui->CellStackWid->setCurrentIndex(0);
     ui->AddBarBtn->hide();
+    m_staleCaption = addStaleCaption(this, ui->verticalLayout);
+    // Its alarm frame hugs the text rather than the whole column.
+    ui->TempLab->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     connect(ui->ChangeBtn, &QPushButton::clicked, this, &BatteryInfo::ChangeBtn_clicked);
     connect(ui->AddBarBtn, &QPushButton::clicked, this, &BatteryInfo::AddBarBtn_clicked);
 }
@@ -395,7 +399,32 @@ void BatteryInfo::showCaptions() {
     }
 }
 
+void BatteryInfo::setTempAlarm(bool alarm) {
+    if (alarm == m_tempAlarm) {
+        return;
+    }
+    m_tempAlarm = alarm;
+    ui->TempLab->setStyleSheet(
+        alarm ? QString("QLabel{color: %1; background-color: %2; border: 1px solid %1;"
+                        "border-radius: 3px; padding: 0px 4px;}")
+                    .arg(views::kAlarmCss, views::kAlarmTintCss)
+              : QString());
+}
+
+void BatteryInfo::setStaleCaption(const QString& caption) {
+    showStale(ui->InfoWid, m_staleCaption, caption);
+}
+
+QString BatteryInfo::staleCaption() const {
+    return m_staleCaption->text();
+}
+
+bool BatteryInfo::isGreyed() const {
+    return ::isGreyed(ui->InfoWid);
+}
+
 void BatteryInfo::resetInfo() {
+    setTempAlarm(false);
     m_showsInfo = false;
     m_showsPwr = false;
     ui->BattIdLab->setText(" ");

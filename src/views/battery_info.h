@@ -12,6 +12,7 @@
 #include <QString>
 #include <QWidget>
 
+class QLabel;
 class QStandardItemModel;
 namespace QtCharts {
 class QChart;
@@ -89,6 +90,14 @@ public:
     void setLanguage(const QString& suffix);
     void retranslate();
 
+    // The shown battery's temperature is in alarm: the temperature in the alarm style.
+    void setTempAlarm(bool alarm);
+    bool tempAlarm() const { return m_tempAlarm; }
+    // Values no longer live: greyed and captioned with this text; empty: live.
+    void setStaleCaption(const QString& caption);
+    QString staleCaption() const;
+    bool isGreyed() const;
+
     QtCharts::QChart* cellChart() const { return m_chart; }
     QtCharts::QValueAxis* cellAxis() const { return m_cellAxis; }
     QtCharts::QValueAxis* voltAxis() const { return m_voltAxis; }
@@ -157,4 +166,6 @@ private:
     QString m_langSuffix;
     bool m_showsInfo = false; // the identity labels show values, not bare captions
     bool m_showsPwr = false;  // the power labels show values
+    bool m_tempAlarm = false;
+    QLabel* m_staleCaption = nullptr;
 };

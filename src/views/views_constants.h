@@ -20,6 +20,22 @@ inline QColor themeColor() {
 }
 constexpr const char* kThemeCss = "rgb(74, 120, 222)";
 
+// The alarm look shared by the alarm text, the battery tiles and buttons and the detail
+// view's temperature.
+inline QColor alarmColor() {
+    return QColor(204, 38, 38);
+}
+constexpr const char* kAlarmCss = "rgb(204, 38, 38)";
+constexpr const char* kAlarmTintCss = "#fff3f3";
+// Values that are no longer live, and tiles of batteries not present, are drawn in grey.
+inline QColor staleColor() {
+    return QColor(150, 150, 150);
+}
+// The tile of the battery whose detail is shown is tinted.
+inline QColor shownTint() {
+    return QColor(222, 232, 252);
+}
+
 // Battery gauge animation: one step per tick.
 constexpr int kGaugeTickMs = 50;
 
