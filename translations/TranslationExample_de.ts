@@ -798,6 +798,18 @@ Bitte die Slave-Module nach %1 Minuten prüfen!</translation>
         <source>Can&apos;t clean all, Please click &quot;RTData OFF&quot;!</source>
         <translation>„Alle löschen“ ist nicht möglich. Bitte „Echtzeit AUS“ klicken!</translation>
     </message>
+    <message>
+        <source>No connection — values of %1</source>
+        <translation>Keine Verbindung — Werte von %1</translation>
+    </message>
+    <message>
+        <source>No answer — values of %1</source>
+        <translation>Keine Antwort — Werte von %1</translation>
+    </message>
+    <message>
+        <source>No answer from the unit on %1 — check the cable and the port</source>
+        <translation>Keine Antwort vom Gerät an %1 — Kabel und Anschluss prüfen</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>
@@ -1016,6 +1028,14 @@ Bitte die Slave-Module nach %1 Minuten prüfen!</translation>
     <message>
         <source>Bat %1</source>
         <translation>Batterie %1</translation>
+    </message>
+    <message>
+        <source>An alarm is active</source>
+        <translation>Ein Alarm ist aktiv</translation>
+    </message>
+    <message>
+        <source>No active alarm</source>
+        <translation>Kein aktiver Alarm</translation>
     </message>
 </context>
 <context>

@@ -798,6 +798,18 @@ Please check the slave after %1 minutes!</source>
         <source>Can&apos;t clean all, Please click &quot;RTData OFF&quot;!</source>
         <translation>No se puede borrar todo. ¡Pulse «Detener tiempo real»!</translation>
     </message>
+    <message>
+        <source>No connection — values of %1</source>
+        <translation>Sin conexión — valores de %1</translation>
+    </message>
+    <message>
+        <source>No answer — values of %1</source>
+        <translation>Sin respuesta — valores de %1</translation>
+    </message>
+    <message>
+        <source>No answer from the unit on %1 — check the cable and the port</source>
+        <translation>Sin respuesta de la unidad en %1 — compruebe el cable y el puerto</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>
@@ -1016,6 +1028,14 @@ Please check the slave after %1 minutes!</source>
     <message>
         <source>Bat %1</source>
         <translation>Batería %1</translation>
+    </message>
+    <message>
+        <source>An alarm is active</source>
+        <translation>Hay una alarma activa</translation>
+    </message>
+    <message>
+        <source>No active alarm</source>
+        <translation>Ninguna alarma activa</translation>
     </message>
 </context>
 <context>

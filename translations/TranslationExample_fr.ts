@@ -798,6 +798,18 @@ Vérifiez les modules esclaves dans %1 minutes&#xa0;!</translation>
         <source>Can&apos;t clean all, Please click &quot;RTData OFF&quot;!</source>
         <translation>Impossible de tout effacer. Cliquez sur «&#xa0;Arrêter temps réel&#xa0;»&#xa0;!</translation>
     </message>
+    <message>
+        <source>No connection — values of %1</source>
+        <translation>Pas de connexion — valeurs de %1</translation>
+    </message>
+    <message>
+        <source>No answer — values of %1</source>
+        <translation>Pas de réponse — valeurs de %1</translation>
+    </message>
+    <message>
+        <source>No answer from the unit on %1 — check the cable and the port</source>
+        <translation>Aucune réponse de l&apos;unité sur %1 — vérifiez le câble et le port</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>
@@ -1016,6 +1028,14 @@ Vérifiez les modules esclaves dans %1 minutes&#xa0;!</translation>
     <message>
         <source>Bat %1</source>
         <translation>Batterie %1</translation>
+    </message>
+    <message>
+        <source>An alarm is active</source>
+        <translation>Une alarme est active</translation>
+    </message>
+    <message>
+        <source>No active alarm</source>
+        <translation>Aucune alarme active</translation>
     </message>
 </context>
 <context>

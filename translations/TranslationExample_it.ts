@@ -798,6 +798,18 @@ Controllare i moduli slave tra %1 minuti!</translation>
         <source>Can&apos;t clean all, Please click &quot;RTData OFF&quot;!</source>
         <translation>Impossibile cancellare tutto. Fare clic su «Ferma tempo reale»!</translation>
     </message>
+    <message>
+        <source>No connection — values of %1</source>
+        <translation>Nessuna connessione — valori delle %1</translation>
+    </message>
+    <message>
+        <source>No answer — values of %1</source>
+        <translation>Nessuna risposta — valori delle %1</translation>
+    </message>
+    <message>
+        <source>No answer from the unit on %1 — check the cable and the port</source>
+        <translation>Nessuna risposta dall&apos;unità su %1 — controllare il cavo e la porta</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>
@@ -1016,6 +1028,14 @@ Controllare i moduli slave tra %1 minuti!</translation>
     <message>
         <source>Bat %1</source>
         <translation>Batteria %1</translation>
+    </message>
+    <message>
+        <source>An alarm is active</source>
+        <translation>Un allarme è attivo</translation>
+    </message>
+    <message>
+        <source>No active alarm</source>
+        <translation>Nessun allarme attivo</translation>
     </message>
 </context>
 <context>
