@@ -34,6 +34,9 @@ void LinkWatch::commandSent() {
 }
 
 void LinkWatch::replyReceived() {
+    // Bytes still arriving after Logout are not shown (the views were cleared): no data.
+    if (!m_open)
+        return;
     m_lastReplyMs = m_clock();
     m_hasData = true;
     m_answered = true;

@@ -37,6 +37,8 @@ void TstLinkWatch::states_data() {
     QTest::newRow("unplugged, new replies")
         << lost + ",3000 login,3000 cmd,3400 reply" << qint64(90000) << "live";
     QTest::newRow("logged out") << answered + ",2000 cmd,2100 logout" << qint64(90000) << "live";
+    QTest::newRow("late bytes after Logout, Login on a silent line")
+        << answered + ",2100 logout,2150 reply,3000 login,3000 cmd" << qint64(8001) << "silent";
     QTest::newRow("unplugged before any reply")
         << "0 login,0 cmd,100 lost" << qint64(9000) << "live back";
 }
