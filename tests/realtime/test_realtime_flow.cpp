@@ -1,10 +1,7 @@
 // The real-time page in the real window: against the simulated unit's stream (on, plotted,
 // pages locked, off, export equal to what the unit printed, clear), and fed a long run
 // directly (thinning, hover, refusals, a refused stop, a failed save, logout).
-#include "mainwindow/bms_main_win.h"
-#include "recording_prompts.h"
-#include "serial/port_list.h"
-#include "sim_relay.h"
+#include "sim_session.h"
 #include "ui_bms_main_win.h"
 
 #include <QLabel>
@@ -20,29 +17,24 @@ QString fileText(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString("<missing>");
 }
+
+QVariant downPath() {
+    return QSettings("./ConFig/OpenPath.ini", QSettings::IniFormat).value("path/downpath");
+}
 } // namespace
 
 class TestRealTimeFlow : public QObject {
     Q_OBJECT
 private slots:
-    void init() { m_prompts.reset(new ScopedPrompts); }
-    void cleanup() { m_prompts.reset(); }
     void streamFromUnitPlotsExportsAndClears();
     void windowFedALongRun();
-
-private:
-    QString lastText() const { return m_prompts->recorder.lastText(); }
-    QScopedPointer<ScopedPrompts> m_prompts;
 };
 
 void TestRealTimeFlow::streamFromUnitPlotsExportsAndClears() {
-    SimRelay relay({"--batteries", "2", "--seed", "4", "--reply-delay", "5"});
-    QVERIFY(relay.isReady());
-    BMSMainWin w;
-    addExtraPort(relay.programPath());
-    w.selectPort(relay.programPath());
-    w.OpenBtn_clicked();
-    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("ctrl").isEmpty(), 8000);
+    SimSession s({"--batteries", "2", "--seed", "4", "--reply-delay", "5"});
+    BMSMainWin& w = s.w;
+    const auto lastText = [&] { return s.recorder().lastText(); };
+    QVERIFY(s.login());
     w.RealBtn_clicked();
     QTest::qWait(400); // the login chain's last burst ends
     w.RTDataOnBtn_clicked();
@@ -63,7 +55,7 @@ void TestRealTimeFlow::streamFromUnitPlotsExportsAndClears() {
     QVERIFY(!w.realTimeDisplay());
 
     // What the unit printed from its answer to "disp pwrs 1" up to its answer to "disp 0".
-    const QString unit = QString::fromUtf8(relay.fromUnit());
+    const QString unit = QString::fromUtf8(s.relay.fromUnit());
     const int from = unit.indexOf("disp pwrs 1");
     const QString stream =
         unit.mid(from, unit.indexOf("disp 0", from) - from).replace("\r\n", "\n");
@@ -72,12 +64,11 @@ void TestRealTimeFlow::streamFromUnitPlotsExportsAndClears() {
     const QString per = lines.last().split(QRegularExpression("\\s+")).at(17);
     QCOMPARE(soc.series()->points().last().y(), per.chopped(1).toDouble());
 
-    QTemporaryDir dir;
-    m_prompts->recorder.textAnswers << dir.filePath("rt.txt");
+    QVERIFY(QDir().mkdir("out"));
+    s.recorder().textAnswers << s.home.filePath("out/rt.txt");
     w.RTDataDownBtn_clicked();
-    QCOMPARE(fileText(dir.filePath("rt.txt")), stream + "finish\n");
-    QCOMPARE(QSettings("./ConFig/OpenPath.ini", QSettings::IniFormat).value("path/downpath"),
-             QVariant(dir.path()));
+    QCOMPARE(fileText("out/rt.txt"), stream + "finish\n");
+    QCOMPARE(downPath(), QVariant(s.home.filePath("out")));
 
     w.ClearRTDataBtn_clicked();
     QCOMPARE(soc.series()->count(), 0);
@@ -87,7 +78,10 @@ void TestRealTimeFlow::streamFromUnitPlotsExportsAndClears() {
 }
 
 void TestRealTimeFlow::windowFedALongRun() {
+    TemporaryWorkingFolder home;
     QSettings("./ConFig/OpenPath.ini", QSettings::IniFormat).setValue("path/downpath", "/kept");
+    ScopedPrompts prompts;
+    const auto lastText = [&] { return prompts.recorder.lastText(); };
     BMSMainWin w;
     QString burst;
     const QDateTime start(QDate(2024, 5, 1), QTime(8, 0));
@@ -131,16 +125,15 @@ void TestRealTimeFlow::windowFedALongRun() {
     w.RealTimeOffParse("disp 0\n@\nCommand completed successfully\n$$\n");
 
     // A cancelled save writes nothing; a failed one names the file and keeps the folder.
-    m_prompts->recorder.textAnswers << ""
-                                    << "/no/such/folder/rt.txt";
+    prompts.recorder.textAnswers << ""
+                                 << "/no/such/folder/rt.txt";
     w.RTDataDownBtn_clicked();
-    QCOMPARE(m_prompts->recorder.shown.last().kind, QString("save"));
+    QCOMPARE(prompts.recorder.shown.last().kind, QString("save"));
     w.RTDataDownBtn_clicked();
-    const PromptRecord& shown = m_prompts->recorder.shown.last();
+    const PromptRecord& shown = prompts.recorder.shown.last();
     QCOMPARE(shown.kind, QString("warning"));
     QVERIFY2(shown.text.contains("/no/such/folder/rt.txt"), qPrintable(shown.text));
-    QCOMPARE(QSettings("./ConFig/OpenPath.ini", QSettings::IniFormat).value("path/downpath"),
-             QVariant("/kept"));
+    QCOMPARE(downPath(), QVariant("/kept"));
 
     w.CloseBtn_clicked();
     QCOMPARE(volt.samples().size(), 0);

@@ -28,8 +28,7 @@ class TestRealTime : public QObject {
 private slots:
     void parsesLineByFieldCount_data();
     void parsesLineByFieldCount();
-    void burstKeepsSamplesAroundBadLines();
-    void runSetsPointsAndRanges();
+    void burstToPointsAndRanges();
     void valueListsAndHover();
     void decimatorKeepsEverySampleAndDrawsFew();
     void layoutBySize();
@@ -69,29 +68,22 @@ void TestRealTime::parsesLineByFieldCount() {
     QCOMPARE(got, fields);
 }
 
-void TestRealTime::burstKeepsSamplesAroundBadLines() {
-    const QString burst = "disp pwrs 1\n@\nCommand completed successfully\n$$\n" + kHeader + "\n" +
-                          line19(1, "2024-05-01 08:00:00", 1, 2, 3, "4%") + "\nmsh >\n" +
-                          line19(2, "2024-05-01 08:00:01", 1, 2, 3, "4%") + "\n";
-    const RealTimeBurst b = parseRealTimeBurst(burst);
-    QVERIFY(b.confirmed);
-    QCOMPARE(b.samples.size(), 2);
-    QCOMPARE(b.samples[1].item, 2);
-    QVERIFY(parseSampleTime("24-05-01 08:00:00").isValid());
-    QCOMPARE(parseSampleTime("24-05-01 08:00:00").time(), QTime(8, 0));
-    QVERIFY(!parseRealTimeBurst("ID x\n" + line19(1, "d t", 1, 2, 3, "4%")).confirmed);
-}
-
-void TestRealTime::runSetsPointsAndRanges() {
+// A run from its start confirmed by the unit: a 15-field line mid-burst is skipped and the
+// sample after it kept.
+void TestRealTime::burstToPointsAndRanges() {
     RealTimeRun run;
     // Before any run start every point lies at x = 0.
     QCOMPARE(run.add({5, "2024-05-01 07:00:00", 50, 1, 20, 50}).x, 0.0);
-    const QString burst = kHeader + "\n" +
-                          line19(1, "2024-05-01 08:00:00", 52000, -1000, 25000, "20%") + "\n" +
-                          line19(2, "2024-05-01 08:01:00", 53000, 3000, 26000, "90%");
+    const QString stream = kHeader + "\n" +
+                           line19(1, "2024-05-01 08:00:00", 52000, -1000, 25000, "20%") +
+                           "\n2 2024-05-01 08:00:30 1 2 3 4 5 6 7 N N N N 61%\n" +
+                           line19(3, "2024-05-01 08:01:00", 53000, 3000, 26000, "90%");
+    const RealTimeBurst b =
+        parseRealTimeBurst("disp pwrs 1\n@\nCommand completed successfully\n$$\n" + stream);
+    QVERIFY(b.confirmed && !parseRealTimeBurst(stream).confirmed);
     SamplePlot p;
     QVector<double> xs;
-    for (const RealTimeSample& s : parseRealTimeBurst(burst).samples) {
+    for (const RealTimeSample& s : b.samples) {
         p = run.add(s);
         xs << p.x;
     }

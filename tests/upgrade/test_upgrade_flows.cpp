@@ -2,11 +2,8 @@
 // gate, the file dialog (through the seam), the transfer, the flashing wait and the
 // verdict, with the unit's faults; the wake; the console's send. About 25 s in all, 11 of
 // them the silent receiver's start time-out; the 200 KB row takes about 2 s.
-#include "mainwindow/bms_main_win.h"
-#include "recording_prompts.h"
 #include "serial/my_serial.h"
-#include "serial/port_list.h"
-#include "sim_relay.h"
+#include "sim_session.h"
 #include "ui_bms_main_win.h"
 #include "upgrade/trans_progress.h"
 #include "upgrade/wait_config.h"
@@ -17,58 +14,38 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <algorithm>
-#include <functional>
 
 namespace {
-
-// In a real event loop: QTRY_* sleeps 10 ms between looks, holding up every packet.
-bool waitFor(const std::function<bool()>& done, int timeoutMs = 90000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && !clock.hasExpired(timeoutMs)) {
-        QEventLoop loop;
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
 
 // A window on the simulated unit, with an image of random bytes ready to be chosen.
 struct Rig {
     Rig(int imageSize, const QStringList& simArgs, bool login)
-        : relay(simArgs + QStringList{"--seed", "3", "--xmodem-out", dir.filePath("got")}) {
+        : s(simArgs + QStringList{"--seed", "3", "--xmodem-out", dir.filePath("got")}) {
         QRandomGenerator rng{quint32(imageSize)};
         for (int i = 0; i < imageSize; ++i)
             image += char(rng.bounded(256));
         QFile f(dir.filePath("image.bin"));
         if (f.open(QIODevice::WriteOnly))
             f.write(image);
-        prompts.recorder.textAnswers.enqueue(f.fileName());
-        addExtraPort(relay.programPath());
-        w.selectPort(relay.programPath());
+        s.recorder().textAnswers.enqueue(f.fileName());
         if (login) {
-            w.OpenBtn_clicked();
-            QTRY_COMPARE_WITH_TIMEOUT(w.form()->BattGroupWid->presentNum(), 4, 15000);
+            QVERIFY(s.login());
             w.UpPageBtn_clicked(); // no polling on the update page
         } else {
-            w.serialLink()->setSettings(SerialSettings{relay.programPath()});
+            w.serialLink()->setSettings(SerialSettings{s.relay.programPath()});
             QVERIFY(w.serialLink()->open());
         }
     }
     // The message boxes shown, as "kind|title|text".
     QStringList messages() const {
         QStringList out;
-        for (const PromptRecord& r : prompts.recorder.shown) {
+        for (const PromptRecord& r : s.prompts.recorder.shown) {
             if (r.kind != "open" && r.kind != "text")
                 out << r.kind + "|" + r.title + "|" + r.text;
         }
         return out;
     }
-    bool sent(const QString& line) const {
-        const auto all = relay.sentLines();
-        return std::any_of(all.begin(), all.end(), [&](const auto& s) { return s.line == line; });
-    }
+    bool sent(const QString& line) const { return s.sent().contains(line); }
     bool controlsEnabled() const {
         const auto* ui = w.form();
         return ui->BasicBtn->isEnabled() && ui->SendBtn->isEnabled() && ui->SendEd->isEnabled() &&
@@ -87,11 +64,10 @@ struct Rig {
                f.readAll() == image + QByteArray(128 - image.size() % 128, char(0x1A));
     }
 
-    ScopedPrompts prompts;
     QTemporaryDir dir;
     QByteArray image;
-    SimRelay relay;
-    BMSMainWin w;
+    SimSession s;
+    BMSMainWin& w = s.w;
 };
 
 } // namespace
@@ -144,11 +120,11 @@ void TestUpgradeFlows::hostUpgrade() {
     QTest::keyClick(password, Qt::Key_Backspace);
     QTest::keyClick(password, Qt::Key_Return);
     QTRY_VERIFY(!gate);
-    QCOMPARE(rig.prompts.recorder.shown.value(0).title, QString("open File"));
+    QCOMPARE(rig.s.recorder().shown.value(0).title, QString("open File"));
     QVERIFY(w.transProgress()->isVisible());
     QVERIFY(!rig.controlsEnabled());
 
-    QVERIFY(waitFor([&] { return !rig.messages().isEmpty(); }));
+    QVERIFY(waitFor([&] { return !rig.messages().isEmpty(); }, 90000));
     QTest::qWait(100); // the rest of the report, after the verdict
     QCOMPARE(rig.messages(), QStringList{message});
     QVERIFY(rig.sent("updata") && rig.ended());
@@ -199,7 +175,7 @@ void TestUpgradeFlows::wake() {
 void TestUpgradeFlows::consoleSendFile() {
     Rig rig(9000, {"--batteries", "4", "--flash-delay", "200"}, true);
     BMSMainWin& w = rig.w;
-    rig.prompts.recorder.textAnswers.prepend("57190364");
+    rig.s.recorder().textAnswers.prepend("57190364");
     w.actionConsole_triggered();
     QTest::keyClicks(w.form()->SendEd, "updata");
     QTest::keyClick(w.form()->SendEd, Qt::Key_Return);
