@@ -3,7 +3,6 @@
 // the unit printed; detail windows; the export read back by an independent reader.
 #include "sim_session.h"
 #include "ui_bms_main_win.h"
-#include "views/battery_group.h"
 #include "views/data_event.h"
 
 #include <QJsonArray>
@@ -59,17 +58,16 @@ print(json.dumps({"sheets": len(wb.sheetnames),
     return QJsonDocument::fromJson(py.readAllStandardOutput()).object();
 }
 
-// Logs in and lets the status page read battery 1's identity (the model name). Then shows the
-// records page (which reads the counts), asks for the log from record 1 and clicks Continue, as
-// soon as it may, until the listing ends.
+// Logs in and shows the records page, which reads the counts and, no battery chosen yet,
+// battery 1's identity (the model name). Then asks for the log from record 1 and clicks
+// Continue, as soon as it may, until the listing ends.
 void readWholeLog(SimSession& s, bool event) {
     BMSMainWin& w = s.w;
     QVERIFY(s.login());
-    w.form()->BattGroupWid->batButtons().at(0)->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!s.relay.lastReply("pwr 1").isEmpty(), 5000);
     w.HistoryBtn_clicked();
     QTRY_COMPARE_WITH_TIMEOUT(w.eventCount(), 250, 3000);
     QCOMPARE(w.form()->HistNumLab->text(), QString("Number of histories: 40"));
+    QVERIFY(s.sent().contains("info 1") && !s.sent().contains("info 0"));
 
     const auto open = [&] { return event ? w.eventListingOpen() : w.historyListingOpen(); };
     QAbstractItemModel* model = w.form()->DataListlView->model();
@@ -138,7 +136,6 @@ class TestRecordsFlow : public QObject {
 private slots:
     void wholeLogEqualsUnitLog_data();
     void wholeLogEqualsUnitLog();
-    void repliesReadAfterADispatchWait();
 };
 
 void TestRecordsFlow::wholeLogEqualsUnitLog_data() {
@@ -160,29 +157,6 @@ void TestRecordsFlow::wholeLogEqualsUnitLog() {
     readWholeLog(s, event);
     if (!QTest::currentTestFailed() && detailAndExport)
         detailWindowsAndExport(s);
-}
-
-// The page is shown while the login chain waits between two commands. The port signals
-// nothing new for bytes that arrive during such a wait; they must be read all the same.
-// (The counts come back when "info 1" is already the current command, so no row takes them.)
-// No battery was chosen yet: the identity asked for is battery 1's, never a battery 0.
-void TestRecordsFlow::repliesReadAfterADispatchWait() {
-    SimSession s({"--events", "25", "--histories", "310", "--seed", "2", "--reply-delay", "5"});
-    BMSMainWin& w = s.w;
-    QTimer watch; // fires inside the dispatcher's wait after it has read the "pwrsys" reply
-    connect(&watch, &QTimer::timeout, [&] {
-        if (!w.form()->BattGroupWid->batButtons().isEmpty() && watch.isActive()) {
-            watch.stop();
-            w.HistoryBtn_clicked();
-        }
-    });
-    watch.start(2);
-    QVERIFY(s.login(false));
-    QTRY_VERIFY_WITH_TIMEOUT(w.form()->ReceTextBro->toPlainText().contains(
-                                 "History Data Number : 310\nCommand completed successfully"),
-                             3000);
-    const QStringList sent = s.sent();
-    QVERIFY2(sent.contains("info 1") && !sent.contains("info 0"), qPrintable(sent.join('|')));
 }
 
 QTEST_MAIN(TestRecordsFlow)
