@@ -1,10 +1,7 @@
 // The protection page, the barcode entry and a switch control against the simulated unit,
 // over a real pseudo-terminal: what the program sent and what the unit answered are read
 // from the relay.
-#include "mainwindow/bms_main_win.h"
-#include "recording_prompts.h"
-#include "serial/port_list.h"
-#include "sim_relay.h"
+#include "sim_session.h"
 #include "ui_bms_main_win.h"
 #include "views/add_barcode.h"
 #include "views/battery_group.h"
@@ -13,52 +10,24 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-QStringList sentCommands(const SimRelay& relay) {
-    QStringList out;
-    for (const SimRelay::Sent& s : relay.sentLines())
-        out << s.line;
-    return out;
-}
-} // namespace
 
 class TestConfigFlows : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY(QDir::setCurrent(m_home.path())); } // settings file here
-    void init() { m_prompts.reset(new ScopedPrompts); }
-    void cleanup() { m_prompts.reset(); } // before the next init installs its own
     void configPageFillsAndSaves();
     void barcodeForBatteryWithout_data();
     void barcodeForBatteryWithout();
-    void dischargeSwitchControl_data();
     void dischargeSwitchControl();
-
-private:
-    // Logs in and waits until the system chain has run once.
-    bool login(BMSMainWin& w, SimRelay& relay) {
-        addExtraPort(relay.programPath());
-        w.selectPort(relay.programPath());
-        w.OpenBtn_clicked();
-        return relay.isReady() && w.portOpen() &&
-               QTest::qWaitFor([&] { return !relay.lastReply("ctrl").isEmpty(); }, 8000);
-    }
-    RecordingPrompts& recorder() { return m_prompts->recorder; }
-
-    QTemporaryDir m_home;
-    QScopedPointer<ScopedPrompts> m_prompts;
 };
 
 void TestConfigFlows::configPageFillsAndSaves() {
-    SimRelay relay({"--seed", "4", "--reply-delay", "5"});
-    BMSMainWin w;
-    QVERIFY(login(w, relay));
+    SimSession s({"--seed", "4", "--reply-delay", "5"});
+    BMSMainWin& w = s.w;
+    QVERIFY(s.login());
     w.ConfigBtn_clicked();
-    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("config").isEmpty(), 3000);
-    const QString part = relay.lastReply("config").section("Shut time", 0, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!s.relay.lastReply("config").isEmpty(), 3000);
+    const QString part = s.relay.lastReply("config").section("Shut time", 0, 0);
     const int lines = part.mid(part.indexOf("Over Voltage")).trimmed().split('\n').size();
     auto* model = w.form()->ConfigTabView->model();
     QTRY_COMPARE_WITH_TIMEOUT(model->rowCount(), lines, 2000);
@@ -68,15 +37,15 @@ void TestConfigFlows::configPageFillsAndSaves() {
     QVERIFY2(rest.startsWith("Shut time") && !rest.contains("Command completed"), qPrintable(rest));
 
     // A folder that does not exist: a warning names the file, the start folder stays.
-    QVERIFY(QDir(m_home.path()).mkpath("saved"));
-    const QString bad = m_home.filePath("missing/x.txt"), good = m_home.filePath("saved/a.txt");
-    recorder().textAnswers << bad << good << QString();
+    QVERIFY(QDir().mkdir("saved"));
+    const QString bad = s.home.filePath("missing/x.txt"), good = s.home.filePath("saved/a.txt");
+    s.recorder().textAnswers << bad << good << QString();
     for (int i = 0; i < 3; ++i)
         w.ConfigDownBtn_clicked();
     QStringList seen;
-    for (const PromptRecord& p : recorder().shown)
+    for (const PromptRecord& p : s.recorder().shown)
         seen << (p.kind == "save" ? p.dir : p.kind + ": " + p.text.section('\n', 1, 1));
-    QCOMPARE(seen, QStringList({".", "warning: " + bad, ".", m_home.filePath("saved")}));
+    QCOMPARE(seen, QStringList({".", "warning: " + bad, ".", s.home.filePath("saved")}));
     QFile saved(good);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QVERIFY(saved.readAll().contains("Over Voltage Alarm"));
@@ -92,11 +61,11 @@ void TestConfigFlows::barcodeForBatteryWithout_data() {
 void TestConfigFlows::barcodeForBatteryWithout() {
     QFETCH(bool, written);
     QStringList args{"--batteries", "3", "--seed", "6", "--reply-delay", "5"};
-    SimRelay relay(written ? args : args << "--tbar-fail");
-    BMSMainWin w;
-    QVERIFY(login(w, relay));
+    SimSession s(written ? args : args << "--tbar-fail");
+    BMSMainWin& w = s.w;
+    QVERIFY(s.login());
     w.form()->BattGroupWid->batButtons().at(1)->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("pwr 2").isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!s.relay.lastReply("pwr 2").isEmpty(), 5000);
     auto* addBtn = w.form()->BattInfoWid->findChild<QPushButton*>("AddBarBtn");
     QVERIFY(!addBtn->isHidden());
     addBtn->click();
@@ -107,8 +76,8 @@ void TestConfigFlows::barcodeForBatteryWithout() {
     window->findChild<QPushButton*>("Confirm")->click();
 
     const QString box = written ? "Added barcode successfully!" : "Added barcode fail!";
-    QTRY_VERIFY_WITH_TIMEOUT(recorder().texts().contains(box), 5000);
-    const QStringList sent = sentCommands(relay);
+    QTRY_VERIFY_WITH_TIMEOUT(s.recorder().texts().contains(box), 5000);
+    const QStringList sent = s.sent();
     const int tbar = sent.indexOf("tbar " + code);
     QVERIFY(tbar > 0);
     QCOMPARE(sent.at(tbar - 1), QString("login debug"));
@@ -117,31 +86,24 @@ void TestConfigFlows::barcodeForBatteryWithout() {
     QCOMPARE(w.form()->BattInfoWid->barcode(), written ? code : QString());
 }
 
-void TestConfigFlows::dischargeSwitchControl_data() {
-    QTest::addColumn<bool>("confirmed");
-    QTest::newRow("confirmed") << true;
-    QTest::newRow("declined") << false;
-}
-
+// Declined first: nothing is sent. Then confirmed: the switch goes off and "ctrl" shows it.
 void TestConfigFlows::dischargeSwitchControl() {
-    QFETCH(bool, confirmed);
-    SimRelay relay({"--seed", "9", "--reply-delay", "5"});
-    BMSMainWin w;
-    QVERIFY(login(w, relay));
+    SimSession s({"--seed", "9", "--reply-delay", "5"});
+    BMSMainWin& w = s.w;
+    QVERIFY(s.login());
     auto* indicator = w.form()->BattGroupWid->findChild<QRadioButton*>("DmosRadiBtn");
+    auto* control = w.form()->BattGroupWid->findChild<QPushButton*>("DmosOffBtn");
     QTRY_VERIFY_WITH_TIMEOUT(indicator->isChecked(), 2000); // the "ctrl" reply is shown
-    recorder().buttonAnswers << (confirmed ? QMessageBox::Yes : QMessageBox::No);
-    const int before = relay.sentLines().size();
-    w.form()->BattGroupWid->findChild<QPushButton*>("DmosOffBtn")->click();
-    QCOMPARE(recorder().shown.first().kind, QString("question"));
-    if (!confirmed) {
-        QTest::qWait(500);
-        QVERIFY(!sentCommands(relay).contains("ctrl dfet off") && indicator->isChecked());
-        return;
-    }
+    s.recorder().buttonAnswers << QMessageBox::No << QMessageBox::Yes;
+    control->click();
+    QTest::qWait(500);
+    QVERIFY(!s.sent().contains("ctrl dfet off") && indicator->isChecked());
+    const int before = s.sent().size();
+    control->click();
     QTRY_VERIFY_WITH_TIMEOUT(!indicator->isChecked(), 3000);
-    QCOMPARE(recorder().texts().mid(1), QStringList{"The Mos close success!"});
-    QCOMPARE(sentCommands(relay).mid(before, 2), QStringList({"ctrl dfet off", "ctrl"}));
+    QCOMPARE(s.recorder().shown.value(1).kind, QString("question"));
+    QCOMPARE(s.recorder().texts().mid(2), QStringList{"The Mos close success!"});
+    QCOMPARE(s.sent().mid(before, 2), QStringList({"ctrl dfet off", "ctrl"}));
     QVERIFY(w.pollRunning());
 }
 

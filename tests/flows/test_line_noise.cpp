@@ -1,9 +1,7 @@
 // The main window on a hostile line: random bytes and mangled replies arrive while it is
 // logged in and dispatching. It must stay up, keep its buffers bounded and show sane views.
-#include "mainwindow/bms_main_win.h"
 #include "pty_pair.h"
-#include "recording_prompts.h"
-#include "serial/port_list.h"
+#include "sim_session.h"
 #include "ui_bms_main_win.h"
 #include "views/battery_group.h"
 #include "views/battery_info.h"
@@ -70,10 +68,8 @@ private slots:
 void TestLineNoise::survivesNoiseAndMangledReplies() {
     ScopedPrompts prompts;
     PtyPair pty;
-    addExtraPort(pty.slavePath());
     BMSMainWin w;
-    w.selectPort(pty.slavePath());
-    w.OpenBtn_clicked();
+    loginOn(w, pty.slavePath());
     QVERIFY(w.portOpen());
 
     QRandomGenerator rng(20261206);

@@ -2,18 +2,14 @@
 // waits between the steps of a chain: Logout or a vanished adapter in that wait, a reply
 // and a battery choice arriving in it. The wait is a nested event loop, so the tests act
 // from timers that fire inside it.
-#include "mainwindow/bms_main_win.h"
 #include "pty_pair.h"
-#include "recording_prompts.h"
 #include "serial/my_serial.h"
-#include "serial/port_list.h"
-#include "sim_relay.h"
+#include "sim_session.h"
 #include "ui_bms_main_win.h"
 #include "views/battery_group.h"
 #include "views/battery_info.h"
 
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -34,12 +30,6 @@ QTimer* whenReady(std::function<bool()> ready, std::function<void()> action) {
     });
     timer->start(1);
     return timer;
-}
-
-void login(BMSMainWin& w, const QString& path) {
-    addExtraPort(path);
-    w.selectPort(path);
-    w.OpenBtn_clicked();
 }
 
 } // namespace
@@ -74,7 +64,7 @@ void TestReceivePath::closingDuringDispatchWait() {
     const QString link = dir.filePath("ttyNB0");
     QVERIFY(QFile::link(pty.slavePath(), link));
     BMSMainWin w;
-    login(w, link);
+    loginOn(w, link);
     QVERIFY(pty.read(2000, "pwrsys\n").endsWith("pwrsys\n"));
     QScopedPointer<QTimer> inWait(whenReady([&] { return w.presentNumber() == 4; },
                                             [&] {
@@ -93,7 +83,7 @@ void TestReceivePath::closingDuringDispatchWait() {
     QTEST(prompts.recorder.texts(), "boxes");
 
     QVERIFY(QFile::exists(link) || QFile::link(pty.slavePath(), link));
-    login(w, link);
+    loginOn(w, link);
     QVERIFY(pty.read(2000, "pwrsys\n").endsWith("pwrsys\n"));
     pty.write(kPwrsysReply);
     // Dispatched before the first poll tick (1 s) could lift a click's hold.
@@ -103,11 +93,8 @@ void TestReceivePath::closingDuringDispatchWait() {
 // The battery chosen 100 ms after the "pwrsys" reply: its "info" reply comes back during the
 // dispatcher's wait and is shown within a second, not when the line next speaks.
 void TestReceivePath::replyDuringWaitIsDispatchedInIt() {
-    ScopedPrompts prompts;
-    SimRelay relay({"--batteries", "4", "--seed", "21"});
-    QVERIFY(relay.isReady());
-    BMSMainWin w;
-    BatteryGroup* group = w.form()->BattGroupWid;
+    SimSession s({"--batteries", "4", "--seed", "21"});
+    BatteryGroup* group = s.w.form()->BattGroupWid;
     QElapsedTimer sinceClick;
     QScopedPointer<QTimer> inWait(whenReady([&] { return group->batButtons().size() == 4; },
                                             [&] {
@@ -116,40 +103,36 @@ void TestReceivePath::replyDuringWaitIsDispatchedInIt() {
                                                     group->batButtons()[2]->click();
                                                 });
                                             }));
-    login(w, relay.programPath());
+    QVERIFY(s.login(false));
     QTRY_VERIFY_WITH_TIMEOUT(sinceClick.isValid(), 3000);
-    QTRY_COMPARE_WITH_TIMEOUT(w.form()->BattInfoWid->devAdd(), QString("3"), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(s.w.form()->BattInfoWid->devAdd(), QString("3"), 3000);
     QVERIFY2(sinceClick.elapsed() < 1000, qPrintable(QString::number(sinceClick.elapsed())));
 }
 
 // Battery 3 chosen while the dispatcher waits on battery 1's cell table: battery 1's chain
 // stops there, and the detail view shows battery 3's identity and charge.
 void TestReceivePath::batteryChosenDuringWaitDoesNotMix() {
-    ScopedPrompts prompts;
-    SimRelay relay({"--batteries", "4", "--seed", "9", "--reply-delay", "400"});
-    QVERIFY(relay.isReady());
-    BMSMainWin w;
-    login(w, relay.programPath());
-    BatteryGroup* group = w.form()->BattGroupWid;
-    BatteryInfo* info = w.form()->BattInfoWid;
-    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("ctrl").isEmpty(), 8000);
+    SimSession s({"--batteries", "4", "--seed", "9", "--reply-delay", "400"});
+    QVERIFY(s.login());
+    BatteryGroup* group = s.w.form()->BattGroupWid;
+    BatteryInfo* info = s.w.form()->BattInfoWid;
     QTest::qWait(300);
     group->batButtons()[0]->click(); // its chain is slow enough to outlast the 800 ms cooldown
     int clickedAt = -1;
     QScopedPointer<QTimer> inWait(
-        whenReady([&] { return w.currentCommand() == "bat 1\n" && !info->cells().isEmpty(); },
+        whenReady([&] { return s.w.currentCommand() == "bat 1\n" && !info->cells().isEmpty(); },
                   [&] {
-                      clickedAt = relay.sentLines().size();
+                      clickedAt = s.sent().size();
                       group->batButtons()[2]->click();
                   }));
-    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("pwr 3").isEmpty(), 8000);
+    QTRY_VERIFY_WITH_TIMEOUT(!s.relay.lastReply("pwr 3").isEmpty(), 8000);
     QTest::qWait(300);
-    QVERIFY(prompts.recorder.shown.isEmpty() && clickedAt >= 0);
-    for (const auto& sent : relay.sentLines().mid(clickedAt))
-        QVERIFY2(!sent.line.endsWith(" 1"), qPrintable(sent.line));
+    QVERIFY(s.recorder().shown.isEmpty() && clickedAt >= 0);
+    for (const QString& sent : s.sent().mid(clickedAt))
+        QVERIFY2(!sent.endsWith(" 1"), qPrintable(sent));
     QCOMPARE(info->devAdd(), QString("3"));
-    QCOMPARE(info->cellNum(), int(replyNumber(relay.lastReply("info 3"), "Cell Number")));
-    QCOMPARE(info->soc(), int(replyNumber(relay.lastReply("pwr 3"), "Coulomb")));
+    QCOMPARE(info->cellNum(), int(replyNumber(s.relay.lastReply("info 3"), "Cell Number")));
+    QCOMPARE(info->soc(), int(replyNumber(s.relay.lastReply("pwr 3"), "Coulomb")));
 }
 
 QTEST_MAIN(TestReceivePath)

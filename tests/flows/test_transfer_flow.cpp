@@ -1,9 +1,7 @@
 // A firmware image sent by the main window's transfer path (thread, packets to the port,
 // control bytes routed back) to the simulated unit's receiver, through the recording relay.
-#include "mainwindow/bms_main_win.h"
-#include "recording_prompts.h"
 #include "serial/my_serial.h"
-#include "sim_relay.h"
+#include "sim_session.h"
 #include "ui_bms_main_win.h"
 #include "upgrade/updata_thread.h"
 
@@ -31,7 +29,6 @@ void TestTransferFlow::imageArrivesWhole_data() {
 void TestTransferFlow::imageArrivesWhole() {
     QFETCH(int, size);
     QFETCH(QString, fault);
-    ScopedPrompts prompts;
     QTemporaryDir dir;
     QByteArray image(size, Qt::Uninitialized);
     QRandomGenerator rng(size);
@@ -44,13 +41,10 @@ void TestTransferFlow::imageArrivesWhole() {
     f.close();
 
     const QString received = dir.filePath("received.bin");
-    SimRelay relay(
+    SimSession s(
         {"--xmodem-only", "--xmodem-out", received, "--xmodem-fault", fault, "--seed", "4"});
-    QVERIFY(relay.isReady());
-    BMSMainWin w;
-    SerialSettings s;
-    s.portName = relay.programPath();
-    w.serialLink()->setSettings(s);
+    BMSMainWin& w = s.w;
+    w.serialLink()->setSettings(SerialSettings{s.relay.programPath()});
     QVERIFY(w.serialLink()->open());
 
     QSignalSpy finished(w.transferThread(), &UpdataThread::TransFinsh);
@@ -73,7 +67,7 @@ void TestTransferFlow::imageArrivesWhole() {
     QCOMPARE(shown.count("Transimit finish"), 1);
     QVERIFY(shown.endsWith("Transimit finish 100%"));
     QCOMPARE(w.findChild<QProgressBar*>()->value(), 100);
-    QVERIFY(prompts.recorder.shown.isEmpty());
+    QVERIFY(s.recorder().shown.isEmpty());
 }
 
 QTEST_MAIN(TestTransferFlow)

@@ -1,10 +1,8 @@
-// The real-time page in the real window: against the simulated unit's stream (on, plotted,
-// pages locked, off, export equal to what the unit printed, clear), and fed a long run
-// directly (thinning, hover, refusals, a refused stop, a failed save, logout).
-#include "mainwindow/bms_main_win.h"
-#include "recording_prompts.h"
-#include "serial/port_list.h"
-#include "sim_relay.h"
+// The real-time page in the real window against the simulated unit's stream: on, plotted,
+// pages and buttons locked, off, a failed and a good export (equal to what the unit
+// printed), clear; then a long run fed to the same window (thinning, hover, a refused stop)
+// and Logout.
+#include "sim_session.h"
 #include "ui_bms_main_win.h"
 
 #include <QLabel>
@@ -20,50 +18,62 @@ QString fileText(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString("<missing>");
 }
+
+QVariant downPath() {
+    return QSettings("./ConFig/OpenPath.ini", QSettings::IniFormat).value("path/downpath");
+}
+
+// 3000 samples a second apart in two bursts, the voltage 52.1/52.0 V alternately with a
+// 60 V spike at the 1700th.
+void feedLongRun(BMSMainWin& w) {
+    QString burst;
+    for (int id = 1; id <= 3000; ++id) {
+        burst += QString("%1 2024-05-01 %2 %3 0 0 25000 1 2 3 4 N N N N N N 50% 9\n")
+                     .arg(id)
+                     .arg(QTime(8, 0).addSecs(id - 1).toString("HH:mm:ss"))
+                     .arg(id == 1700 ? 60000 : 52000 + id % 2 * 100);
+        if (id == 100 || id == 3000)
+            w.RealTimeParse(std::exchange(burst, QString()));
+    }
+}
 } // namespace
 
 class TestRealTimeFlow : public QObject {
     Q_OBJECT
 private slots:
-    void init() { m_prompts.reset(new ScopedPrompts); }
-    void cleanup() { m_prompts.reset(); }
-    void streamFromUnitPlotsExportsAndClears();
-    void windowFedALongRun();
-
-private:
-    QString lastText() const { return m_prompts->recorder.lastText(); }
-    QScopedPointer<ScopedPrompts> m_prompts;
+    void streamExportClearLongRunLogout();
 };
 
-void TestRealTimeFlow::streamFromUnitPlotsExportsAndClears() {
-    SimRelay relay({"--batteries", "2", "--seed", "4", "--reply-delay", "5"});
-    QVERIFY(relay.isReady());
-    BMSMainWin w;
-    addExtraPort(relay.programPath());
-    w.selectPort(relay.programPath());
-    w.OpenBtn_clicked();
-    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("ctrl").isEmpty(), 8000);
+void TestRealTimeFlow::streamExportClearLongRunLogout() {
+    SimSession s({"--batteries", "2", "--seed", "4", "--reply-delay", "5"});
+    BMSMainWin& w = s.w;
+    RecordingPrompts& recorder = s.recorder();
+    QVERIFY(s.login());
     w.RealBtn_clicked();
     QTest::qWait(400); // the login chain's last burst ends
     w.RTDataOnBtn_clicked();
-    QTRY_COMPARE_WITH_TIMEOUT(lastText(), QString("RTdata on succcess!"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.lastText(), QString("RTdata on succcess!"), 5000);
     const RealTimeChart& soc = w.realTimeChart(Quantity::Soc);
     QTRY_VERIFY_WITH_TIMEOUT(soc.samples().size() >= 3, 8000);
 
     w.ConfigBtn_clicked();
-    QCOMPARE(lastText(),
+    QCOMPARE(recorder.lastText(),
              QString("In real-time rendering, can't switch pages!\nPlease click \"RTData OFF\"!"));
     QCOMPARE(w.form()->StackWid->currentIndex(), 2);
+    w.ClearRTDataBtn_clicked();
+    QCOMPARE(recorder.lastText(), QString("Can't clean all, Please click \"RTData OFF\"!"));
+    w.RTDataDownBtn_clicked();
+    QCOMPARE(recorder.lastText(), QString("Can't download, Please click \"RTData OFF\"!"));
 
     // Stop right after a sample, so that the stop's answer comes as a burst of its own.
     const int before = soc.samples().size();
     QTRY_VERIFY_WITH_TIMEOUT(soc.samples().size() > before, 3000);
     w.RTDataOffBtn_clicked();
-    QTRY_COMPARE_WITH_TIMEOUT(lastText(), QString("RTdata off succcess!"), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.lastText(), QString("RTdata off succcess!"), 3000);
     QVERIFY(!w.realTimeDisplay());
 
     // What the unit printed from its answer to "disp pwrs 1" up to its answer to "disp 0".
-    const QString unit = QString::fromUtf8(relay.fromUnit());
+    const QString unit = QString::fromUtf8(s.relay.fromUnit());
     const int from = unit.indexOf("disp pwrs 1");
     const QString stream =
         unit.mid(from, unit.indexOf("disp 0", from) - from).replace("\r\n", "\n");
@@ -72,36 +82,29 @@ void TestRealTimeFlow::streamFromUnitPlotsExportsAndClears() {
     const QString per = lines.last().split(QRegularExpression("\\s+")).at(17);
     QCOMPARE(soc.series()->points().last().y(), per.chopped(1).toDouble());
 
-    QTemporaryDir dir;
-    m_prompts->recorder.textAnswers << dir.filePath("rt.txt");
+    // A cancelled save writes nothing; a failed one names the file and stores no folder.
+    QVERIFY(QDir().mkdir("out"));
+    recorder.textAnswers << ""
+                         << "/no/such/folder/rt.txt" << s.home.filePath("out/rt.txt");
     w.RTDataDownBtn_clicked();
-    QCOMPARE(fileText(dir.filePath("rt.txt")), stream + "finish\n");
-    QCOMPARE(QSettings("./ConFig/OpenPath.ini", QSettings::IniFormat).value("path/downpath"),
-             QVariant(dir.path()));
+    QCOMPARE(recorder.shown.last().kind, QString("save"));
+    w.RTDataDownBtn_clicked();
+    QCOMPARE(recorder.shown.last().kind, QString("warning"));
+    QVERIFY2(recorder.lastText().contains("/no/such/folder/rt.txt"),
+             qPrintable(recorder.lastText()));
+    QVERIFY(!downPath().isValid());
+    w.RTDataDownBtn_clicked();
+    QCOMPARE(fileText("out/rt.txt"), stream + "finish\n");
+    QCOMPARE(downPath(), QVariant(s.home.filePath("out")));
 
     w.ClearRTDataBtn_clicked();
     QCOMPARE(soc.series()->count(), 0);
     QCOMPARE(w.realTimeChart(Quantity::Temp).samples().size(), 0);
     QVERIFY(w.form()->RTDataTextBrow->toPlainText().isEmpty());
     QVERIFY(w.realTimeRun().socValues().isEmpty());
-}
 
-void TestRealTimeFlow::windowFedALongRun() {
-    QSettings("./ConFig/OpenPath.ini", QSettings::IniFormat).setValue("path/downpath", "/kept");
-    BMSMainWin w;
-    QString burst;
-    const QDateTime start(QDate(2024, 5, 1), QTime(8, 0));
-    for (int id = 1; id <= 3000; ++id) {
-        burst += QString("%1 %2 %3 0 0 25000 1 2 3 4 N N N N N N 50% 9\n")
-                     .arg(id)
-                     .arg(start.addSecs(id - 1).toString("yyyy-MM-dd HH:mm:ss"))
-                     .arg(id == 1700 ? 60000 : 52000 + id % 2 * 100);
-        if (id == 100 || id == 3000) {
-            w.RealTimeParse(burst);
-            burst.clear();
-        }
-    }
     // Every sample kept; a thinned copy drawn as segments, its spike and newest point included.
+    feedLongRun(w);
     const RealTimeChart& volt = w.realTimeChart(Quantity::Volt);
     QCOMPARE(volt.samples().size(), 3000);
     QCOMPARE(volt.spline()->count(), 0);
@@ -120,28 +123,9 @@ void TestRealTimeFlow::windowFedALongRun() {
     w.VoltPointHoverd({1, 52.0}, false);
     QVERIFY(!hover->isVisibleTo(&w));
 
-    w.ClearRTDataBtn_clicked();
-    QCOMPARE(lastText(), QString("Can't clean all, Please click \"RTData OFF\"!"));
-    w.RTDataDownBtn_clicked();
-    QCOMPARE(lastText(), QString("Can't download, Please click \"RTData OFF\"!"));
-    QCOMPARE(volt.samples().size(), 3000);
     w.RealTimeOffParse("disp 0\n@\nInvalid command or fail to excute.\n$$\n");
-    QCOMPARE(lastText(), QString("RTdata off fail! please click again!"));
+    QCOMPARE(recorder.lastText(), QString("RTdata off fail! please click again!"));
     QVERIFY(w.realTimeDisplay());
-    w.RealTimeOffParse("disp 0\n@\nCommand completed successfully\n$$\n");
-
-    // A cancelled save writes nothing; a failed one names the file and keeps the folder.
-    m_prompts->recorder.textAnswers << ""
-                                    << "/no/such/folder/rt.txt";
-    w.RTDataDownBtn_clicked();
-    QCOMPARE(m_prompts->recorder.shown.last().kind, QString("save"));
-    w.RTDataDownBtn_clicked();
-    const PromptRecord& shown = m_prompts->recorder.shown.last();
-    QCOMPARE(shown.kind, QString("warning"));
-    QVERIFY2(shown.text.contains("/no/such/folder/rt.txt"), qPrintable(shown.text));
-    QCOMPARE(QSettings("./ConFig/OpenPath.ini", QSettings::IniFormat).value("path/downpath"),
-             QVariant("/kept"));
-
     w.CloseBtn_clicked();
     QCOMPARE(volt.samples().size(), 0);
     QCOMPARE(volt.line()->count(), 0);

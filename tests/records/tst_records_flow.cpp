@@ -1,12 +1,8 @@
 // The records page against the simulated unit: whole logs paged in with Continue (also with
 // every page cut across two bursts) or arriving in one reply, equal line for line to what
 // the unit printed; detail windows; the export read back by an independent reader.
-#include "mainwindow/bms_main_win.h"
-#include "recording_prompts.h"
-#include "serial/port_list.h"
-#include "sim_relay.h"
+#include "sim_session.h"
 #include "ui_bms_main_win.h"
-#include "views/battery_group.h"
 #include "views/data_event.h"
 
 #include <QJsonArray>
@@ -21,14 +17,11 @@ const char* const kZModel = "T-RACK-3660Z-M";
 
 // The record lines the unit printed, whitespace runs made single.
 QStringList unitRecordLines(const QByteArray& fromUnit) {
-    static const QRegularExpression record("^\\d+\\s+\\d{4}-\\d\\d-\\d\\d\\s");
-    const QStringList lines = QString::fromUtf8(fromUnit).remove('\r').split('\n');
-    QStringList out;
-    for (const QString& line : lines) {
-        if (record.match(line).hasMatch())
-            out << line.simplified();
-    }
-    return out;
+    const QRegularExpression record("^\\d+\\s+\\d{4}-\\d\\d-\\d\\d\\s");
+    QStringList lines = QString::fromUtf8(fromUnit).remove('\r').split('\n').filter(record);
+    for (QString& line : lines)
+        line = line.simplified();
+    return lines;
 }
 
 // "title:text" of every detail window open.
@@ -64,43 +57,17 @@ print(json.dumps({"sheets": len(wb.sheetnames),
     py.waitForFinished(30000);
     return QJsonDocument::fromJson(py.readAllStandardOutput()).object();
 }
-} // namespace
 
-class TestRecordsFlow : public QObject {
-    Q_OBJECT
-private slots:
-    void init() { m_prompts.reset(new ScopedPrompts); }
-    void cleanup() { m_prompts.reset(); }
-    void wholeLogEqualsUnitLog_data();
-    void wholeLogEqualsUnitLog();
-    void repliesReadAfterADispatchWait();
-
-private:
-    void login(BMSMainWin& w, SimRelay& relay);
-    void readWholeLog(BMSMainWin& w, SimRelay& relay, bool event);
-    void detailWindowsAndExport(BMSMainWin& w, SimRelay& relay);
-    QScopedPointer<ScopedPrompts> m_prompts;
-};
-
-void TestRecordsFlow::login(BMSMainWin& w, SimRelay& relay) {
-    addExtraPort(relay.programPath());
-    w.selectPort(relay.programPath());
-    w.OpenBtn_clicked();
-    QVERIFY(w.portOpen());
-}
-
-// Logs in and lets the status page read battery 1's identity (the model name). Then shows the
-// records page (which reads the counts), asks for the log from record 1 and clicks Continue, as
-// soon as it may, until the listing ends.
-void TestRecordsFlow::readWholeLog(BMSMainWin& w, SimRelay& relay, bool event) {
-    login(w, relay);
-    BatteryGroup* group = w.form()->BattGroupWid;
-    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("ctrl").isEmpty(), 5000);
-    group->batButtons().at(0)->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!relay.lastReply("pwr 1").isEmpty(), 5000);
+// Logs in and shows the records page, which reads the counts and, no battery chosen yet,
+// battery 1's identity (the model name). Then asks for the log from record 1 and clicks
+// Continue, as soon as it may, until the listing ends.
+void readWholeLog(SimSession& s, bool event) {
+    BMSMainWin& w = s.w;
+    QVERIFY(s.login());
     w.HistoryBtn_clicked();
     QTRY_COMPARE_WITH_TIMEOUT(w.eventCount(), 250, 3000);
     QCOMPARE(w.form()->HistNumLab->text(), QString("Number of histories: 40"));
+    QVERIFY(s.sent().contains("info 1") && !s.sent().contains("info 0"));
 
     const auto open = [&] { return event ? w.eventListingOpen() : w.historyListingOpen(); };
     QAbstractItemModel* model = w.form()->DataListlView->model();
@@ -113,15 +80,63 @@ void TestRecordsFlow::readWholeLog(BMSMainWin& w, SimRelay& relay, bool event) {
     }
     const QString done =
         QString("The %1 Command completed successfully!").arg(event ? "event" : "history");
-    QTRY_COMPARE_WITH_TIMEOUT(m_prompts->recorder.texts(), QStringList{done}, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(s.recorder().texts(), QStringList{done}, 5000);
     QVERIFY(!open());
-    const QStringList unit = unitRecordLines(relay.fromUnit());
+    const QStringList unit = unitRecordLines(s.relay.fromUnit());
     QCOMPARE(unit.size(), event ? 250 : 40);
     QCOMPARE(model->rowCount(), unit.size());
     QCOMPARE(model->columnCount(), event ? 17 : 16); // events carry the mask column
     for (int r = 0; r < unit.size(); ++r)
         QCOMPARE(tableRow(model, r).join(' ').simplified(), unit[r]);
 }
+
+void detailWindowsAndExport(SimSession& s) {
+    RecordingPrompts& recorder = s.recorder();
+    // Two double-clicks, two windows, each showing its record's reply.
+    QTableView* view = s.w.form()->DataListlView;
+    for (int row : {6, 11})
+        emit view->doubleClicked(view->model()->index(row, 3));
+    QTRY_COMPARE_WITH_TIMEOUT(detailWindows().size(), 2, 5000);
+    for (const char* record : {"data event 7", "data event 12"}) {
+        const QString shown = "Form:" + s.relay.lastReply(record).remove('\r').trimmed();
+        QVERIFY2(detailWindows().contains(shown), record);
+    }
+
+    // A folder nobody may write to, not even root: the export fails and keeps the rows.
+    auto* model = qobject_cast<QStandardItemModel*>(view->model());
+    QJsonArray table;
+    for (int r = -1; r < model->rowCount(); ++r)
+        table << QJsonArray::fromStringList(tableRow(model, r));
+    recorder.textAnswers << "/proc/records.xlsx";
+    s.w.HisDownBtn_clicked();
+    QCOMPARE(recorder.lastText(),
+             QString("Historical data table export failed, please try again!"));
+    QCOMPARE(model->rowCount(), 250);
+
+    recorder.textAnswers << s.home.filePath("ev.xlsx");
+    recorder.buttonAnswers << QMessageBox::No;
+    s.w.HisDownBtn_clicked();
+    QCOMPARE(
+        recorder.lastText(),
+        QString("Historical data table exported successfully!\nwould you like to view it now?"));
+    QCOMPARE(model->rowCount(), 0);
+
+    const QJsonObject book = readWorkbook(s.home.filePath("ev.xlsx"));
+    QCOMPARE(book["sheets"].toInt(), 1);
+    QCOMPARE(book["rows"].toArray(), table);
+    // (header row?, type, bold, alignment, border, column width) of every cell with text.
+    const QJsonArray styles{QJsonArray{false, "str", false, "center", "thin", 20},
+                            QJsonArray{true, "str", true, "center", "thin", 20}};
+    QCOMPARE(book["styles"].toArray(), styles);
+}
+} // namespace
+
+class TestRecordsFlow : public QObject {
+    Q_OBJECT
+private slots:
+    void wholeLogEqualsUnitLog_data();
+    void wholeLogEqualsUnitLog();
+};
 
 void TestRecordsFlow::wholeLogEqualsUnitLog_data() {
     QTest::addColumn<QStringList>("simArgs");
@@ -137,82 +152,11 @@ void TestRecordsFlow::wholeLogEqualsUnitLog() {
     QFETCH(QStringList, simArgs);
     QFETCH(bool, event);
     QFETCH(bool, detailAndExport);
-    SimRelay relay(simArgs + QStringList{"--events", "250", "--histories", "40", "--seed", "4",
-                                         "--reply-delay", "5"});
-    QVERIFY(relay.isReady());
-    BMSMainWin w;
-    readWholeLog(w, relay, event);
-    if (QTest::currentTestFailed() || !detailAndExport)
-        return;
-    detailWindowsAndExport(w, relay);
-}
-
-void TestRecordsFlow::detailWindowsAndExport(BMSMainWin& w, SimRelay& relay) {
-    // Two double-clicks, two windows, each showing its record's reply.
-    QTableView* view = w.form()->DataListlView;
-    for (int row : {6, 11})
-        emit view->doubleClicked(view->model()->index(row, 3));
-    QTRY_COMPARE_WITH_TIMEOUT(detailWindows().size(), 2, 5000);
-    const QString seven = "Form:" + relay.lastReply("data event 7").remove('\r').trimmed();
-    const QString twelve = "Form:" + relay.lastReply("data event 12").remove('\r').trimmed();
-    QVERIFY(detailWindows().contains(seven) && detailWindows().contains(twelve));
-
-    // A folder nobody may write to, not even root: the export fails and keeps the rows.
-    auto* model = qobject_cast<QStandardItemModel*>(view->model());
-    QVector<QStringList> table;
-    for (int r = -1; r < model->rowCount(); ++r)
-        table << tableRow(model, r);
-    m_prompts->recorder.textAnswers << "/proc/records.xlsx";
-    w.HisDownBtn_clicked();
-    QCOMPARE(m_prompts->recorder.lastText(),
-             QString("Historical data table export failed, please try again!"));
-    QCOMPARE(model->rowCount(), 250);
-
-    QTemporaryDir dir;
-    m_prompts->recorder.textAnswers << dir.filePath("ev.xlsx");
-    m_prompts->recorder.buttonAnswers << QMessageBox::No;
-    w.HisDownBtn_clicked();
-    QCOMPARE(
-        m_prompts->recorder.lastText(),
-        QString("Historical data table exported successfully!\nwould you like to view it now?"));
-    QCOMPARE(model->rowCount(), 0);
-
-    const QJsonObject book = readWorkbook(dir.filePath("ev.xlsx"));
-    QCOMPARE(book["sheets"].toInt(), 1);
-    const QJsonArray rows = book["rows"].toArray();
-    QCOMPARE(rows.size(), table.size());
-    for (int r = 0; r < table.size(); ++r)
-        QCOMPARE(rows[r].toVariant().toStringList(), table[r]);
-    // (header row?, type, bold, alignment, border, column width) of every cell with text.
-    const QJsonArray styles{QJsonArray{false, "str", false, "center", "thin", 20},
-                            QJsonArray{true, "str", true, "center", "thin", 20}};
-    QCOMPARE(book["styles"].toArray(), styles);
-}
-
-// The page is shown while the login chain waits between two commands. The port signals
-// nothing new for bytes that arrive during such a wait; they must be read all the same.
-// (The counts come back when "info 1" is already the current command, so no row takes them.)
-// No battery was chosen yet: the identity asked for is battery 1's, never a battery 0.
-void TestRecordsFlow::repliesReadAfterADispatchWait() {
-    SimRelay relay({"--events", "25", "--histories", "310", "--seed", "2", "--reply-delay", "5"});
-    QVERIFY(relay.isReady());
-    BMSMainWin w;
-    QTimer watch; // fires inside the dispatcher's wait after it has read the "pwrsys" reply
-    connect(&watch, &QTimer::timeout, [&] {
-        if (!w.form()->BattGroupWid->batButtons().isEmpty() && watch.isActive()) {
-            watch.stop();
-            w.HistoryBtn_clicked();
-        }
-    });
-    watch.start(2);
-    login(w, relay);
-    QTRY_VERIFY_WITH_TIMEOUT(w.form()->ReceTextBro->toPlainText().contains(
-                                 "History Data Number : 310\nCommand completed successfully"),
-                             3000);
-    QStringList sent;
-    for (const SimRelay::Sent& line : relay.sentLines())
-        sent << line.line;
-    QVERIFY2(sent.contains("info 1") && !sent.contains("info 0"), qPrintable(sent.join('|')));
+    SimSession s(simArgs + QStringList{"--events", "250", "--histories", "40", "--seed", "4",
+                                       "--reply-delay", "5"});
+    readWholeLog(s, event);
+    if (!QTest::currentTestFailed() && detailAndExport)
+        detailWindowsAndExport(s);
 }
 
 QTEST_MAIN(TestRecordsFlow)

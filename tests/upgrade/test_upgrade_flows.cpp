@@ -2,11 +2,8 @@
 // gate, the file dialog (through the seam), the transfer, the flashing wait and the
 // verdict, with the unit's faults; the wake; the console's send. About 25 s in all, 11 of
 // them the silent receiver's start time-out; the 200 KB row takes about 2 s.
-#include "mainwindow/bms_main_win.h"
-#include "recording_prompts.h"
 #include "serial/my_serial.h"
-#include "serial/port_list.h"
-#include "sim_relay.h"
+#include "sim_session.h"
 #include "ui_bms_main_win.h"
 #include "upgrade/trans_progress.h"
 #include "upgrade/wait_config.h"
@@ -15,59 +12,37 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QtTest>
-#include <algorithm>
-#include <functional>
 
 namespace {
-
-// In a real event loop: QTRY_* sleeps 10 ms between looks, holding up every packet.
-bool waitFor(const std::function<bool()>& done, int timeoutMs = 90000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && !clock.hasExpired(timeoutMs)) {
-        QEventLoop loop;
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
 
 // A window on the simulated unit, with an image of random bytes ready to be chosen.
 struct Rig {
     Rig(int imageSize, const QStringList& simArgs, bool login)
-        : relay(simArgs + QStringList{"--seed", "3", "--xmodem-out", dir.filePath("got")}) {
+        : s(simArgs + QStringList{"--seed", "3", "--xmodem-out", dir.filePath("got")}) {
         QRandomGenerator rng{quint32(imageSize)};
         for (int i = 0; i < imageSize; ++i)
             image += char(rng.bounded(256));
         QFile f(dir.filePath("image.bin"));
         if (f.open(QIODevice::WriteOnly))
             f.write(image);
-        prompts.recorder.textAnswers.enqueue(f.fileName());
-        addExtraPort(relay.programPath());
-        w.selectPort(relay.programPath());
+        s.recorder().textAnswers.enqueue(f.fileName());
         if (login) {
-            w.OpenBtn_clicked();
-            QTRY_COMPARE_WITH_TIMEOUT(w.form()->BattGroupWid->presentNum(), 4, 15000);
+            QVERIFY(s.login());
             w.UpPageBtn_clicked(); // no polling on the update page
         } else {
-            w.serialLink()->setSettings(SerialSettings{relay.programPath()});
+            w.serialLink()->setSettings(SerialSettings{s.relay.programPath()});
             QVERIFY(w.serialLink()->open());
         }
     }
     // The message boxes shown, as "kind|title|text".
     QStringList messages() const {
         QStringList out;
-        for (const PromptRecord& r : prompts.recorder.shown) {
+        for (const PromptRecord& r : s.prompts.recorder.shown) {
             if (r.kind != "open" && r.kind != "text")
                 out << r.kind + "|" + r.title + "|" + r.text;
         }
         return out;
-    }
-    bool sent(const QString& line) const {
-        const auto all = relay.sentLines();
-        return std::any_of(all.begin(), all.end(), [&](const auto& s) { return s.line == line; });
     }
     bool controlsEnabled() const {
         const auto* ui = w.form();
@@ -87,11 +62,10 @@ struct Rig {
                f.readAll() == image + QByteArray(128 - image.size() % 128, char(0x1A));
     }
 
-    ScopedPrompts prompts;
     QTemporaryDir dir;
     QByteArray image;
-    SimRelay relay;
-    BMSMainWin w;
+    SimSession s;
+    BMSMainWin& w = s.w;
 };
 
 } // namespace
@@ -99,115 +73,103 @@ struct Rig {
 class TestUpgradeFlows : public QObject {
     Q_OBJECT
 private slots:
-    void hostUpgrade_data();
-    void hostUpgrade();
-    void wake_data();
-    void wake();
-    void consoleSendFile();
+    void upgrade_data();
+    void upgrade();
 };
 
-void TestUpgradeFlows::hostUpgrade_data() {
+void TestUpgradeFlows::upgrade_data() {
+    QTest::addColumn<QString>("start"); // "gate", "wake" or "console"
     QTest::addColumn<int>("size");
     QTest::addColumn<QStringList>("simArgs");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("message"); // the one box shown; none for a console send
     const QString ok = "information|Message|Host upgraded successfully!\nPlease check the slave "
                        "after 4 minutes!";
-    QTest::newRow("200 KB") << 204800 << QStringList() << ok;
-    QTest::newRow("NAK faults") << 30000 << QStringList{"--xmodem-fault", "nak-random"} << ok;
-    QTest::newRow("report in pieces 25 ms apart")
-        << 20000 << QStringList{"--report-pieces", "25"} << ok;
-    QTest::newRow("version invalid") << 20000 << QStringList{"--flash-result", "invalid"}
-                                     << "information|Message|Version invalid!\nPlease check "
-                                        "firmware!";
-    QTest::newRow("receiver cancels")
-        << 20000 << QStringList{"--xmodem-fault", "can"}
-        << "warning|Warning|The bin file transfer is cancelled by receiver!";
-    QTest::newRow("receiver silent") << 20000 << QStringList{"--xmodem-fault", "silent"}
-                                     << "warning|Warning|Start transmission timeout!";
+    const QStringList host{"--batteries", "4", "--flash-delay", "300"};
+    const auto row = [&](const char* name, const char* start, int size, const QStringList& args,
+                         const QString& message) {
+        QTest::newRow(name) << start << size << args << message;
+    };
+    row("200 KB", "gate", 204800, host, ok);
+    row("NAK faults", "gate", 30000, host + QStringList{"--xmodem-fault", "nak-random"}, ok);
+    row("report in pieces 25 ms apart", "gate", 20000, host + QStringList{"--report-pieces", "25"},
+        ok);
+    row("version invalid", "gate", 20000, host + QStringList{"--flash-result", "invalid"},
+        "information|Message|Version invalid!\nPlease check firmware!");
+    row("receiver cancels", "gate", 20000, host + QStringList{"--xmodem-fault", "can"},
+        "warning|Warning|The bin file transfer is cancelled by receiver!");
+    row("receiver silent", "gate", 20000, host + QStringList{"--xmodem-fault", "silent"},
+        "warning|Warning|Start transmission timeout!");
+    row("wake answered", "wake", 6000, {"--flash-delay", "800"},
+        "information|Message|The battery updata successful!");
+    row("wake unanswered", "wake", 6000, {"--wake-silent"},
+        "warning|warning|The battery did not answer the wake-up!\nPlease check the battery and "
+        "the serial line, then try again!");
+    row("console send file", "console", 9000, {"--batteries", "4", "--flash-delay", "200"}, "");
 }
 
-void TestUpgradeFlows::hostUpgrade() {
+// Each way ends idle with the controls back, no window or timer left, and the one box
+// expected (a console send is the transfer alone: no waiting window, no box).
+void TestUpgradeFlows::upgrade() {
+    QFETCH(QString, start);
     QFETCH(int, size);
     QFETCH(QStringList, simArgs);
     QFETCH(QString, message);
-    Rig rig(size, simArgs + QStringList{"--batteries", "4", "--flash-delay", "300"}, true);
+    Rig rig(size, simArgs, start != "wake");
     BMSMainWin& w = rig.w;
-    w.UpDateBtn_clicked();
-    QPointer<QWidget> gate;
-    for (QWidget* t : QApplication::topLevelWidgets())
-        gate = t->objectName() == "UpdateLogin" && t->isVisible() ? t : gate.data();
-    QVERIFY(gate);
-    auto* password = gate->findChild<QLineEdit*>("PsdEdit");
-    QTest::keyClicks(password, "740318 "); // compared as typed: refused
-    QTest::keyClick(password, Qt::Key_Return);
-    QVERIFY(gate);
-    QTest::keyClick(password, Qt::Key_Backspace);
-    QTest::keyClick(password, Qt::Key_Return);
-    QTRY_VERIFY(!gate);
-    QCOMPARE(rig.prompts.recorder.shown.value(0).title, QString("open File"));
-    QVERIFY(w.transProgress()->isVisible());
-    QVERIFY(!rig.controlsEnabled());
-
-    QVERIFY(waitFor([&] { return !rig.messages().isEmpty(); }));
-    QTest::qWait(100); // the rest of the report, after the verdict
-    QCOMPARE(rig.messages(), QStringList{message});
-    QVERIFY(rig.sent("updata") && rig.ended());
-    if (message.contains("Warning"))
-        return; // nothing or a part received
-    QVERIFY(rig.receivedWhole());
-    QVERIFY(w.form()->ReceTextBro->toPlainText().contains("Transimit finish 100%"));
-    if (message.contains("successfully"))
-        QTRY_VERIFY(rig.sent("login debug") && rig.sent("info 1"));
-}
-
-void TestUpgradeFlows::wake_data() {
-    QTest::addColumn<bool>("silent");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("answered") << false << "information|Message|The battery updata successful!";
-    QTest::newRow("unanswered") << true
-                                << "warning|warning|The battery did not answer the wake-up!\n"
-                                   "Please check the battery and the serial line, then try again!";
-}
-
-// A battery in its boot loader, woken with no present number read (no login).
-void TestUpgradeFlows::wake() {
-    QFETCH(bool, silent);
-    QFETCH(QString, message);
-    Rig rig(6000, silent ? QStringList{"--wake-silent"} : QStringList{"--flash-delay", "800"},
-            false);
-    BMSMainWin& w = rig.w;
-    w.WakeBtn_clicked();
-    QCOMPARE(w.currentCommand(), QString("DLG\n"));
-    QCOMPARE(w.wakeTimer()->interval(), 60000);
-    if (silent) {
-        QTest::qWait(500);       // the unit had its chance
-        w.wakeTimer()->start(1); // the minute is up
+    const bool transferred = !message.startsWith("warning");
+    if (start == "gate") { // a password with a blank is refused: it is compared as typed
+        w.UpDateBtn_clicked();
+        QPointer<QWidget> gate;
+        for (QWidget* t : QApplication::topLevelWidgets())
+            gate = t->objectName() == "UpdateLogin" && t->isVisible() ? t : gate.data();
+        QVERIFY(gate);
+        auto* password = gate->findChild<QLineEdit*>("PsdEdit");
+        QTest::keyClicks(password, "740318 ");
+        QTest::keyClick(password, Qt::Key_Return);
+        QVERIFY(gate);
+        QTest::keyClick(password, Qt::Key_Backspace);
+        QTest::keyClick(password, Qt::Key_Return);
+        QTRY_VERIFY(!gate);
+        QCOMPARE(rig.s.recorder().shown.value(0).title, QString("open File"));
+        QVERIFY(w.transProgress()->isVisible() && !rig.controlsEnabled());
+    } else if (start == "wake") { // no present number read; a silent unit's minute runs out now
+        w.WakeBtn_clicked();
+        QCOMPARE(w.currentCommand(), QString("DLG\n"));
+        QCOMPARE(w.wakeTimer()->interval(), 60000);
+        if (!transferred) {
+            QTest::qWait(500); // the unit had its chance
+            w.wakeTimer()->start(1);
+        } else {
+            QVERIFY(waitFor([&] { return w.waitConfig()->isVisible(); }, 30000));
+            QCOMPARE(w.waitConfig()->notice(), QString("Please wait for the battery to upgrade !"));
+            QCOMPARE(w.upgradeTimer()->interval(), 60000);
+        }
     } else {
-        QVERIFY(waitFor([&] { return w.waitConfig()->isVisible(); }, 30000));
-        QCOMPARE(w.waitConfig()->notice(), QString("Please wait for the battery to upgrade !"));
-        QCOMPARE(w.upgradeTimer()->interval(), 60000);
-        QVERIFY(rig.receivedWhole());
+        rig.s.recorder().textAnswers.prepend("57190364");
+        w.actionConsole_triggered();
+        QTest::keyClicks(w.form()->SendEd, "updata");
+        QTest::keyClick(w.form()->SendEd, Qt::Key_Return);
+        w.form()->actionSend_File->trigger();
+        QVERIFY(!w.form()->UpPageBtn->isEnabled());
     }
-    QVERIFY(waitFor([&] { return !rig.messages().isEmpty(); }, 30000));
-    QCOMPARE(rig.messages(), QStringList{message});
+    const int started = rig.s.sent().size();
+    QVERIFY(waitFor(
+        [&] {
+            return message.isEmpty() ? rig.receivedWhole() && rig.controlsEnabled()
+                                     : !rig.messages().isEmpty();
+        },
+        90000));
+    QTest::qWait(message.isEmpty() ? 600 : 100); // the rest of the unit's report
+    QCOMPARE(rig.messages(), message.isEmpty() ? QStringList() : QStringList{message});
     QVERIFY(rig.ended());
-    QCOMPARE(w.currentCommand().isEmpty(), silent); // a late answer opens no file dialog
-}
-
-// "updata" typed on the console's command line, then "Send File": the transfer is the
-// whole job, with no waiting window and no message.
-void TestUpgradeFlows::consoleSendFile() {
-    Rig rig(9000, {"--batteries", "4", "--flash-delay", "200"}, true);
-    BMSMainWin& w = rig.w;
-    rig.prompts.recorder.textAnswers.prepend("57190364");
-    w.actionConsole_triggered();
-    QTest::keyClicks(w.form()->SendEd, "updata");
-    QTest::keyClick(w.form()->SendEd, Qt::Key_Return);
-    w.form()->actionSend_File->trigger();
-    QVERIFY(!w.form()->UpPageBtn->isEnabled());
-    QVERIFY(waitFor([&] { return rig.receivedWhole() && rig.controlsEnabled(); }, 30000));
-    QTest::qWait(600); // past the unit's report
-    QVERIFY(rig.ended() && rig.messages().isEmpty());
+    QCOMPARE(rig.receivedWhole(), transferred);
+    QCOMPARE(w.form()->ReceTextBro->toPlainText().contains("Transimit finish 100%"), transferred);
+    if (start == "wake")
+        QCOMPARE(w.currentCommand().isEmpty(), !transferred); // a late answer opens nothing
+    if (message.contains("successful")) { // then logs in again and reads battery 1's identity
+        QTRY_VERIFY(rig.s.sent().mid(started).contains("login debug"));
+        QTRY_VERIFY(rig.s.sent().mid(started).contains("info 1"));
+    }
 }
 
 QTEST_MAIN(TestUpgradeFlows)
