@@ -96,6 +96,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(s.recorder().texts().size(), 1, 3000);
         QVERIFY(s.recorder().lastText().startsWith("Die Sprache wurde erfolgreich"));
         QCOMPARE(stored(), QString("de"));
+        QVERIFY(ui->menuLanguage->actions().at(0)->isChecked()); // German
         for (int i = 0; i < valued.size(); ++i)
             QCOMPARE(text(valued[i][0]), valued[i][2] + values[i]);
         w.LanguageBtn_clicked(); // the page of every message
