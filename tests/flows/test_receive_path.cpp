@@ -1,7 +1,5 @@
-// The receive path through the real window and a real pseudo-terminal while the dispatcher
-// waits between the steps of a chain: Logout or a vanished adapter in that wait, a reply
-// and a battery choice arriving in it. The wait is a nested event loop, so the tests act
-// from timers that fire inside it.
+// The receive path through the real window and a real pty while the dispatcher waits between
+// the steps of a chain; the tests act from timers that fire inside that nested event loop.
 #include "pty_pair.h"
 #include "serial/my_serial.h"
 #include "sim_session.h"
@@ -19,7 +17,7 @@ const QByteArray kPwrsysReply =
     "52329 mV\r\nSystem Curr         : -49767 mA\r\nSystem SOC          : 65 %\r\nSystem SOH    "
     "      : 98 %\r\nCommand completed successfully\r\n$$\r\n";
 
-// Runs `action` once `ready` holds, checked every 1 ms; inactive once it has run.
+// Runs `action` once `ready` holds, checked every 1 ms in whatever event loop turns.
 QTimer* whenReady(std::function<bool()> ready, std::function<void()> action) {
     auto* timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, [=] {
@@ -52,10 +50,9 @@ void TestReceivePath::closingDuringDispatchWait_data() {
                             << QStringList{"The serial port diconnect! Please check!"};
 }
 
-// A battery click, then Logout or unplug, while the "pwrsys" reply's dispatch waits: the
-// port closes, no follow-up goes out, no box but the disconnect one, nothing touches the
-// closed port (the valgrind run of this test looks for that), and the next Login's system
-// chain is not held back by the click.
+// A battery click, then Logout or unplug, while the "pwrsys" reply's dispatch waits: the port
+// closes, no follow-up goes out, no box but the disconnect one, nothing touches the closed port
+// (valgrind runs this), and the click does not hold back the next Login's system chain.
 void TestReceivePath::closingDuringDispatchWait() {
     QFETCH(bool, unplug);
     ScopedPrompts prompts;
@@ -66,22 +63,20 @@ void TestReceivePath::closingDuringDispatchWait() {
     BMSMainWin w;
     loginOn(w, link);
     QVERIFY(pty.read(2000, "pwrsys\n").endsWith("pwrsys\n"));
-    QScopedPointer<QTimer> inWait(whenReady([&] { return w.presentNumber() == 4; },
-                                            [&] {
-                                                w.form()->BattGroupWid->batButtons()[1]->click();
-                                                if (!unplug)
-                                                    w.form()->CloseBtn->click();
-                                                else if (QFile::remove(link))
-                                                    QMetaObject::invokeMethod(&w,
-                                                                              "PortCheckTimeOut");
-                                            }));
+    const auto clickThenClose = [&] {
+        w.form()->BattGroupWid->batButtons()[1]->click();
+        if (!unplug)
+            w.form()->CloseBtn->click();
+        else if (QFile::remove(link))
+            QMetaObject::invokeMethod(&w, "PortCheckTimeOut");
+    };
+    QScopedPointer<QTimer> inWait(
+        whenReady([&] { return w.presentNumber() == 4; }, clickThenClose));
     pty.write(kPwrsysReply);
     QTEST(pty.read(800), "sentAfter");
-    QVERIFY(!inWait->isActive());
-    QVERIFY(!w.serialLink()->isOpen() && !w.portOpen() && !w.pollRunning());
-    QVERIFY(w.form()->OpenBtn->isEnabled());
+    QVERIFY(!w.serialLink()->isOpen() && !w.portOpen() && !w.pollRunning() &&
+            w.form()->OpenBtn->isEnabled());
     QTEST(prompts.recorder.texts(), "boxes");
-
     QVERIFY(QFile::exists(link) || QFile::link(pty.slavePath(), link));
     loginOn(w, link);
     QVERIFY(pty.read(2000, "pwrsys\n").endsWith("pwrsys\n"));
@@ -96,13 +91,12 @@ void TestReceivePath::replyDuringWaitIsDispatchedInIt() {
     SimSession s({"--batteries", "4", "--seed", "21"});
     BatteryGroup* group = s.w.form()->BattGroupWid;
     QElapsedTimer sinceClick;
+    const auto clickThird = [&] {
+        sinceClick.start();
+        group->batButtons()[2]->click();
+    };
     QScopedPointer<QTimer> inWait(whenReady([&] { return group->batButtons().size() == 4; },
-                                            [&] {
-                                                QTimer::singleShot(100, [&] {
-                                                    sinceClick.start();
-                                                    group->batButtons()[2]->click();
-                                                });
-                                            }));
+                                            [&] { QTimer::singleShot(100, clickThird); }));
     QVERIFY(s.login(false));
     QTRY_VERIFY_WITH_TIMEOUT(sinceClick.isValid(), 3000);
     QTRY_COMPARE_WITH_TIMEOUT(s.w.form()->BattInfoWid->devAdd(), QString("3"), 3000);

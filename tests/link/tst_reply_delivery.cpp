@@ -1,6 +1,4 @@
-// Replies handed to a dispatcher that waits in nested event loops, as the main window's
-// does: one that arrives during a wait is dispatched in it, one level deep at most; none is
-// lost or reordered, and a flood keeps only the newest.
+// Replies handed to a dispatcher that waits in nested event loops, as the main window's does.
 #include "serial/reply_delivery.h"
 
 #include <QEventLoop>
@@ -10,47 +8,31 @@
 class TstReplyDelivery : public QObject {
     Q_OBJECT
 private slots:
-    void nestedWaits_data();
     void nestedWaits();
     void floodKeepsNewest();
 };
 
-// A reply "<name>:<more>" makes the replies listed in <more> arrive as its dispatch begins a
-// wait of 30 ms (120 ms for a name starting "long"). A nested dispatch shows as "[r ... r]".
-void TstReplyDelivery::nestedWaits_data() {
-    QTest::addColumn<QStringList>("arriving");
-    QTest::addColumn<QString>("order");
-    QTest::newRow("queued, dispatched in the wait") << QStringList{"a", "b"} << "a [b b]";
-    QTest::newRow("arrives in a wait") << QStringList{"a:b"} << "a:b [b b]";
-    QTest::newRow("waits for the nested one") << QStringList{"long:b,c"} << "long:b,c [b b] [c c]";
-    QTest::newRow("no deeper than one") << QStringList{"long:b:c"} << "long:b:c [b:c b:c] [c c]";
-}
-
+// Seen as reply and depth; "b:c" pushes "c" as its dispatch waits (outer 120 ms, nested 30).
+// Catches a queued reply left until the wait ends, nesting deeper than one, a reply stranded.
 void TstReplyDelivery::nestedWaits() {
-    QFETCH(QStringList, arriving);
     ReplyDelivery delivery;
     QStringList seen;
     connect(&delivery, &ReplyDelivery::replyReady, [&](const QString& reply) {
-        const bool nested = delivery.depth() > 1;
-        seen << (nested ? "[" + reply : reply);
+        seen << reply + QString::number(delivery.depth());
         if (reply.contains(':'))
-            for (const QString& more : reply.section(':', 1).split(','))
-                delivery.push(more);
+            delivery.push(reply.section(':', 1));
         QEventLoop wait;
-        QTimer::singleShot(reply.startsWith("long") ? 120 : 30, &wait, &QEventLoop::quit);
+        QTimer::singleShot(delivery.depth() > 1 ? 30 : 120, &wait, &QEventLoop::quit);
         wait.exec();
-        if (nested)
-            seen << reply + "]";
     });
-    for (const QString& r : arriving)
-        delivery.push(r);
+    delivery.push("a");
+    delivery.push("b:c");
     QVERIFY(seen.isEmpty()); // never from inside push(), i.e. the port's read handler
     QTRY_VERIFY(delivery.pending() == 0 && delivery.depth() == 0);
-    QTEST(seen.join(' '), "order");
+    QCOMPARE(seen.join(' '), QString("a1 b:c2 c2"));
 }
 
-// Replies pushed faster than anyone dispatches them: the newest 64 stay, in order; a reply
-// bigger than the whole bound still goes on its own.
+// A flood keeps the newest 64 in order; a reply past the character bound is kept only alone.
 void TstReplyDelivery::floodKeepsNewest() {
     ReplyDelivery delivery;
     QStringList seen;
@@ -60,8 +42,9 @@ void TstReplyDelivery::floodKeepsNewest() {
     QTRY_COMPARE(seen.size(), 64);
     QCOMPARE(seen.first() + "-" + seen.last(), QString("936-999"));
     delivery.push(QString(9 * 1024 * 1024, 'x'));
-    delivery.push("after");
     QCOMPARE(delivery.pending(), 1);
+    delivery.push("after");
+    QTRY_COMPARE(seen.mid(64), QStringList{"after"});
 }
 
 QTEST_GUILESS_MAIN(TstReplyDelivery)

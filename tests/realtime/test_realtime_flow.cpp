@@ -1,7 +1,5 @@
-// The real-time page in the real window against the simulated unit's stream: on, plotted,
-// pages and buttons locked, off, a failed and a good export (equal to what the unit
-// printed), clear; then a long run fed to the same window (thinning, hover, a refused stop)
-// and Logout.
+// The real-time page against the simulated unit's stream: on, plotted, locked, off, exported
+// as the unit printed it, cleared; then a long run fed to the same window, and Logout.
 #include "sim_session.h"
 #include "ui_bms_main_win.h"
 
@@ -12,31 +10,6 @@
 #include <QtCharts/QSplineSeries>
 #include <QtCharts/QValueAxis>
 #include <QtTest>
-
-namespace {
-QString fileText(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString("<missing>");
-}
-
-QVariant downPath() {
-    return QSettings("./ConFig/OpenPath.ini", QSettings::IniFormat).value("path/downpath");
-}
-
-// 3000 samples a second apart in two bursts, the voltage 52.1/52.0 V alternately with a
-// 60 V spike at the 1700th.
-void feedLongRun(BMSMainWin& w) {
-    QString burst;
-    for (int id = 1; id <= 3000; ++id) {
-        burst += QString("%1 2024-05-01 %2 %3 0 0 25000 1 2 3 4 N N N N N N 50% 9\n")
-                     .arg(id)
-                     .arg(QTime(8, 0).addSecs(id - 1).toString("HH:mm:ss"))
-                     .arg(id == 1700 ? 60000 : 52000 + id % 2 * 100);
-        if (id == 100 || id == 3000)
-            w.RealTimeParse(std::exchange(burst, QString()));
-    }
-}
-} // namespace
 
 class TestRealTimeFlow : public QObject {
     Q_OBJECT
@@ -83,18 +56,22 @@ void TestRealTimeFlow::streamExportClearLongRunLogout() {
     QCOMPARE(soc.series()->points().last().y(), per.chopped(1).toDouble());
 
     // A cancelled save writes nothing; a failed one names the file and stores no folder.
+    const auto downPath = [] {
+        return QSettings("./ConFig/OpenPath.ini", QSettings::IniFormat).value("path/downpath");
+    };
     QVERIFY(QDir().mkdir("out"));
-    recorder.textAnswers << ""
-                         << "/no/such/folder/rt.txt" << s.home.filePath("out/rt.txt");
+    recorder.textAnswers << QString() << "/no/such/rt.txt" << s.home.filePath("out/rt.txt");
     w.RTDataDownBtn_clicked();
     QCOMPARE(recorder.shown.last().kind, QString("save"));
     w.RTDataDownBtn_clicked();
-    QCOMPARE(recorder.shown.last().kind, QString("warning"));
-    QVERIFY2(recorder.lastText().contains("/no/such/folder/rt.txt"),
+    QVERIFY2(recorder.shown.last().kind == "warning" &&
+                 recorder.lastText().contains("/no/such/rt.txt"),
              qPrintable(recorder.lastText()));
     QVERIFY(!downPath().isValid());
     w.RTDataDownBtn_clicked();
-    QCOMPARE(fileText("out/rt.txt"), stream + "finish\n");
+    QFile saved("out/rt.txt");
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(saved.readAll()), stream + "finish\n");
     QCOMPARE(downPath(), QVariant(s.home.filePath("out")));
 
     w.ClearRTDataBtn_clicked();
@@ -103,13 +80,22 @@ void TestRealTimeFlow::streamExportClearLongRunLogout() {
     QVERIFY(w.form()->RTDataTextBrow->toPlainText().isEmpty());
     QVERIFY(w.realTimeRun().socValues().isEmpty());
 
-    // Every sample kept; a thinned copy drawn as segments, its spike and newest point included.
-    feedLongRun(w);
+    // 3000 samples a second apart in two bursts, 52.1/52.0 V alternately with a 60 V spike at
+    // the 1700th: every sample kept, a thinned copy drawn with its spike and newest point.
+    QString burst;
+    for (int id = 1; id <= 3000; ++id) {
+        burst += QString("%1 2024-05-01 %2 %3 0 0 25000 1 2 3 4 N N N N N N 50% 9\n")
+                     .arg(id)
+                     .arg(QTime(8, 0).addSecs(id - 1).toString("HH:mm:ss"))
+                     .arg(id == 1700 ? 60000 : 52000 + id % 2 * 100);
+        if (id == 100 || id == 3000)
+            w.RealTimeParse(std::exchange(burst, QString()));
+    }
     const RealTimeChart& volt = w.realTimeChart(Quantity::Volt);
     QCOMPARE(volt.samples().size(), 3000);
     QCOMPARE(volt.spline()->count(), 0);
     const QVector<QPointF> drawn = volt.line()->pointsVector();
-    QVERIFY2(drawn.size() < 1100, qPrintable(QString::number(drawn.size())));
+    QVERIFY(drawn.size() < 1100);
     QCOMPARE(drawn.last(), QPointF(2999 / 60.0, 52.0));
     QVERIFY(drawn.contains(QPointF(1699 / 60.0, 60.0)));
     QCOMPARE(volt.xAxis()->max(), 2999 / 60.0);

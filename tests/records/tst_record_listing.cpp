@@ -1,5 +1,4 @@
-// The listing core on hand-made pages: classification, layouts, field mapping, the end of a
-// listing, pages split across bursts; the count reply and the start number checks.
+// The listing core on hand-made pages (split across bursts too), the counts, the start checks.
 #include "records/record_listing.h"
 #include "records/record_requests.h"
 #include "records/record_table.h"
@@ -19,8 +18,7 @@ QString header(bool mask) {
         .arg(mask ? "mask  " : "");
 }
 
-// A record line as the unit aligns it: item % 3 event words after the fixed columns, or
-// only the first `words` words.
+// A record line as the unit aligns it, item % 3 event words at its end, cut to `words` words.
 QString rec(int item, bool mask, int words = 99) {
     const QStringList w =
         QString("%1 2024-05-01 08:00:01 51200 -1500 25000 24000 26000 3301 3320 %2Dischg Normal "
@@ -33,10 +31,7 @@ QString rec(int item, bool mask, int words = 99) {
 }
 
 QString recs(int from, int to, bool mask) {
-    QString out;
-    for (int i = from; i <= to; ++i)
-        out += rec(i, mask);
-    return out;
+    return from > to ? QString() : rec(from, mask) + recs(from + 1, to, mask);
 }
 } // namespace
 
@@ -50,49 +45,42 @@ private slots:
 
 void TestRecordListing::pieces_data() {
     QTest::addColumn<QStringList>("pieces");
-    QTest::addColumn<bool>("mask");
     QTest::addColumn<QString>("items"); // item numbers of the table rows, in order
-    QTest::addColumn<bool>("open");
     QTest::addColumn<ListingEnd>("end");
-
     const QString first = header(false) + recs(1, 2, false) + kPrompt;
     const QString second = "\r\n" + recs(3, 5, false) + kPrompt;
     const QString stale = "data\r\n@\r\nData Number : 2\r\n" + kDone;
     const QString page = header(true) + recs(1, 4, true) + kPrompt;
     const int line3 = page.indexOf(rec(3, true));
     using E = ListingEnd;
-    QTest::newRow("first page") << QStringList{first} << false << "1 2" << true << E::None;
+    QTest::newRow("first page") << QStringList{first} << "1 2" << E::None;
     QTest::newRow("earlier reply's end first")
-        << QStringList{stale, stale + first} << false << "1 2" << true << E::None;
-    QTest::newRow("further page") << QStringList{first, second} << false << "1 2 3 4 5" << true
-                                  << E::None;
+        << QStringList{stale, stale + first} << "1 2" << E::None;
+    QTest::newRow("further page") << QStringList{first, second} << "1 2 3 4 5" << E::None;
     QTest::newRow("last page") << QStringList{first, second, "\r\n" + recs(6, 7, false) + kDone}
-                               << false << "1 2 3 4 5 6 7" << false << E::Completed;
+                               << "1 2 3 4 5 6 7" << E::Completed;
     QTest::newRow("one piece, prompt inside")
-        << QStringList{first, header(false) + recs(1, 2, false) + kPrompt + "\r\n" +
-                                  recs(3, 4, false) + kDone}
-        << false << "1 2 3 4" << false << E::Completed;
+        << QStringList{first, first + "\r\n" + recs(3, 4, false) + kDone} << "1 2 3 4"
+        << E::Completed;
     QTest::newRow("mask layout drops 15 words")
         << QStringList{header(true) + rec(1, true) + rec(2, true, 15) + rec(3, true) + kPrompt}
-        << true << "1 3" << true << E::None;
+        << "1 3" << E::None;
     QTest::newRow("plain 15 words, empty events")
-        << QStringList{header(false) + rec(3, false) + kDone} << false << "3" << false
-        << E::Completed;
+        << QStringList{header(false) + rec(3, false) + kDone} << "3" << E::Completed;
     QTest::newRow("unknown command")
-        << QStringList{first, "datalist event 0\r\nUnknown command\r\n$$\r\n"} << false << "1 2"
-        << false << E::Unknown;
-    QTest::newRow("split at a line boundary")
-        << QStringList{page.left(line3), page.mid(line3)} << true << "1 2 3 4" << true << E::None;
-    QTest::newRow("split inside a line and the prompt")
-        << QStringList{page.left(line3 + 9), page.mid(line3 + 9).chopped(20), page.right(20)}
-        << true << "1 2 3 4" << true << E::None;
+        << QStringList{first, "datalist event 0\r\nUnknown command\r\n$$\r\n"} << "1 2"
+        << E::Unknown;
+    QTest::newRow("split at a line boundary, inside a line and the prompt")
+        << QStringList{page.left(line3), page.mid(line3, 9), page.mid(line3 + 9).chopped(20),
+                       page.right(20)}
+        << "1 2 3 4" << E::None;
 }
 
 // Feeds the pieces in turn and keeps a table as the records page does.
 void TestRecordListing::pieces() {
     QFETCH(QStringList, pieces);
-    QFETCH(bool, mask);
     QFETCH(QString, items);
+    const bool mask = pieces.join(QString()).contains("mask");
     RecordListing listing;
     listing.expect("datalist event 0");
     QVector<QStringList> table;
@@ -110,14 +98,13 @@ void TestRecordListing::pieces() {
         const int item = row.first().toInt();
         QCOMPARE(row.size(), mask ? 17 : 16);
         QCOMPARE(row.join(' ').simplified(), rec(item, mask).simplified());
-        // Every event word followed by one space.
-        QCOMPARE(row.last(), (kEventWords.mid(0, item % 3) << "").join(' '));
+        QCOMPARE(row.last(), (kEventWords.mid(0, item % 3) << "").join(' ')); // "word word "
     }
     QCOMPARE(shown.join(' '), items);
     QCOMPARE(listing.maskLayout(), mask);
-    QTEST(listing.isOpen(RecordKind::Event), "open");
-    QVERIFY(!listing.isOpen(RecordKind::History));
     QTEST(last.end, "end");
+    QCOMPARE(listing.isOpen(RecordKind::Event), last.end == ListingEnd::None);
+    QVERIFY(!listing.isOpen(RecordKind::History));
 }
 
 void TestRecordListing::countsAndStartNumbers() {
@@ -128,22 +115,17 @@ void TestRecordListing::countsAndStartNumbers() {
     QVERIFY(c.eventEmpty && !c.events && !c.histories);
 
     using R = StartRefusal;
-    const struct {
-        bool own, other;
-        int count;
-        const char* text;
-        StartRefusal refusal;
-        int start;
-    } cases[] = {{true, false, 100, "1", R::ListingOpen, 0},
-                 {false, true, 100, "1", R::OtherListingOpen, 0},
-                 {false, false, -1, "1", R::None, 0},
-                 {false, false, 0, "2", R::NoRecords, 0},
-                 {false, false, 100, "ab", R::NotANumber, 0},
-                 {false, false, 100, "101", R::OutOfRange, 0},
-                 {false, false, 100, "100", R::None, 99}};
-    for (const auto& k : cases) {
-        const StartCheck check = checkStartNumber(k.own, k.other, k.count, k.text);
-        QVERIFY2(check.refusal == k.refusal && check.startIndex == k.start, k.text);
+    const std::tuple<bool, bool, int, const char*, R, int> cases[] = {
+        {true, false, 100, "1", R::ListingOpen, 0},
+        {false, true, 100, "1", R::OtherListingOpen, 0},
+        {false, false, -1, "1", R::None, 0},
+        {false, false, 0, "2", R::NoRecords, 0},
+        {false, false, 100, "ab", R::NotANumber, 0},
+        {false, false, 100, "101", R::OutOfRange, 0},
+        {false, false, 100, "100", R::None, 99}};
+    for (const auto& [own, other, count, text, refusal, start] : cases) {
+        const StartCheck check = checkStartNumber(own, other, count, text);
+        QVERIFY2(check.refusal == refusal && check.startIndex == start, text);
     }
 }
 
