@@ -1,5 +1,6 @@
 #include "upgrade/updata_login.h"
 
+#include "app/picture_sheet.h"
 #include "app/prompts.h"
 #include "ui_updata_login.h"
 #include "upgrade/upgrade_constants.h"
@@ -24,10 +25,7 @@ UpdataLogin::~UpdataLogin() {
 }
 
 void UpdataLogin::setImageSuffix(const QString& suffix) {
-    ui->Confirm->setStyleSheet(
-        QString("QPushButton { border-image: url(:/icon/res/Confirm_%1.png); }"
-                "QPushButton:pressed { border-image: url(:/icon/res/pressed.png); }")
-            .arg(suffix));
+    ui->Confirm->setStyleSheet(pictureButtonSheet("Confirm", suffix));
 }
 
 void UpdataLogin::ConnectInit() {

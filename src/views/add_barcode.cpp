@@ -1,5 +1,6 @@
 #include "views/add_barcode.h"
 
+#include "app/picture_sheet.h"
 #include "app/prompts.h"
 #include "ui_add_barcode.h"
 #include "views/views_constants.h"
@@ -28,10 +29,7 @@ AddBarcode::~AddBarcode() {
 }
 
 void AddBarcode::setLanguage(const QString& suffix) {
-    ui->Confirm->setStyleSheet(
-        QString("QPushButton{border-image: url(:/icon/res/Confirm_%1.png);}"
-                "QPushButton:pressed{border-image: url(:/icon/res/pressed.png);}")
-            .arg(suffix));
+    ui->Confirm->setStyleSheet(pictureButtonSheet("Confirm", suffix));
 }
 
 void AddBarcode::changeEvent(QEvent* event) {

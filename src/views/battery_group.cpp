@@ -1,5 +1,6 @@
 #include "views/battery_group.h"
 
+#include "app/picture_sheet.h"
 #include "ui_battery_group.h"
 #include "views/stale_look.h"
 #include "views/views_constants.h"
@@ -237,10 +238,7 @@ QString BatteryGroup::batButtonStyle(int batNum) const {
     const QString mark = alarm && shown ? "batmarkboth" : alarm ? "batmarkalarm" : "batmarkshown";
     const QString image =
         alarm || shown ? QString(" image: url(:/icon/res/%1.png);").arg(mark) : QString();
-    return QString("QPushButton{border-image: url(:/icon/res/Bat%1_%2.png);%3}"
-                   "QPushButton:pressed{border-image: url(:/icon/res/pressed.png);}")
-        .arg(batNum)
-        .arg(suffix, image);
+    return pictureButtonSheet(QString("Bat%1").arg(batNum), suffix, image);
 }
 
 void BatteryGroup::createBatButtons() {

@@ -1,5 +1,6 @@
 #include "views/battery_info.h"
 
+#include "app/picture_sheet.h"
 #include "ui_battery_info.h"
 #include "views/add_barcode.h"
 #include "views/stale_look.h"
@@ -334,10 +335,8 @@ void BatteryInfo::setLanguage(const QString& suffix) {
     m_langSuffix = suffix;
     ui->BatteryLab->setStyleSheet(QString("image: url(:/icon/res/BatTwo_%1.png);").arg(suffix));
     ui->InfoLab->setStyleSheet(QString("image: url(:/icon/res/info_%1.png);").arg(suffix));
-    const QString button("QPushButton{border-image: url(:/icon/res/%1_%2.png);}"
-                         "QPushButton:pressed{border-image: url(:/icon/res/pressed.png);}");
-    ui->ChangeBtn->setStyleSheet(button.arg("details", suffix));
-    ui->AddBarBtn->setStyleSheet(button.arg("Add", suffix));
+    ui->ChangeBtn->setStyleSheet(pictureButtonSheet("details", suffix));
+    ui->AddBarBtn->setStyleSheet(pictureButtonSheet("Add", suffix));
 }
 
 void BatteryInfo::retranslate() {
