@@ -117,6 +117,7 @@ private:
     QPushButton* shownPageButton() const;
     void showOtherPage(QPushButton* button, int index);
     bool refuseWhileRealTime();
+    void saveTextAs(const QString& text, const QString& failure);
 
     Ui::BMSMainWin* ui = nullptr;
     double m_widthRate = 1.0;
@@ -179,6 +180,7 @@ private:
     QTimer* m_portCheckTimer = nullptr;
     QString m_currentCommand;
     QMutex m_commandMutex;
+    void setCurrentCommand(const QString& command); // the reply expected next is its reply
     QTimer* m_pollTimer = nullptr;
     bool m_basicPage = true;
     int m_pollCount = 0;
@@ -241,7 +243,6 @@ private:
     void clearRealTimeSeries();
     void plotSample(const RealTimeSample& sample, SamplePlot& plot);
     void showPointHover(Quantity q, const QPointF& point, bool state);
-    void writeRealTimeFile(const QString& path);
 
     bool m_realTimeDisplay = false;
     RealTimeRun m_rtRun;

@@ -9,7 +9,13 @@
 
 #include <QDebug>
 #include <QEventLoop>
+#include <QMutexLocker>
 #include <QTime>
+
+void BMSMainWin::setCurrentCommand(const QString& command) {
+    QMutexLocker lock(&m_commandMutex);
+    m_currentCommand = command;
+}
 
 void BMSMainWin::SendCommand(const QString& command) {
     if (!m_serial->isOpen()) {
@@ -17,9 +23,7 @@ void BMSMainWin::SendCommand(const QString& command) {
                               QMessageBox::Yes);
         return;
     }
-    m_commandMutex.lock();
-    m_currentCommand = command + "\n";
-    m_commandMutex.unlock();
+    setCurrentCommand(command + "\n");
     qDebug() << "当前命令：" << m_currentCommand;
     m_serial->write(QStringLiteral("\n"));
     if (m_serial->write(m_currentCommand) == -1)
@@ -54,7 +58,7 @@ void BMSMainWin::SendBtn_clicked() {
                               QMessageBox::Yes);
         return;
     }
-    m_currentCommand.clear();
+    setCurrentCommand(QString());
     m_pollTimer->stop();
     const QString line = ui->SendEd->toPlainText() + "\r";
     qDebug() << "sendata:" << line;

@@ -3,7 +3,6 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "app/prompts.h"
-#include "app/text_file.h"
 #include "protocol/config_reply.h"
 #include "protocol/unit_control.h"
 #include "serial/my_serial.h"
@@ -13,10 +12,7 @@
 #include "views/battery_group.h"
 
 #include <QDebug>
-#include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
-#include <QSettings>
 #include <QStandardItemModel>
 
 namespace {
@@ -24,8 +20,6 @@ namespace {
 // A self-test of sixteen batteries takes a while; past this the poll goes on regardless.
 constexpr int kControlReplyTimeoutMs = 15000;
 constexpr int kBarcodeInfoWaitMs = 50; // between the bare "info " and the poll's restart
-
-const char* const kDownPathKey = "path/downpath";
 
 QString controlQuestion(UnitControl control) {
     switch (control) {
@@ -90,23 +84,7 @@ void BMSMainWin::ConfigParse(const QString& reply) {
 }
 
 void BMSMainWin::ConfigDownBtn_clicked() {
-    const QString dir = m_settings->value(kDownPathKey, ".").toString();
-    const QString path =
-        prompts().saveFileName(this, tr("choose a file"), dir, "(*.txt);;All Files(*.*)");
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!writeTextFile(path, m_lastConfigReply, &error)) {
-        // The stored folder stays: it is where the last file could be written.
-        prompts().warning(this, tr("warning"),
-                          tr("The configuration could not be saved to\n%1\n%2")
-                              .arg(QDir::toNativeSeparators(path), error),
-                          QMessageBox::Yes);
-        return;
-    }
-    const QString folder = QFileInfo(path).path();
-    qDebug() << "downpath " << folder;
-    m_settings->setValue(kDownPathKey, folder);
+    saveTextAs(m_lastConfigReply, tr("The configuration could not be saved to\n%1\n%2"));
 }
 
 bool BMSMainWin::confirmUnitChange(const QString& question) {

@@ -2,11 +2,15 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "app/prompts.h"
+#include "app/text_file.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QScrollBar>
+#include <QSettings>
 
 namespace {
 struct PageButtonPictures {
@@ -139,4 +143,24 @@ void BMSMainWin::LanguageBtn_clicked() {
     ui->StackWid->setCurrentIndex(6);
     setPageButtons(nullptr);
     fillMessageCatalogue();
+}
+
+// The configuration and real-time pages' text downloads: a file chosen from the folder of
+// the last saved one. A file that could not be written is named with the reason (failure's
+// %1 and %2), and the stored folder stays where the last file could be written.
+void BMSMainWin::saveTextAs(const QString& text, const QString& failure) {
+    const char* const downPathKey = "path/downpath";
+    const QString folder = m_settings->value(downPathKey, ".").toString();
+    const QString path =
+        prompts().saveFileName(this, tr("choose a file"), folder, "(*.txt);;All Files(*.*)");
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!writeTextFile(path, text, &error)) {
+        prompts().warning(this, tr("warning"), failure.arg(QDir::toNativeSeparators(path), error),
+                          QMessageBox::Yes);
+        return;
+    }
+    m_settings->setValue(downPathKey, QFileInfo(path).path());
+    qDebug() << "downpath" << QFileInfo(path).path();
 }

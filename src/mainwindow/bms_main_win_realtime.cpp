@@ -4,7 +4,6 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "app/prompts.h"
-#include "app/text_file.h"
 #include "realtime/real_time_layout.h"
 #include "realtime/realtime_constants.h"
 #include "ui_bms_main_win.h"
@@ -13,18 +12,12 @@
 
 #include <QCursor>
 #include <QDebug>
-#include <QDir>
 #include <QLabel>
-#include <QSettings>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QSplineSeries>
 
 using namespace realtime;
-
-namespace {
-const char* const kDownPathKey = "path/downpath";
-} // namespace
 
 void BMSMainWin::initRealTimePage() {
     ui->RTDataTextBrow->hide();
@@ -214,27 +207,8 @@ void BMSMainWin::RTDataDownBtn_clicked() {
                               tr("Can't download, Please click \"RTData OFF\"!"), QMessageBox::Yes);
         return;
     }
-    const QString folder = m_settings->value(kDownPathKey, ".").toString();
-    const QString path =
-        prompts().saveFileName(this, tr("choose a file"), folder, "(*.txt);;All Files(*.*)");
-    if (path.isEmpty())
-        return;
-    writeRealTimeFile(path);
-}
-
-void BMSMainWin::writeRealTimeFile(const QString& path) {
-    QString error;
-    if (!writeTextFile(path, ui->RTDataTextBrow->toPlainText(), &error)) {
-        // Silence would read as success; the folder is kept only for a file that was saved.
-        prompts().warning(this, tr("warning"),
-                          tr("The real-time data could not be saved to\n%1\n%2")
-                              .arg(QDir::toNativeSeparators(path), error),
-                          QMessageBox::Yes);
-        return;
-    }
-    const QString downPath = path.left(path.lastIndexOf('/'));
-    m_settings->setValue(kDownPathKey, downPath);
-    qDebug() << "downpath" << downPath;
+    saveTextAs(ui->RTDataTextBrow->toPlainText(),
+               tr("The real-time data could not be saved to\n%1\n%2"));
 }
 
 void BMSMainWin::ClearRTDataBtn_clicked() {

@@ -95,9 +95,7 @@ void BMSMainWin::WakeBtn_clicked() {
         m_serial->write(QByteArray(c));
         DelayMs(Upgrade::kWakeCharGapMs);
     }
-    m_commandMutex.lock();
-    m_currentCommand = kWakeCommand;
-    m_commandMutex.unlock();
+    setCurrentCommand(kWakeCommand);
     m_upgrade.startWaking();
     m_wakeTimer->start();
 }
@@ -122,9 +120,7 @@ void BMSMainWin::WakeTimeOut() {
     if (!waiting)
         return;
     // A late "Updata is ready!" must not open the file dialog out of the blue.
-    m_commandMutex.lock();
-    m_currentCommand.clear();
-    m_commandMutex.unlock();
+    setCurrentCommand(QString());
     setUpgradeControlsEnabled(true);
     prompts().warning(this, tr("warning"),
                       tr("The battery did not answer the wake-up!\nPlease check the battery "
