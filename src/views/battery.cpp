@@ -133,54 +133,33 @@ void Battery::setStep(int step) {
     setStep(static_cast<double>(step));
 }
 
-void Battery::setInt(int& member, int value) {
-    if (value != member) {
-        member = value;
-        update();
-    }
-}
-
 void Battery::setBorderWidth(int borderWidth) {
-    setInt(m_borderWidth, borderWidth);
+    setAndUpdate(m_borderWidth, borderWidth);
 }
 void Battery::setBorderRadius(int borderRadius) {
-    setInt(m_borderRadius, borderRadius);
+    setAndUpdate(m_borderRadius, borderRadius);
 }
 void Battery::setBgRadius(int bgRadius) {
-    setInt(m_bgRadius, bgRadius);
+    setAndUpdate(m_bgRadius, bgRadius);
 }
 void Battery::setHeadRadius(int headRadius) {
-    setInt(m_headRadius, headRadius);
-}
-
-void Battery::setColor(QColor& member, const QColor& color) {
-    if (color != member) {
-        member = color;
-        update();
-    }
-}
-
-void Battery::setFlag(bool& member, bool value) {
-    if (value != member) {
-        member = value;
-        update();
-    }
+    setAndUpdate(m_headRadius, headRadius);
 }
 
 void Battery::setNumber(int number) {
-    setInt(m_number, number);
+    setAndUpdate(m_number, number);
 }
 void Battery::setPresent(bool present) {
-    setFlag(m_present, present);
+    setAndUpdate(m_present, present);
 }
 void Battery::setAlarm(bool alarm) {
-    setFlag(m_alarm, alarm);
+    setAndUpdate(m_alarm, alarm);
 }
 void Battery::setDetailShown(bool shown) {
-    setFlag(m_detailShown, shown);
+    setAndUpdate(m_detailShown, shown);
 }
 void Battery::setStale(bool stale) {
-    setFlag(m_stale, stale);
+    setAndUpdate(m_stale, stale);
 }
 
 QColor Battery::outlineColor() const {
@@ -202,22 +181,22 @@ QString Battery::centreText() const {
 }
 
 void Battery::setBorderColorStart(const QColor& color) {
-    setColor(m_borderColorStart, color);
+    setAndUpdate(m_borderColorStart, color);
 }
 void Battery::setBorderColorEnd(const QColor& color) {
-    setColor(m_borderColorEnd, color);
+    setAndUpdate(m_borderColorEnd, color);
 }
 void Battery::setAlarmColorStart(const QColor& color) {
-    setColor(m_alarmColorStart, color);
+    setAndUpdate(m_alarmColorStart, color);
 }
 void Battery::setAlarmColorEnd(const QColor& color) {
-    setColor(m_alarmColorEnd, color);
+    setAndUpdate(m_alarmColorEnd, color);
 }
 void Battery::setNormalColorStart(const QColor& color) {
-    setColor(m_normalColorStart, color);
+    setAndUpdate(m_normalColorStart, color);
 }
 void Battery::setNormalColorEnd(const QColor& color) {
-    setColor(m_normalColorEnd, color);
+    setAndUpdate(m_normalColorEnd, color);
 }
 
 void Battery::paintEvent(QPaintEvent*) {

@@ -121,9 +121,13 @@ private:
     void drawText(QPainter* painter);
     void drawNumber(QPainter* painter);
     void drawAlarmSign(QPainter* painter);
-    void setFlag(bool& member, bool value);
-    void setColor(QColor& member, const QColor& color);
-    void setInt(int& member, int value);
+    // Stores a property and repaints, only when it changed.
+    template <typename T> void setAndUpdate(T& member, const T& value) {
+        if (value != member) {
+            member = value;
+            update();
+        }
+    }
 
     double m_minValue = 0.0;
     double m_maxValue = 100.0;
