@@ -179,8 +179,8 @@ void BMSMainWin::BarcodeResultParse(const QString& reply) {
     // The bare "info " reads the battery the unit wrote to, so its detail shows the barcode.
     m_pollTimer->stop();
     SendCommand("info ");
-    // Not a nested wait: this runs inside the receive handler, and a reply that arrives
-    // while it is still on the stack is not reported until more bytes come.
+    // The poll resumes and the box shows once this dispatch has returned, so that neither
+    // holds up the "info" reply.
     QTimer::singleShot(kBarcodeInfoWaitMs, this, [this] {
         resumePoll();
         prompts().information(this, tr("Message"), tr("Added barcode successfully!"),

@@ -46,10 +46,6 @@ void BMSMainWin::SerialReadyRead() {
         if (m_portOpen)
             m_replyDelivery->push(event.reply);
     }
-    // The port does not signal bytes that arrive while a slot it called still runs (a
-    // dispatch waiting in DelayMs, a message box); read them once this call is over.
-    if (m_serial->bytesAvailable() > 0)
-        QMetaObject::invokeMethod(this, &BMSMainWin::SerialReadyRead, Qt::QueuedConnection);
 }
 
 // A line that is never quiet (noise, a console stuck printing) would otherwise grow the burst

@@ -48,10 +48,6 @@ QByteArray MySerial::readAll() {
     return m_port->readAll();
 }
 
-qint64 MySerial::bytesAvailable() const {
-    return isOpen() ? m_port->bytesAvailable() : 0;
-}
-
 qint64 MySerial::write(const QByteArray& bytes) {
     if (!isOpen()) {
         qDebug() << "serial readAll() serial == nullptr or not open";

@@ -22,8 +22,6 @@ public:
     bool isOpen() const;
     void close();
     QByteArray readAll();
-    // Bytes received and not read yet (0 when the port is not open).
-    qint64 bytesAvailable() const;
     // Raw bytes (transfer packets); 0 when the port is not open.
     qint64 write(const QByteArray& bytes);
     // Console text in the local 8-bit encoding; -1 when empty or the port is not open.
