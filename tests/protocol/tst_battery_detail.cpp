@@ -4,8 +4,6 @@
 #include "protocol/battery_detail.h"
 
 namespace {
-const int NoData = 268435455;
-
 // A cell line of the 11-field layout (mV, m-degrees, mAH).
 QString cellLine(int n, int mv, int soc = 87, int mah = 87000) {
     return QStringLiteral("%1 %2 -625 25000 Dischg Normal Normal Normal %3% %4 mAH")
@@ -15,10 +13,11 @@ QString cellLine(int n, int mv, int soc = 87, int mah = 87000) {
         .arg(mah);
 }
 
-QString batReply(const QStringList& cells) {
-    return QStringLiteral("bat 1\n@\nBattery Volt Curr Tempr Base State Volt. State Curr. State "
-                          "Temp. State SOC Coulomb\n") +
-           cells.join(QLatin1Char('\n')) + QStringLiteral("\nCommand completed successfully\n$$");
+// Each row: the reply with the line holding `label` replaced by `line` (removed when null) and
+// the recorded reply's expected text with `from` replaced by `to`.
+void variantRow(const char* name, const QString& recorded, const QString& expected,
+                const char* label, const char* line, const char* from, const char* to) {
+    QTest::newRow(name) << withLine(recorded, label, line) << QString(expected).replace(from, to);
 }
 } // namespace
 
@@ -27,76 +26,61 @@ class TstBatteryDetail : public QObject {
 private slots:
     void info_data();
     void info();
-    void infoMissingLabel();
-    void batSummary_data();
-    void batSummary();
-    void batLineCountMismatch();
+    void bat_data();
+    void bat();
     void pwrBat_data();
     void pwrBat();
-    void pwrBatMissingLabel();
 };
 
 void TstBatteryDetail::info_data() {
     QTest::addColumn<QString>("reply");
-    QTest::addColumn<QStringList>(
-        "fields"); // address, name ("<none>": not known), boot, barcode, cell number
-
+    QTest::addColumn<QString>("fields"); // complete, address, name, boot, barcode, cells, rest
     const QString r = fixtureReply("info.txt");
-    const auto row = [&r](const char* name, const char* label, const char* line,
-                          const QStringList& fields) {
-        QTest::newRow(name) << (label ? withLine(r, label, line) : r) << fields;
-    };
-    const QString code = QStringLiteral("NVB48100C2240012");
-    row("recorded", nullptr, nullptr, {"2", "NVB-48100", "V1.2", code, "15"});
-    row("15-character barcode is none", "Barcode", "Barcode : NVB48100C224001",
-        {"2", "NVB-48100", "V1.2", "", "15"});
-    row("boot version with one blank", "Boot  version", "Boot version : V0.9",
-        {"2", "NVB-48100", "V0.9", code, "15"});
-    row("cell number unreadable", "Cell Number", "Cell Number : ?",
-        {"2", "NVB-48100", "V1.2", code, QString::number(NoData)});
-    row("no device name", "Device name", nullptr, {"2", "", "V1.2", code, "15"});
+    const QString all = "1|2|NVB-48100|V1.2|NVB48100C2240012|15|B70.12|V2.0|3.2V/100AH|100000mA|"
+                        "22-04-18";
+    QTest::newRow("recorded") << r << all;
+    variantRow("15-character barcode is none", r, all, "Barcode", "Barcode : NVB48100C224001",
+               "NVB48100C2240012", "");
+    variantRow("boot version with one blank", r, all, "Boot  version", "Boot version : V0.9",
+               "V1.2", "V0.9");
+    variantRow("cell number unreadable", r, all, "Cell Number", "Cell Number : ?", "|15|",
+               "|268435455|");
+    variantRow("no device name", r, all, "Device name", nullptr, "NVB-48100", "");
+    // One missing line clears every identity field, the ones present too.
+    for (const char* label :
+         {"Device address", "Boot", "Barcode", "Specification", "Main Soft version", "Comm version",
+          "Max Charge Curr", "Release Date", "Cell Number"})
+        QTest::newRow(label) << withLine(r, label) << "0||<none>|||268435455|||||";
 }
 
 void TstBatteryDetail::info() {
     QFETCH(QString, reply);
     const InfoReply i = parseInfo(reply);
-    QVERIFY(i.complete);
-    QTEST((QStringList{i.deviceAddress, i.deviceName.value_or("<none>"), i.bootVersion, i.barcode,
-                       QString::number(i.cellNumber)}),
-          "fields");
-    if (QTest::currentDataTag() != QLatin1String("recorded"))
-        return;
-    QCOMPARE((QStringList{i.mainSoftVersion, i.commVersion, i.packRating, i.maxChargeCurr,
-                          i.releaseDate}),
-             (QStringList{"B70.12", "V2.0", "3.2V/100AH", "100000mA", "22-04-18"}));
+    QTEST(
+        QStringList({QString::number(i.complete), i.deviceAddress, i.deviceName.value_or("<none>"),
+                     i.bootVersion, i.barcode, QString::number(i.cellNumber), i.mainSoftVersion,
+                     i.commVersion, i.packRating, i.maxChargeCurr, i.releaseDate})
+            .join('|'),
+        "fields");
 }
 
-// One missing line clears every identity field, the ones present too.
-void TstBatteryDetail::infoMissingLabel() {
-    for (const char* label :
-         {"Device address", "Boot", "Barcode", "Specification", "Main Soft version", "Comm version",
-          "Max Charge Curr", "Release Date", "Cell Number"}) {
-        const InfoReply i = parseInfo(withLine(fixtureReply("info.txt"), label));
-        QVERIFY2(!i.complete, label);
-        QVERIFY(!i.deviceName.has_value());
-        QCOMPARE((i.deviceAddress + i.bootVersion + i.commVersion + i.mainSoftVersion + i.barcode +
-                  i.packRating + i.maxChargeCurr + i.releaseDate),
-                 QString());
-        QCOMPARE(i.cellNumber, NoData);
-    }
-}
-
-void TstBatteryDetail::batSummary_data() {
+void TstBatteryDetail::bat_data() {
     QTest::addColumn<QString>("reply");
     QTest::addColumn<int>("cellNumber");
     QTest::addColumn<QString>("values"); // cells, highest cell and V, lowest cell and V, SOC, AH,
     // then the first cell: V, degrees, SOC, AH (whole, rounded down)
-
     const auto row = [](const char* name, const QStringList& lines, const char* values) {
-        QTest::newRow(name) << batReply(lines) << lines.size() << values;
+        QTest::newRow(name) << "bat 1\n@\nBattery Volt Curr Tempr Base State Volt. State Curr. "
+                               "State Temp. State SOC Coulomb\n" +
+                                   lines.join('\n') + "\nCommand completed successfully\n$$"
+                            << lines.size() << values;
     };
-    QTest::newRow("recorded") << fixtureReply("bat.txt") << 15
-                              << "15 5 3.321 9 3.301 85 85 3.312 25 87 87";
+    const QString r = fixtureReply("bat.txt");
+    QTest::newRow("recorded") << r << 15 << "15 5 3.321 9 3.301 85 85 3.312 25 87 87";
+    // A table whose size does not match "info" is no data, not a partial summary.
+    QTest::newRow("fewer cells than lines") << r << 14 << "0 - - - - - -";
+    QTest::newRow("more cells than lines") << r << 16 << "0 - - - - - -";
+    QTest::newRow("unknown command") << "bat 1\n@\nUnknown command\n$$" << 1 << "0 - - - - - -";
     row("ties keep the earlier cell",
         {cellLine(0, 3330), cellLine(1, 3290), cellLine(2, 3290), cellLine(3, 3330)},
         "4 0 3.33 1 3.29 87 87 3.33 25 87 87");
@@ -113,65 +97,43 @@ void TstBatteryDetail::batSummary_data() {
         "2 0 3.3 2 3.25 87 87 3.3 25 87 87");
 }
 
-void TstBatteryDetail::batSummary() {
+void TstBatteryDetail::bat() {
     QFETCH(QString, reply);
     QFETCH(int, cellNumber);
     const CellTable t = parseBat(reply, cellNumber);
-    QVERIFY(t.matched);
-    const CellRecord& c = t.cells.first();
-    QTEST(nums({double(t.cells.size()), double(t.maxVoltageCell), t.maxVoltage,
-                double(t.minVoltageCell), t.minVoltage, double(t.soc), t.capacity, c.voltage,
-                c.temperature, double(c.soc), double(c.capacity)}),
-          "values");
-}
-
-// A table whose size does not match "info" is no data, not a partial summary.
-void TstBatteryDetail::batLineCountMismatch() {
-    for (int cellNumber : {14, 16}) {
-        const CellTable t = parseBat(fixtureReply("bat.txt"), cellNumber);
-        QVERIFY(!t.matched);
-        QCOMPARE(t.lineCount, 15);
-        QVERIFY(t.cells.isEmpty());
-        QCOMPARE(nums({t.maxVoltage, t.minVoltage, t.capacity, double(t.maxVoltageCell),
-                       double(t.minVoltageCell), double(t.soc)}),
-                 QStringLiteral("- - - - - -"));
+    QString values = nums({double(t.cells.size()), double(t.maxVoltageCell), t.maxVoltage,
+                           double(t.minVoltageCell), t.minVoltage, double(t.soc), t.capacity});
+    QCOMPARE(t.matched, !t.cells.isEmpty());
+    if (t.matched) {
+        const CellRecord& c = t.cells.first();
+        values += ' ' + nums({c.voltage, c.temperature, double(c.soc), double(c.capacity)});
     }
-    QVERIFY(!parseBat(QStringLiteral("bat 1\n@\nUnknown command\n$$"), 1).matched);
+    QTEST(values, "values");
 }
 
 void TstBatteryDetail::pwrBat_data() {
     QTest::addColumn<QString>("reply");
-    QTest::addColumn<QString>("values"); // A, degrees, SOC, SOH
-
+    QTest::addColumn<QString>("values"); // complete, A, degrees, SOC, SOH, status, fault
     const QString r = fixtureReply("pwr_bat.txt");
-    const auto row = [&r](const char* name, const char* label, const char* line,
-                          const char* values) {
-        QTest::newRow(name) << (label ? withLine(r, label, line) : r) << values;
-    };
-    row("recorded", nullptr, nullptr, "-2.5 25 87 87");
-    row("real above total caps SOH at 100", "Real Coulomb", "Real Coulomb : 120000 mAH",
-        "-2.5 25 87 100");
-    row("total of 0", "Total Coulomb", "Total Coulomb : 0 mAH", "-2.5 25 87 -");
-    row("SOC not a number", "Coulomb         :", "Coulomb : ?? %", "-2.5 25 - 87");
-    row("negative temperature", "Temperature", "Temperature : -5500 mC", "-2.5 -5.5 87 87");
+    const QString all = "1 -2.5 25 87 87 Dischg 0x0";
+    QTest::newRow("recorded") << r << all;
+    variantRow("real above total caps SOH at 100", r, all, "Real Coulomb",
+               "Real Coulomb : 120000 mAH", "87 87", "87 100");
+    variantRow("total of 0", r, all, "Total Coulomb", "Total Coulomb : 0 mAH", "87 87", "87 -");
+    variantRow("SOC not a number", r, all, "Coulomb         :", "Coulomb : ?? %", "87 87", "- 87");
+    variantRow("negative temperature", r, all, "Temperature", "Temperature : -5500 mC", " 25 ",
+               " -5.5 ");
+    for (const char* label :
+         {"Temperature", "Total Coulomb", "Real Coulomb", "Basic Status", "System Fault"})
+        QTest::newRow(label) << withLine(r, label) << "0 - - - -  ";
 }
 
 void TstBatteryDetail::pwrBat() {
     QFETCH(QString, reply);
     const PwrBatReply p = parsePwrBat(reply);
-    QVERIFY(p.complete);
-    QTEST(nums({p.current, p.temperature, double(p.soc), p.soh}), "values");
-    QCOMPARE(p.basicStatus + QLatin1Char(' ') + p.systemFault, QStringLiteral("Dischg 0x0"));
-}
-
-void TstBatteryDetail::pwrBatMissingLabel() {
-    for (const char* label :
-         {"Temperature", "Total Coulomb", "Real Coulomb", "Basic Status", "System Fault"}) {
-        const PwrBatReply p = parsePwrBat(withLine(fixtureReply("pwr_bat.txt"), label));
-        QVERIFY2(!p.complete, label);
-        QCOMPARE(nums({p.current, p.temperature, double(p.soc), p.soh}), QStringLiteral("- - - -"));
-        QVERIFY(p.basicStatus.isEmpty() && p.systemFault.isEmpty());
-    }
+    QTEST(nums({double(p.complete), p.current, p.temperature, double(p.soc), p.soh}) + ' ' +
+              p.basicStatus + ' ' + p.systemFault,
+          "values");
 }
 
 QTEST_GUILESS_MAIN(TstBatteryDetail)
