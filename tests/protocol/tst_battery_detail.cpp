@@ -13,12 +13,6 @@ QString cellLine(int n, int mv, int soc = 87, int mah = 87000) {
         .arg(mah);
 }
 
-// Each row: the reply with the line holding `label` replaced by `line` (removed when null) and
-// the recorded reply's expected text with `from` replaced by `to`.
-void variantRow(const char* name, const QString& recorded, const QString& expected,
-                const char* label, const char* line, const char* from, const char* to) {
-    QTest::newRow(name) << withLine(recorded, label, line) << QString(expected).replace(from, to);
-}
 } // namespace
 
 class TstBatteryDetail : public QObject {
