@@ -1,5 +1,5 @@
 // Row choice of the reply dispatcher and the command state, including the rows that must not
-// match.
+// match (the number is the row's).
 
 #include "fixtures.h"
 #include "protocol/reply_router.h"
@@ -30,9 +30,10 @@ void TstReplyRouter::row_data() {
     QTest::addColumn<DispatchRow>("row");
 
     using D = DispatchRow;
-    const auto row = [](const char* name, const char* command, const QString& reply, int battery,
-                        D r) {
-        QTest::newRow(name) << QString::fromLatin1(command) << reply << battery << r;
+    const auto row = [](const char* name, const QString& command, const QString& reply, int battery,
+                        D r) { QTest::newRow(name) << command << reply << battery << r; };
+    const auto echoed = [&row](const char* name, const char* command, int battery, D r) {
+        row(name, command + QStringLiteral("\n"), reply(command), battery, r);
     };
     const QString pwrsys = fixtureReply("pwrsys.txt");
     const QString table = fixtureReply("pwr_table.txt");
@@ -48,29 +49,27 @@ void TstReplyRouter::row_data() {
     row("4 pwr N", "pwr 2\n", pwrBat, 2, D::PwrBat);
     row("4 pwr N of another battery", "pwr 2\n", pwrBat, 1, D::None);
     row("4 pwr 1 is not pwr 12", "pwr 12\n", reply("pwr 12", "Basic Status : x"), 1, D::None);
-    row("4 pwr 12", "pwr 12\n", reply("pwr 12"), 12, D::PwrBat);
+    echoed("4 pwr 12", "pwr 12", 12, D::PwrBat);
     row("8 pwr table, not pwr N", "pwr\n", table, 1, D::PwrTable);
     row("8 pwr without table", "pwr\n", reply("pwr", "Unknown command"), 1, D::None);
     row("8 late table after pwrsys", "pwrsys\n", table, 1, D::PwrTable);
     row("5 ctrl", "ctrl\n", fixtureReply("ctrl_fet.txt"), 1, D::Ctrl);
     row("5 ctrl needs the echo's line feed", "ctrl\n", "ctrl @ CFET : ON $$", 1, D::None);
-    row("6 cfet on", "ctrl cfet on\n", reply("ctrl cfet on"), 1, D::MosOpen);
-    row("7 dfet off", "ctrl dfet off\n", reply("ctrl dfet off"), 1, D::MosClose);
+    echoed("6 cfet on", "ctrl cfet on", 1, D::MosOpen);
+    echoed("7 dfet off", "ctrl dfet off", 1, D::MosClose);
     row("9 balance", "balance\n", fixtureReply("balance.txt"), 1, D::Balance);
-    row("10 config", "config\n", reply("config"), 1, D::Config);
-    row("14 config default, not config", "config default\n", reply("config default"), 1,
-        D::ConfigDefault);
+    echoed("10 config", "config", 1, D::Config);
+    echoed("14 config default, not config", "config default", 1, D::ConfigDefault);
     row("11 tall", "tall\n", "anything", 1, D::SelfTest);
-    row("12 data", "data\n", reply("data"), 1, D::DataNumber);
-    row("13 record detail", "data event 5\n", reply("data event 5"), 1, D::RecordDetail);
-    row("15 tbar", "tbar NVB48100C2240013\n", reply("tbar NVB48100C2240013"), 1, D::Barcode);
+    echoed("12 data", "data", 1, D::DataNumber);
+    echoed("13 record detail", "data event 5", 1, D::RecordDetail);
+    echoed("15 tbar", "tbar NVB48100C2240013", 1, D::Barcode);
     row("16 event listing, not data", "datalist event 1\n",
         listing + "Command completed successfully\n$$", 1, D::EventList);
     row("16 event page without completion", "datalist event 1\n", listing + "$$", 1, D::None);
-    row("17 history listing", "datalist history 1\n", reply("datalist history 1"), 1,
-        D::HistoryList);
+    echoed("17 history listing", "datalist history 1", 1, D::HistoryList);
     row("free text send", "", reply("pwrsys"), 1, D::None);
-    row("login", "login debug\n", reply("login debug"), 1, D::None);
+    echoed("login", "login debug", 1, D::None);
     row("reply to an older command", "config\n", pwrsys, 1, D::None);
 }
 
