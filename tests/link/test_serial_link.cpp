@@ -8,7 +8,6 @@
 #include "serial/port_list.h"
 #include "ui_bms_main_win.h"
 
-#include <QCloseEvent>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -19,91 +18,46 @@ private slots:
     void init() { m_prompts.reset(new ScopedPrompts); }
     void cleanup() { m_prompts.reset(); }
 
-    void loginOnMissingPortWarns();
-    void loginSendsLoginThenPwrsys();
-    void logoutSendsLogoutBeforeClosing();
-    void vanishedPortClosesLink();
+    void startIdleAndWarnOnMissingPort();
+    void loginLogoutUnplug();
     void closeQuestionNoKeepsWindow();
-    void startupSizing_data();
-    void startupSizing();
-    void startsOnInfoPageWithoutPolling();
-    void fontBands_data();
-    void fontBands();
-    void smallScreenFitsWindow_data();
-    void smallScreenFitsWindow();
+    void windowFitsScreen_data();
+    void windowFitsScreen();
 
 private:
     RecordingPrompts& rec() { return m_prompts->recorder; }
+    QString box(int i) {
+        return rec().shown[i].kind + ": " + rec().shown[i].title + ": " + rec().shown[i].text;
+    }
     QScopedPointer<ScopedPrompts> m_prompts;
 };
 
-void TestSerialLink::loginOnMissingPortWarns() {
+// The window starts on the info page, not polling, its font sized to the screen; a port that
+// cannot open leaves it so.
+void TestSerialLink::startIdleAndWarnOnMissingPort() {
     BMSMainWin w;
+    QCOMPARE(w.windowTitle(), QString("NorvaneBat - V2.8.6"));
+    QCOMPARE(w.form()->StackWid->currentIndex(), 1);
+    QCOMPARE(w.commandStateText(), QString("Command State:"));
+    QCOMPARE(w.form()->BaudComBox->currentText(), QString("115200"));
+    QStringList points; // font bands at their edges
+    for (double px : {800.0, 1024.0, 1176.0, 1280.0, 0.7 * 1920, 1440.0, 1600.0})
+        points << QString::number(scaledFontPointSize(px / 1920.0));
+    QCOMPARE(points.join(' '), QString("7 8 8 9 10 10 0"));
     w.form()->PortComBox->clear();
     w.form()->PortComBox->addItem("/dev/does-not-exist-nb");
-    w.form()->PortComBox->setCurrentIndex(0);
     w.OpenBtn_clicked();
     QCOMPARE(rec().shown.size(), 1);
-    QCOMPARE(rec().shown[0].kind, QString("warning"));
-    QCOMPARE(rec().shown[0].title, QString("Message"));
-    QCOMPARE(rec().shown[0].text, QString("The serial port is occupied or does not exist"));
-    QVERIFY(!w.portOpen());
+    QCOMPARE(box(0), QString("warning: Message: The serial port is occupied or does not exist"));
+    QVERIFY(!w.portOpen() && !w.pollRunning() && !w.form()->CloseBtn->isEnabled());
     QVERIFY(w.form()->OpenBtn->isEnabled());
-    QVERIFY(!w.form()->CloseBtn->isEnabled());
 }
 
-void TestSerialLink::loginSendsLoginThenPwrsys() {
+// One session: Login's exact bytes at 115200 8N1; Logout writes "logout" while the port is
+// still open, then closes; after a second Login, the adapter's removal closes the link.
+void TestSerialLink::loginLogoutUnplug() {
     PtyPair pty;
     QVERIFY(pty.isValid());
-    addExtraPort(pty.slavePath());
-    BMSMainWin w;
-    w.selectPort(pty.slavePath());
-    w.OpenBtn_clicked();
-    QVERIFY(rec().shown.isEmpty());
-    QVERIFY(w.portOpen());
-    QVERIFY(!w.form()->OpenBtn->isEnabled());
-    QVERIFY(w.form()->CloseBtn->isEnabled());
-    const QByteArray sent = pty.read(500, "pwrsys\n");
-    QCOMPARE(sent, QByteArray("\nlogin debug\n\npwrsys\n"));
-    QCOMPARE(w.currentCommand(), QString("pwrsys\n"));
-    QVERIFY(w.pollRunning());
-    const SerialSettings s = w.serialLink()->settings();
-    QCOMPARE(s.baudRate, 115200);
-    QCOMPARE(s.dataBits, 8);
-    QCOMPARE(s.stopBits, 1);
-    QCOMPARE(s.parity, 0);
-}
-
-void TestSerialLink::logoutSendsLogoutBeforeClosing() {
-    PtyPair pty;
-    addExtraPort(pty.slavePath());
-    BMSMainWin w;
-    w.selectPort(pty.slavePath());
-    w.OpenBtn_clicked();
-    pty.read(300, "pwrsys\n");
-
-    // Watch the port from the moment "logout" is written: it must still be open then.
-    bool openWhenLogoutArrived = false;
-    QTimer probe;
-    connect(&probe, &QTimer::timeout, [&] {
-        const QByteArray got = pty.read(1);
-        if (got.contains("logout\n"))
-            openWhenLogoutArrived = w.serialLink()->isOpen();
-    });
-    probe.start(1);
-    w.CloseBtn_clicked();
-    probe.stop();
-    QVERIFY(openWhenLogoutArrived);
-    QVERIFY(!w.serialLink()->isOpen());
-    QVERIFY(!w.portOpen());
-    QVERIFY(!w.pollRunning());
-    QCOMPARE(w.currentCommand(), QString("logout\n"));
-    QCOMPARE(w.form()->CurrBatNumLab->text(), QString(" "));
-    QVERIFY(w.form()->OpenBtn->isEnabled());
-}
-
-void TestSerialLink::vanishedPortClosesLink() {
-    PtyPair pty;
     QTemporaryDir dir;
     const QString link = dir.filePath("ttyNB0");
     QVERIFY(QFile::link(pty.slavePath(), link));
@@ -111,17 +65,35 @@ void TestSerialLink::vanishedPortClosesLink() {
     BMSMainWin w;
     w.selectPort(link);
     w.OpenBtn_clicked();
+    QVERIFY(rec().shown.isEmpty() && w.portOpen() && w.pollRunning());
+    QVERIFY(!w.form()->OpenBtn->isEnabled() && w.form()->CloseBtn->isEnabled());
+    QCOMPARE(pty.read(500, "pwrsys\n"), QByteArray("\nlogin debug\n\npwrsys\n"));
+    const SerialSettings s = w.serialLink()->settings();
+    QCOMPARE(QList<int>({s.baudRate, s.dataBits, s.stopBits, s.parity}),
+             QList<int>({115200, 8, 1, 0}));
+
+    bool openWhenLogoutArrived = false;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, [&] {
+        if (pty.read(1).contains("logout\n"))
+            openWhenLogoutArrived = w.serialLink()->isOpen();
+    });
+    probe.start(1);
+    w.CloseBtn_clicked();
+    probe.stop();
+    QVERIFY(openWhenLogoutArrived);
+    QVERIFY(!w.serialLink()->isOpen() && !w.portOpen() && !w.pollRunning());
+    QCOMPARE(w.form()->CurrBatNumLab->text(), QString(" "));
+    QVERIFY(w.form()->OpenBtn->isEnabled());
+
+    w.OpenBtn_clicked();
     QVERIFY(w.portOpen());
     QVERIFY(QFile::remove(link));
     QTRY_VERIFY_WITH_TIMEOUT(!w.portOpen(), 3000);
-    QVERIFY(!w.serialLink()->isOpen());
-    QVERIFY(!w.pollRunning());
+    QVERIFY(!w.serialLink()->isOpen() && !w.pollRunning() && !w.form()->CloseBtn->isEnabled());
     QVERIFY(w.form()->OpenBtn->isEnabled());
-    QVERIFY(!w.form()->CloseBtn->isEnabled());
     QCOMPARE(rec().shown.size(), 1);
-    QCOMPARE(rec().shown[0].kind, QString("critical"));
-    QCOMPARE(rec().shown[0].title, QString("Error"));
-    QCOMPARE(rec().shown[0].text, QString("The serial port diconnect! Please check!"));
+    QCOMPARE(box(0), QString("critical: Error: The serial port diconnect! Please check!"));
 }
 
 void TestSerialLink::closeQuestionNoKeepsWindow() {
@@ -130,75 +102,34 @@ void TestSerialLink::closeQuestionNoKeepsWindow() {
     rec().buttonAnswers.enqueue(QMessageBox::No);
     QVERIFY(!w.close());
     QVERIFY(w.isVisible());
-    QCOMPARE(rec().shown.last().text, QString("Do you wish to quit NorvaneBat?"));
-    QCOMPARE(rec().shown.last().title, QString("NorvaneBat"));
+    QCOMPARE(rec().shown.last().title + ": " + rec().shown.last().text,
+             QString("NorvaneBat: Do you wish to quit NorvaneBat?"));
     rec().buttonAnswers.enqueue(QMessageBox::Yes);
     QVERIFY(w.close());
 }
 
-void TestSerialLink::startupSizing_data() {
+void TestSerialLink::windowFitsScreen_data() {
     QTest::addColumn<QSize>("area");
-    QTest::addColumn<QRect>("expected");
+    QTest::addColumn<QRect>("startup");
+    QTest::newRow("1280x680") << QSize(1280, 680) << QRect();
     QTest::newRow("1366x728") << QSize(1366, 728) << QRect(5, 27, 1366, 674);
     QTest::newRow("1920x1040") << QSize(1920, 1040) << QRect(5, 39, 1920, 962);
     QTest::newRow("1920x1080") << QSize(1920, 1080) << QRect(5, 40, 1920, 1000);
 }
 
-void TestSerialLink::startupSizing() {
+// Startup geometry, and the whole window (its minimum included) within the available area.
+void TestSerialLink::windowFitsScreen() {
     QFETCH(QSize, area);
-    QFETCH(QRect, expected);
-    QCOMPARE(startupWindowGeometry(area.width(), area.height()), expected);
-}
-
-void TestSerialLink::startsOnInfoPageWithoutPolling() {
-    BMSMainWin w;
-    QCOMPARE(w.windowTitle(), QString("NorvaneBat - V2.8.6"));
-    QCOMPARE(w.form()->StackWid->currentIndex(), 1);
-    QVERIFY(w.form()->BasicBtn->styleSheet().contains("normalpress_en.png"));
-    QVERIFY(w.form()->RealBtn->styleSheet().contains("rtdata_en.png"));
-    QVERIFY(!w.pollRunning());
-    QCOMPARE(w.commandStateText(), QString("Command State:"));
-    QVERIFY(!w.form()->CloseBtn->isEnabled());
-    QCOMPARE(w.form()->BaudComBox->currentText(), QString("115200"));
-}
-
-void TestSerialLink::fontBands_data() {
-    QTest::addColumn<double>("rate");
-    QTest::addColumn<int>("points");
-    QTest::newRow("800 px") << 800 / 1920.0 << 7;
-    QTest::newRow("1024 px") << 1024 / 1920.0 << 8;
-    QTest::newRow("1176 px") << 1176 / 1920.0 << 8;
-    QTest::newRow("1280 px") << 1280 / 1920.0 << 9;
-    QTest::newRow("rate 0.7") << 0.7 << 10;
-    QTest::newRow("1440 px") << 1440 / 1920.0 << 10;
-    QTest::newRow("1600 px") << 1600 / 1920.0 << 0;
-}
-
-void TestSerialLink::fontBands() {
-    QFETCH(double, rate);
-    QFETCH(int, points);
-    QCOMPARE(scaledFontPointSize(rate), points);
-}
-
-void TestSerialLink::smallScreenFitsWindow_data() {
-    QTest::addColumn<QSize>("area");
-    QTest::newRow("1366x728") << QSize(1366, 728);
-    QTest::newRow("1280x680") << QSize(1280, 680);
-    QTest::newRow("1920x1040") << QSize(1920, 1040);
-}
-
-void TestSerialLink::smallScreenFitsWindow() {
-    QFETCH(QSize, area);
+    QFETCH(QRect, startup);
+    if (!startup.isNull())
+        QCOMPARE(startupWindowGeometry(area.width(), area.height()), startup);
     BMSMainWin w;
     w.OnDeskTopResize(QRect(QPoint(0, 0), area));
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    // The whole window, its minimum included, fits the available area.
-    QVERIFY2(w.minimumSizeHint().width() <= area.width() &&
-                 w.minimumSizeHint().height() <= area.height(),
-             qPrintable(QString("minimum %1x%2")
-                            .arg(w.minimumSizeHint().width())
-                            .arg(w.minimumSizeHint().height())));
+    const QSize min = w.minimumSizeHint();
+    QVERIFY2(min.width() <= area.width() && min.height() <= area.height(),
+             qPrintable(QString("minimum %1x%2").arg(min.width()).arg(min.height())));
     QVERIFY(w.width() <= area.width() && w.height() <= area.height());
 }
 

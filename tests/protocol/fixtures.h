@@ -40,6 +40,13 @@ inline QString withLine(const QString& text, const QString& marker,
     return text;
 }
 
+// A data row: the reply with the line holding `label` replaced by `line` (removed when null),
+// and the recorded reply's expected text with `from` replaced by `to`.
+inline void variantRow(const char* name, const QString& recorded, const QString& expected,
+                       const char* label, const char* line, const char* from, const char* to) {
+    QTest::newRow(name) << withLine(recorded, label, line) << QString(expected).replace(from, to);
+}
+
 // Numbers as one comparable text ("4 53.012 -2.5"), the no-data marker 268435455 as "-".
 inline QString nums(std::initializer_list<double> values) {
     QStringList out;
