@@ -1,7 +1,9 @@
-// The simulated unit's upgrade path: wake characters, the receiver behind "updata"/"uboot" and
-// --xmodem-only with its faults, the flashing report. The test plays its own checksum sender.
+// The simulated unit's upgrade path: the receiver behind "updata"/"uboot" and --xmodem-only with
+// its faults, and the flashing report. The test plays its own checksum sender (the wake
+// characters are answered in the upgrade flows).
 
 #include "sim_unit.h"
+#include "transfer_pump.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,18 +12,6 @@
 namespace {
 
 constexpr char kSoh = 0x01, kEot = 0x04, kAck = 0x06, kNak = 0x15, kCan = 0x18; // restated
-
-QByteArray image(int size) {
-    QByteArray out(size, 0);
-    for (int i = 0; i < size; ++i)
-        out[i] = char((i * 37 + 11) & 0xFF);
-    return out;
-}
-
-// At least one fill byte: whole blocks get a block of fill after them.
-QByteArray padded(const QByteArray& data) {
-    return data + QByteArray(128 - data.size() % 128, char(0x1A));
-}
 
 QByteArray packet(int number, const QByteArray& data) {
     quint8 sum = 0;
@@ -69,17 +59,6 @@ class TstSimXmodem : public QObject {
     QTemporaryDir m_dir;
 
 private slots:
-    void wakeCharacters() {
-        SimUnit unit({"--reply-delay", "0"});
-        for (char c : QByteArray("DLG")) {
-            unit.write(QByteArray(1, c));
-            QTest::qWait(10);
-        }
-        const QByteArray ready = unit.readUntil("Updata is ready!", 1000);
-        QVERIFY2(ready.endsWith("Updata is ready!"), ready.constData());
-        QVERIFY(!ready.contains('@')); // boot loader text, not a framed reply
-    }
-
     void upgrade_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("result");
@@ -112,12 +91,12 @@ private slots:
         // The first request comes alone, well after the text (a reply gap is 300 ms).
         QCOMPARE(unit.readBytes(1, 2000), QByteArray(1, kNak));
         QVERIFY(sent.elapsed() >= 300);
-        QCOMPARE(sendImage(unit, image(size)), QString(size / 128 + 1, 'A') + " A");
+        QCOMPARE(sendImage(unit, testImage(size)), QString(size / 128 + 1, 'A') + " A");
         const QByteArray flashing = unit.readUntil(report, 2000);
         QVERIFY2(flashing.endsWith(report), flashing.constData());
         for (const char* other : {"SYS Init Over", "Version", "IBCCAN"})
             QVERIFY2(report.contains(other) || !flashing.contains(other), other); // one verdict
-        QCOMPARE(contents(out), padded(image(size)));
+        QCOMPARE(contents(out), padded(testImage(size)));
         unit.readQuiet(50);
         QVERIFY(unit.command("login debug").startsWith("login debug\r\n@\r\n")); // console again
     }
@@ -125,7 +104,7 @@ private slots:
     void receiverChecksEveryBlock() {
         SimUnit unit({"--xmodem-only"});
         QCOMPARE(unit.readBytes(1, 1000), QByteArray(1, kNak));
-        const QByteArray data = padded(image(300));
+        const QByteArray data = padded(testImage(300));
         const QByteArray first = packet(1, data.left(128));
         QByteArray badSum = first;
         badSum[50] = char(badSum.at(50) ^ 0x01);
@@ -173,19 +152,17 @@ private slots:
         QCOMPARE(unit.readBytes(1, 1000), requests.left(1));
         QVERIFY(t.elapsed() < 500);
         QCOMPARE(unit.readBytes(requests.size() - 1, 4500), requests.mid(1));
-        QCOMPARE(sendImage(unit, image(size)), answers);
+        QCOMPARE(sendImage(unit, testImage(size)), answers);
         const bool ok = !answers.endsWith('X');
         QVERIFY(unit.process().waitForFinished(3000));
         QCOMPARE(unit.process().exitCode(), ok ? 0 : 1);
-        QCOMPARE(contents(out), ok ? padded(image(size)) : QByteArray("<missing>"));
+        QCOMPARE(contents(out), ok ? padded(testImage(size)) : QByteArray("<missing>"));
     }
 
     // The receiver accepts an independent sender (lrzsz sx) over its pty.
     void independentSenderAccepted() {
         const QString in = m_dir.filePath("sx-in.bin"), out = m_dir.filePath("sx-out.bin");
-        QFile file(in);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image(5000)) == 5000);
-        file.close();
+        QVERIFY(!writeImage(in, testImage(5000)).isEmpty());
         SimUnit sim({"--xmodem-only", "--xmodem-out", out});
         QProcess sender;
         sender.setStandardInputFile(sim.path());
@@ -195,7 +172,7 @@ private slots:
         QCOMPARE(sender.exitCode(), 0);
         QVERIFY(sim.process().waitForFinished(3000));
         QCOMPARE(sim.process().exitCode(), 0);
-        QCOMPARE(contents(out), padded(image(5000)));
+        QCOMPARE(contents(out), padded(testImage(5000)));
     }
 };
 
