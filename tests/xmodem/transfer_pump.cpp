@@ -87,8 +87,8 @@ TransferOutcome::TransferOutcome(UpdataThread* thread) {
     });
     connect(thread, &UpdataThread::TimeOut, this, [this] { ++timeOuts; });
     connect(thread, &UpdataThread::FileError, this, [this] { ++fileErrors; });
-    for (auto end : {&UpdataThread::TimeOut, &UpdataThread::FileError})
-        connect(thread, end, this, &TransferOutcome::ending);
+    connect(thread, &UpdataThread::TimeOut, this, &TransferOutcome::ending);
+    connect(thread, &UpdataThread::FileError, this, &TransferOutcome::ending);
     connect(thread, &UpdataThread::TransFinsh, this, &TransferOutcome::ending);
 }
 
