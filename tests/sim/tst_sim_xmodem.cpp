@@ -27,11 +27,6 @@ char answer(SimUnit& unit) {
     return i == -2 ? '-' : i < 0 ? '?' : "ANX"[i];
 }
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // Sends the image block by block, repeating what is NAKed, then EOT; returns the answers.
 QString sendImage(SimUnit& unit, const QByteArray& image) {
     const QByteArray data = padded(image);
@@ -96,7 +91,7 @@ private slots:
         QVERIFY2(flashing.endsWith(report), flashing.constData());
         for (const char* other : {"SYS Init Over", "Version", "IBCCAN"})
             QVERIFY2(report.contains(other) || !flashing.contains(other), other); // one verdict
-        QCOMPARE(contents(out), padded(testImage(size)));
+        QCOMPARE(fileBytes(out), padded(testImage(size)));
         unit.readQuiet(50);
         QVERIFY(unit.command("login debug").startsWith("login debug\r\n@\r\n")); // console again
     }
@@ -156,7 +151,7 @@ private slots:
         const bool ok = !answers.endsWith('X');
         QVERIFY(unit.process().waitForFinished(3000));
         QCOMPARE(unit.process().exitCode(), ok ? 0 : 1);
-        QCOMPARE(contents(out), ok ? padded(testImage(size)) : QByteArray("<missing>"));
+        QCOMPARE(fileBytes(out), ok ? padded(testImage(size)) : QByteArray("(missing)"));
     }
 
     // The receiver accepts an independent sender (lrzsz sx) over its pty.
@@ -172,7 +167,7 @@ private slots:
         QCOMPARE(sender.exitCode(), 0);
         QVERIFY(sim.process().waitForFinished(3000));
         QCOMPARE(sim.process().exitCode(), 0);
-        QCOMPARE(contents(out), padded(testImage(5000)));
+        QCOMPARE(fileBytes(out), padded(testImage(5000)));
     }
 };
 

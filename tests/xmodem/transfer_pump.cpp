@@ -31,6 +31,11 @@ QString writeImage(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? path : QString();
 }
 
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
 void startTransfer(UpdataThread& thread, const QString& path) {
     thread.setFilePath(path);
     thread.setSendMode();

@@ -17,6 +17,8 @@ QByteArray testImage(int size, int seed = 0);
 QByteArray padded(const QByteArray& image);
 // Writes bytes to path; returns path, or an empty string on failure.
 QString writeImage(const QString& path, const QByteArray& bytes);
+// The file's bytes, or "(missing)".
+QByteArray fileBytes(const QString& path);
 // setFilePath, setSendMode, startSend.
 void startTransfer(UpdataThread& thread, const QString& path);
 

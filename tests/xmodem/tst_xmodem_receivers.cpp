@@ -3,6 +3,7 @@
 // window between them. A NAKed EOT is run through the window in tests/flows.
 
 #include "pty_pair.h"
+#include "sim_unit.h"
 #include "transfer_pump.h"
 
 #include <QLoggingCategory>
@@ -11,39 +12,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <fcntl.h>
-#include <termios.h>
-#include <unistd.h>
-
-namespace {
-
-const QString simPath = qEnvironmentVariable("NB_BIN_DIR") + "/norvanebat-sim";
-
-// Opens the simulator's pty slave the way a serial port is opened: raw, no echo.
-int openLine(const QString& path) {
-    const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    termios tio{};
-    if (fd >= 0 && tcgetattr(fd, &tio) == 0) {
-        cfmakeraw(&tio);
-        tcsetattr(fd, TCSANOW, &tio);
-    }
-    return fd;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
-} // namespace
-
 class TstXmodemReceivers : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
         QLoggingCategory::setFilterRules("*.debug=false");
         QVERIFY2(!QStandardPaths::findExecutable("rx").isEmpty(), "rx (lrzsz) is not installed");
-        QVERIFY2(QFileInfo(simPath).isExecutable(), qPrintable(simPath + " is not built"));
+        QVERIFY2(QFileInfo(SimUnit::binary()).isExecutable(), "norvanebat-sim is not built");
     }
     void toRx_data() {
         QTest::addColumn<int>("size");
@@ -116,29 +91,23 @@ private slots:
         QTemporaryDir dir;
         const QByteArray image = testImage(size);
         const QString outPath = dir.filePath("received.bin");
-        QProcess sim;
-        sim.start(simPath, {"--xmodem-only", "--xmodem-out", outPath, "--xmodem-fault", fault,
-                            "--seed", "7"});
-        QVERIFY(sim.waitForStarted(3000));
-        QTRY_VERIFY_WITH_TIMEOUT(sim.canReadLine(), 5000);
-        const QString slave = QString::fromLocal8Bit(sim.readLine()).trimmed();
-        const int fd = openLine(slave);
-        QVERIFY2(fd >= 0, qPrintable(slave));
+        SimUnit sim(
+            {"--xmodem-only", "--xmodem-out", outPath, "--xmodem-fault", fault, "--seed", "7"});
+        QVERIFY(sim.isReady());
         {
             UpdataThread thread;
             TransferOutcome outcome(&thread);
-            TransferPump pump(fd, &thread);
+            TransferPump pump(sim.fd(), &thread);
             startTransfer(thread, writeImage(dir.filePath("image.bin"), image));
-            QVERIFY2(outcome.wait(60000), sim.readAllStandardError().constData());
+            QVERIFY2(outcome.wait(60000), sim.process().readAllStandardError().constData());
             QCOMPARE(outcome.finish, finish);
             QCOMPARE(outcome.starts, 1);
             const int resends = pump.writes - (size / 128 + 1) - 1;
             if (fault.startsWith("nak"))
                 QVERIFY2(resends > 0, "the receiver's refusals were expected to cost resends");
         }
-        QVERIFY(sim.waitForFinished(10000));
-        ::close(fd);
-        QCOMPARE(sim.exitCode(), finish == 1 ? 0 : 1);
+        QVERIFY(sim.process().waitForFinished(10000));
+        QCOMPARE(sim.process().exitCode(), finish == 1 ? 0 : 1);
         if (finish == 1)
             QVERIFY(fileBytes(outPath) == padded(image));
     }
