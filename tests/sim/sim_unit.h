@@ -19,6 +19,7 @@ public:
     static QString binary() { return qEnvironmentVariable("NB_BIN_DIR") + "/norvanebat-sim"; }
     bool isReady() const { return m_fd >= 0; }
     QString path() const { return m_path; }
+    int fd() const { return m_fd; }
     QProcess& process() { return m_process; }
 
     void write(const QByteArray& bytes);

@@ -31,6 +31,11 @@ QString writeImage(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? path : QString();
 }
 
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
 void startTransfer(UpdataThread& thread, const QString& path) {
     thread.setFilePath(path);
     thread.setSendMode();
@@ -87,8 +92,8 @@ TransferOutcome::TransferOutcome(UpdataThread* thread) {
     });
     connect(thread, &UpdataThread::TimeOut, this, [this] { ++timeOuts; });
     connect(thread, &UpdataThread::FileError, this, [this] { ++fileErrors; });
-    for (auto end : {&UpdataThread::TimeOut, &UpdataThread::FileError})
-        connect(thread, end, this, &TransferOutcome::ending);
+    connect(thread, &UpdataThread::TimeOut, this, &TransferOutcome::ending);
+    connect(thread, &UpdataThread::FileError, this, &TransferOutcome::ending);
     connect(thread, &UpdataThread::TransFinsh, this, &TransferOutcome::ending);
 }
 

@@ -1,9 +1,7 @@
 #pragma once
-// Plays the main window's part around the transfer thread, for tests and the benchmark:
-// every packet the thread emits is written to a line (a pty master or an opened pty
-// slave), and every chunk read from the line is routed as the main window routes it: a
-// receive buffer that starts with a control byte goes to the thread's readData, anything
-// else is dropped as text. TransferOutcome records the thread's outcome signals.
+// Plays the window's part around the transfer thread (tests and benchmark): the thread's packets
+// go to a line (pty master or opened slave); what comes back is routed as the window routes it,
+// control bytes to readData, text dropped. TransferOutcome counts the outcome signals.
 
 #include "upgrade/updata_thread.h"
 
@@ -15,11 +13,12 @@ class QSocketNotifier;
 
 // Pseudo-random image bytes; the same size and seed give the same image.
 QByteArray testImage(int size, int seed = 0);
-// What a receiver keeps: the image and 0x1A fill to the block boundary (a full fill
-// block after an image that ends on one).
+// What a receiver keeps: image, 0x1A fill to the block boundary (a whole block after an exact one).
 QByteArray padded(const QByteArray& image);
 // Writes bytes to path; returns path, or an empty string on failure.
 QString writeImage(const QString& path, const QByteArray& bytes);
+// The file's bytes, or "(missing)".
+QByteArray fileBytes(const QString& path);
 // setFilePath, setSendMode, startSend.
 void startTransfer(UpdataThread& thread, const QString& path);
 
@@ -48,7 +47,7 @@ class TransferOutcome : public QObject {
 public:
     explicit TransferOutcome(UpdataThread* thread);
 
-    // Waits (processing events) until TransFinsh, TimeOut or FileError, up to timeoutMs.
+    // Processes events until TransFinsh, TimeOut or FileError, up to timeoutMs.
     bool wait(int timeoutMs);
     bool done() const { return finish != 0 || timeOuts != 0 || fileErrors != 0; }
 
