@@ -5,37 +5,77 @@
 
 #include "mainwindow/bms_main_win.h"
 #include "recording_prompts.h"
+#include "serial/port_list.h"
 #include "sim_relay.h"
 
+#include <QDir>
+#include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 
 // A fresh temporary folder as the working folder, for the object's life.
 class TemporaryWorkingFolder {
 public:
-    TemporaryWorkingFolder();
-    ~TemporaryWorkingFolder();
+    TemporaryWorkingFolder() { QDir::setCurrent(m_dir.path()); }
+    ~TemporaryWorkingFolder() { QDir::setCurrent(m_previous); }
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
 
 private:
+    QString m_previous = QDir::currentPath();
     QTemporaryDir m_dir;
-    QString m_previous;
 };
 
 // Clicks Login on the port at `path`, added to the port list first.
-void loginOn(BMSMainWin& w, const QString& path);
+inline void loginOn(BMSMainWin& w, const QString& path) {
+    addExtraPort(path);
+    w.selectPort(path);
+    w.OpenBtn_clicked();
+}
 
 // Waits until `done` holds. QTRY_* and QTest::qWaitFor sleep between looks, which holds up
 // every byte of a transfer; this turns a real event loop instead.
-bool waitFor(const std::function<bool()>& done, int timeoutMs);
+inline bool waitFor(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && !clock.hasExpired(timeoutMs)) {
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return done();
+}
+
+// Runs `action` once `ready` holds, checked every 1 ms in whatever event loop turns (so also
+// inside the dispatcher's waits).
+inline QTimer* whenReady(std::function<bool()> ready, std::function<void()> action) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        if (!ready())
+            return;
+        timer->stop();
+        action();
+    });
+    timer->start(1);
+    return timer;
+}
 
 // The window against the simulated unit, members in the order they must go up and down.
 struct SimSession {
     explicit SimSession(const QStringList& simArgs) : relay(simArgs) {}
     // Logs in; with `waitChain`, true once the unit has answered the login chain's last
     // command ("ctrl").
-    bool login(bool waitChain = true);
-    QStringList sent() const; // the command lines the program sent, in order
+    bool login(bool waitChain = true) {
+        loginOn(w, relay.programPath());
+        return relay.isReady() && w.portOpen() &&
+               (!waitChain || waitFor([&] { return !relay.lastReply("ctrl").isEmpty(); }, 8000));
+    }
+    QStringList sent() const { // the command lines the program sent, in order
+        QStringList out;
+        for (const SimRelay::Sent& s : relay.sentLines())
+            out << s.line;
+        return out;
+    }
     RecordingPrompts& recorder() { return prompts.recorder; }
 
     TemporaryWorkingFolder home;

@@ -1,6 +1,5 @@
 // The raw data view fed 8 MiB without a line end through the real window and a pty, half with
 // the page hidden and half shown. Budgets (CPU, memory): label "budget", not sanitizer-built.
-#include "pty_pair.h"
 #include "sim_session.h"
 #include "ui_bms_main_win.h"
 

@@ -25,26 +25,19 @@ PtyPair::PtyPair() {
 }
 
 PtyPair::~PtyPair() {
-    closeSlave();
-    if (m_master >= 0)
-        ::close(m_master);
-}
-
-void PtyPair::closeSlave() {
-    if (m_slave >= 0)
-        ::close(m_slave);
-    m_slave = -1;
+    if (m_master < 0)
+        return;
+    ::close(m_slave);
+    ::close(m_master);
 }
 
 bool PtyPair::write(const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
+    for (qsizetype done = 0; done < bytes.size();) {
         const ssize_t n = ::write(m_master, bytes.constData() + done, bytes.size() - done);
         if (n < 0 && errno != EAGAIN && errno != EINTR)
             return false;
-        if (n > 0)
-            done += n;
-        else
+        done += qMax<ssize_t>(n, 0);
+        if (n <= 0)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     return true;
@@ -54,17 +47,12 @@ QByteArray PtyPair::read(int timeoutMs, const QByteArray& until) {
     QByteArray out;
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < timeoutMs) {
+    while (t.elapsed() < timeoutMs && (until.isEmpty() || !out.contains(until))) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         pollfd p{m_master, POLLIN, 0};
-        if (::poll(&p, 1, 5) > 0 && (p.revents & POLLIN)) {
-            char buf[4096];
-            const ssize_t n = ::read(m_master, buf, sizeof buf);
-            if (n > 0)
-                out.append(buf, int(n));
-        }
-        if (!until.isEmpty() && out.contains(until))
-            break;
+        char buf[4096];
+        const ssize_t n = ::poll(&p, 1, 5) > 0 ? ::read(m_master, buf, sizeof buf) : 0;
+        out.append(buf, int(qMax<ssize_t>(n, 0)));
     }
     return out;
 }

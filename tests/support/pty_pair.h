@@ -21,11 +21,9 @@ public:
     // Reads what arrives within timeoutMs (processing Qt events meanwhile), stopping
     // early once `until` (if not empty) has been seen in what was read.
     QByteArray read(int timeoutMs, const QByteArray& until = QByteArray());
-    // Closes the slave end held open by the pair (the master stays).
-    void closeSlave();
 
 private:
     int m_master = -1;
-    int m_slave = -1;
+    int m_slave = -1; // held open so the master never sees a hang-up between the program's opens
     QString m_slavePath;
 };
