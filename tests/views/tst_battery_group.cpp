@@ -3,7 +3,6 @@
 #include "views/battery_group.h"
 
 #include <QLabel>
-#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -14,14 +13,11 @@ namespace {
 
 const int kUnreadMarker = 268435455;
 
-const char* const kTotalLabels[] = {"StateLab",     "PreNumLab",   "TotalVolLab",
-                                    "TotalCurrLab", "TotalSOCLab", "TotalSOHLab"};
-
 QString totalsShown(const BatteryGroup& view) {
     QStringList shown;
-    for (const char* name : kTotalLabels) {
+    for (const char* name :
+         {"StateLab", "PreNumLab", "TotalVolLab", "TotalCurrLab", "TotalSOCLab", "TotalSOHLab"})
         shown << view.findChild<QLabel*>(name)->text();
-    }
     return shown.join('|');
 }
 
@@ -35,12 +31,16 @@ QString alarmShown(const BatteryGroup& view) {
 
 // A "pwr" row whose states are all "Normal" unless given.
 BatteryStatusRow row(const QString& num, const QString& basic, const QString& alarmTime,
-                     const QStringList& states = {}) {
-    QStringList s = states;
-    while (s.size() < 5) {
+                     QStringList s = {}) {
+    while (s.size() < 5)
         s << "Normal";
-    }
     return {num, basic, s[0], s[1], s[2], 0.0, alarmTime, s[3], s[4]};
+}
+
+void makeButtons(BatteryGroup& view, int count) {
+    view.setPresentNum(count);
+    view.createBatButtons();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
@@ -54,58 +54,45 @@ private slots:
     void totals_data();
     void totals();
     void switchIndicators();
-    void buttonsInTwoColumns_data();
     void buttonsInTwoColumns();
-    void buttonCountLimits();
+    void buttonCountAndPictures();
     void secondClickWithin800msIsActive();
     void alarmText_data();
     void alarmText();
     void balanceIndicators();
     void resetShowsCaptionsOnly();
-    void languagePictures();
 };
 
 void TestBatteryGroup::totals_data() {
     QTest::addColumn<QString>("state");
-    QTest::addColumn<int>("present");
-    QTest::addColumn<double>("volt");
-    QTest::addColumn<double>("curr");
-    QTest::addColumn<int>("soc");
-    QTest::addColumn<int>("soh");
+    QTest::addColumn<QList<double>>("numbers"); // present, volt, curr, SOC, SOH
     QTest::addColumn<QString>("expected");
     QTest::newRow("values, six significant digits")
-        << "discharge" << 4 << 53.012 << -123.4567 << 87 << 99
+        << "discharge" << QList<double>{4, 53.012, -123.4567, 87, 99}
         << "State: discharge|Present Num: 4|Total Voltage: 53.012 V|"
            "Total Current: -123.457 A|Total SOC: 87 %|Total SOH: 99 %";
-    QTest::newRow("zeros are values")
-        << "idle" << 0 << 0.0 << 0.0 << 0 << 0
-        << "State: idle|Present Num: 0|Total Voltage: 0 V|Total Current: 0 A|Total SOC: 0 %|"
-           "Total SOH: 0 %";
-    QTest::newRow("no data") << "" << kUnreadMarker << double(kUnreadMarker)
-                             << double(kUnreadMarker) << kUnreadMarker << kUnreadMarker
+    QTest::newRow("zeros are values") << "idle" << QList<double>{0, 0, 0, 0, 0}
+                                      << "State: idle|Present Num: 0|Total Voltage: 0 V|"
+                                         "Total Current: 0 A|Total SOC: 0 %|Total SOH: 0 %";
+    QTest::newRow("no data") << "" << QVector<double>(5, kUnreadMarker).toList()
                              << "State: --|Present Num: --|Total Voltage: -- V|"
                                 "Total Current: -- A|Total SOC: -- %|Total SOH: -- %";
 }
 
 void TestBatteryGroup::totals() {
     QFETCH(QString, state);
-    QFETCH(int, present);
-    QFETCH(double, volt);
-    QFETCH(double, curr);
-    QFETCH(int, soc);
-    QFETCH(int, soh);
+    QFETCH(QList<double>, numbers);
     QFETCH(QString, expected);
     BatteryGroup view;
     view.setSysState(state);
-    view.setPresentNum(present);
-    view.setTotalVolt(volt);
-    view.setTotalCurr(curr);
-    view.setTotalSoc(soc);
-    view.setTotalSoh(soh);
+    view.setPresentNum(int(numbers[0]));
+    view.setTotalVolt(numbers[1]);
+    view.setTotalCurr(numbers[2]);
+    view.setTotalSoc(int(numbers[3]));
+    view.setTotalSoh(int(numbers[4]));
     view.refreshSysData();
     QCOMPARE(totalsShown(view), expected);
-    // Retranslating keeps the values shown.
-    view.retranslate();
+    view.retranslate(); // keeps the values shown
     QCOMPARE(totalsShown(view), expected);
 }
 
@@ -125,61 +112,41 @@ void TestBatteryGroup::switchIndicators() {
     QVERIFY(!cmos->isChecked() && dmos->isChecked());
 }
 
-void TestBatteryGroup::buttonsInTwoColumns_data() {
-    QTest::addColumn<double>("hs");
-    QTest::addColumn<double>("vs");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("rightX");
-    QTest::addColumn<QList<int>>("rowY");
-    QTest::newRow("1920x1080") << 1.0 << 1.0 << QSize(95, 26) << 110
-                               << QList<int>{10, 40, 70, 100, 130, 160, 190, 220};
-    QTest::newRow("1366x768") << 1366 / 1920.0 << 768 / 1080.0 << QSize(67, 18) << 78
-                              << QList<int>{7, 28, 49, 71, 92, 113, 135, 156};
-}
-
+// At the 1366x768 scale: ten buttons in two columns, the ninth level with the first.
 void TestBatteryGroup::buttonsInTwoColumns() {
-    QFETCH(double, hs);
-    QFETCH(double, vs);
-    QFETCH(QSize, size);
-    QFETCH(int, rightX);
-    QFETCH(QList<int>, rowY);
     BatteryGroup view;
-    view.setScale(hs, vs);
-    view.setPresentNum(10);
-    view.createBatButtons();
+    view.setScale(1366 / 1920.0, 768 / 1080.0);
+    makeButtons(view, 10);
     const QList<QPushButton*> buttons = view.batButtons();
     QCOMPARE(buttons.size(), 10);
+    const int rowY[] = {7, 28, 49, 71, 92, 113, 135, 156};
     for (int i = 0; i < buttons.size(); ++i) {
         QCOMPARE(buttons.at(i)->objectName(), QString("batBtn%1").arg(i + 1));
-        QCOMPARE(buttons.at(i)->size(), size);
-        // Each button's box sits in GroupBattBtnWid: the ninth is level with the first.
-        QCOMPARE(buttons.at(i)->parentWidget()->pos(), QPoint(i < 8 ? 0 : rightX, rowY.at(i % 8)));
+        QCOMPARE(buttons.at(i)->size(), QSize(67, 18));
+        // The position of each button's box in GroupBattBtnWid.
+        QCOMPARE(buttons.at(i)->parentWidget()->pos(), QPoint(i < 8 ? 0 : 78, rowY[i % 8]));
     }
 }
 
-void TestBatteryGroup::buttonCountLimits() {
+// Unread counts keep the buttons, new counts replace them, wild ones stop at sixteen; without
+// a language the buttons show the English pictures rather than none.
+void TestBatteryGroup::buttonCountAndPictures() {
     BatteryGroup view;
-    view.setPresentNum(3);
-    view.createBatButtons();
-    // No data: the old buttons stay.
-    view.setPresentNum(kUnreadMarker);
-    view.createBatButtons();
+    makeButtons(view, 3);
+    QVERIFY(view.batButtons().at(2)->styleSheet().contains(":/icon/res/Bat3_en.png"));
+    view.setLanguage("de");
+    QVERIFY(view.batButtons().at(2)->styleSheet().contains(":/icon/res/Bat3_de.png"));
+    makeButtons(view, kUnreadMarker);
     QCOMPARE(view.batButtons().size(), 3);
-    // A new count replaces them; the old ones go.
-    view.setPresentNum(2);
-    view.createBatButtons();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    makeButtons(view, 2);
     QCOMPARE(view.findChildren<QPushButton*>(QRegularExpression("^batBtn")).size(), 2);
-    // A wild count from the line builds at most sixteen.
-    view.setPresentNum(100000);
-    view.createBatButtons();
+    makeButtons(view, 100000);
     QCOMPARE(view.batButtons().size(), 16);
 }
 
 void TestBatteryGroup::secondClickWithin800msIsActive() {
     BatteryGroup view;
-    view.setPresentNum(16);
-    view.createBatButtons();
+    makeButtons(view, 16);
     QSignalSpy clicks(&view, &BatteryGroup::GroupBattBtnClick);
     view.batButtons().at(0)->click();
     QTest::qWait(400);
@@ -228,33 +195,36 @@ void TestBatteryGroup::alarmText() {
     QCOMPARE(alarmShown(view), expectedDoc.toPlainText());
 }
 
+// Indicators are not one exclusive group; a shorter list leaves the rest as they were;
+// entries past sixteen have no indicator.
 void TestBatteryGroup::balanceIndicators() {
     BatteryGroup view;
+    const auto shown = [&] {
+        QString s;
+        for (int i = 1; i <= 16; ++i) {
+            QRadioButton* r = radio(view, QString("Bat%1RadBtn").arg(i));
+            s += r->isHidden() ? '-' : r->isChecked() ? '1' : '0';
+        }
+        return s;
+    };
     view.setBalanceList({"1", "0", "1"});
     view.refreshBalance();
-    QVERIFY(radio(view, "Bat1RadBtn")->isChecked());
-    QVERIFY(!radio(view, "Bat2RadBtn")->isChecked());
-    QVERIFY(radio(view, "Bat3RadBtn")->isChecked()); // not one exclusive group
-    QVERIFY(radio(view, "Bat4RadBtn")->isHidden());
-    // A shorter list leaves the indicators past its end as they were.
+    QCOMPARE(shown(), QString("101-------------"));
     view.setBalanceList({"0", "1"});
     view.refreshBalance();
-    QVERIFY(!radio(view, "Bat1RadBtn")->isChecked());
-    QVERIFY(radio(view, "Bat3RadBtn")->isChecked());
-    // Entries past sixteen have no indicator.
+    QCOMPARE(shown(), QString("011-------------"));
     view.setBalanceList(QVector<QString>(20, "1").toList());
     view.refreshBalance();
-    QVERIFY(radio(view, "Bat16RadBtn")->isChecked());
+    QCOMPARE(shown(), QString(16, '1'));
 }
 
 void TestBatteryGroup::resetShowsCaptionsOnly() {
     BatteryGroup view;
-    view.setPresentNum(4);
     view.setTotalVolt(53.2);
     view.setCmos("Prechg Relay ", "ON");
     view.setDmos("Main Relay ", "ON");
+    makeButtons(view, 4);
     view.refreshSysData();
-    view.createBatButtons();
     view.setBatInfoList({row("1", "SysError", "-")});
     view.refreshAlarmText();
     view.setBalanceList({"1", "0", "0", "1"});
@@ -273,22 +243,12 @@ void TestBatteryGroup::resetShowsCaptionsOnly() {
     view.retranslate();
     QVERIFY(totalsShown(view).startsWith("State:|"));
 
-    // Logging in again and reading the same number builds the buttons again.
-    view.setPresentNum(4);
-    view.createBatButtons();
+    // Logging in again and reading the same number builds the buttons again; a status reply
+    // before the switch reply cannot show the old session's switches on.
+    makeButtons(view, 4);
     QCOMPARE(view.batButtons().size(), 4);
-    // A status reply before the switch reply cannot show the old session's switches on.
     view.refreshSysData();
     QVERIFY(!radio(view, "CmosRadiBtn")->isChecked());
-}
-
-void TestBatteryGroup::languagePictures() {
-    BatteryGroup view;
-    view.setPresentNum(3);
-    view.createBatButtons(); // no language yet: the English pictures, not blank buttons
-    QVERIFY(view.batButtons().at(2)->styleSheet().contains(":/icon/res/Bat3_en.png"));
-    view.setLanguage("de");
-    QVERIFY(view.batButtons().at(2)->styleSheet().contains(":/icon/res/Bat3_de.png"));
 }
 
 QTEST_MAIN(TestBatteryGroup)
