@@ -48,7 +48,6 @@ private slots:
     void init();
     void cleanup();
 
-    void formatsLine_data();
     void formatsLine();
     void writesOnceInUtf8UntilReleased();
     void archivesByDateWhileAWorkerLogs();
@@ -85,38 +84,27 @@ void TestLogHandler::cleanup() {
     m_dir.reset();
 }
 
-void TestLogHandler::formatsLine_data() {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("expected");
-    const auto row = [](const char* name, QtMsgType type, const char* file, const char* message,
-                        const QString& expected) {
-        QTest::newRow(name) << int(type) << QByteArray(file) << QString(message)
-                            << "2024-03-05 09:08:07.006 - " + expected + "\n";
-    };
-    const char* path = "/home/dev/norvanebat/src/serial/my_serial.cpp";
-    const QString tail = " (my_serial.cpp:42, void MySerial::open()): port open";
-    row("debug", QtDebugMsg, path, "port open", "[DEBUG]" + tail);
-    row("info", QtInfoMsg, path, "port open", "[INFO ]" + tail);
-    row("warning", QtWarningMsg, path, "port open", "[WARN ]" + tail);
-    row("critical", QtCriticalMsg, path, "port open", "[ERROR]" + tail);
-    row("fatal", QtFatalMsg, path, "port open", "[FATAL]" + tail);
-    row("windows path", QtInfoMsg, "C:\\nb\\src\\serial\\my_serial.cpp", "port open",
-        "[INFO ]" + tail);
-    // A message without source file has neither line nor function; placeholders stay.
-    row("no source location", QtDebugMsg, nullptr, "%1 %2 50%", "[DEBUG] (:0, ): %1 %2 50%");
-}
-
+// Level tags, the file name cut from either kind of path, and a message taken as it stands.
 void TestLogHandler::formatsLine() {
-    QFETCH(int, type);
-    QFETCH(QByteArray, file);
-    QFETCH(QString, message);
-    const bool located = !file.isNull();
-    const QMessageLogContext context(located ? file.constData() : nullptr, located ? 42 : 0,
-                                     located ? "void MySerial::open()" : nullptr, nullptr);
-    QTEST(logfiles::formatLine(at(2024, 3, 5, 9, 8, 7, 6), QtMsgType(type), context, message),
-          "expected");
+    const QDateTime t = at(2024, 3, 5, 9, 8, 7, 6);
+    const QString stamp = "2024-03-05 09:08:07.006 - ";
+    const QString tail = " (my_serial.cpp:42, void MySerial::open()): port open\n";
+    const char* function = "void MySerial::open()";
+    const QMessageLogContext posix("/home/dev/norvanebat/src/serial/my_serial.cpp", 42, function,
+                                  nullptr);
+    const QPair<QtMsgType, QString> levels[] = {{QtDebugMsg, "[DEBUG]"},
+                                                {QtInfoMsg, "[INFO ]"},
+                                                {QtWarningMsg, "[WARN ]"},
+                                                {QtCriticalMsg, "[ERROR]"},
+                                                {QtFatalMsg, "[FATAL]"}};
+    for (const auto& level : levels)
+        QCOMPARE(logfiles::formatLine(t, level.first, posix, "port open"),
+                 stamp + level.second + tail);
+    const QMessageLogContext windows("C:\\nb\\src\\serial\\my_serial.cpp", 42, function, nullptr);
+    QCOMPARE(logfiles::formatLine(t, QtInfoMsg, windows, "port open"), stamp + "[INFO ]" + tail);
+    // Without a source file there is neither line nor function.
+    QCOMPARE(logfiles::formatLine(t, QtDebugMsg, QMessageLogContext(), "%1 %2 50%"),
+             stamp + "[DEBUG] (:0, ): %1 %2 50%\n");
 }
 
 // Installed twice, the sink still writes each message once, in UTF-8 with its origin; the

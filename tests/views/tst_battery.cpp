@@ -21,7 +21,6 @@ class TestBattery : public QObject {
     Q_OBJECT
 
 private slots:
-    void stepRule_data();
     void stepRule();
     void clampsAnimatesAndSignals();
     void realTimerTicksEvery50ms();
@@ -29,30 +28,24 @@ private slots:
     void fillColour();
 };
 
-void TestBattery::stepRule_data() {
-    QTest::addColumn<double>("shown");
-    QTest::addColumn<double>("target");
-    QTest::addColumn<double>("step");
-    QTest::addColumn<bool>("decreasing");
-    QTest::addColumn<double>("next");
-    QTest::addColumn<bool>("done");
-    QTest::newRow("up") << 10.0 << 75.0 << 1.0 << false << 11.0 << false;
-    QTest::newRow("up overshoot stops at target") << 74.5 << 75.0 << 1.0 << false << 75.0 << true;
-    QTest::newRow("big step second tick") << 5.0 << 7.0 << 5.0 << false << 7.0 << true;
-    QTest::newRow("down") << 50.0 << 20.0 << 1.0 << true << 49.0 << false;
-    QTest::newRow("down overshoot stops at target") << 20.5 << 20.0 << 1.0 << true << 20.0 << true;
-    QTest::newRow("zero step jumps") << 10.0 << 60.0 << 0.0 << false << 60.0 << true;
-    QTest::newRow("negative step jumps") << 10.0 << 60.0 << -1.0 << false << 60.0 << true;
-}
-
+// Steps toward the target, stop at it without overshooting, jump on a step that is not
+// positive.
 void TestBattery::stepRule() {
-    QFETCH(double, shown);
-    QFETCH(double, target);
-    QFETCH(double, step);
-    QFETCH(bool, decreasing);
-    const GaugeStep result = gaugeStep(shown, target, step, decreasing);
-    QTEST(result.shown, "next");
-    QTEST(result.done, "done");
+    const struct {
+        double shown, target, step;
+        bool decreasing;
+        double next;
+        bool done;
+    } cases[] = {
+        {10, 75, 1, false, 11, false}, {74.5, 75, 1, false, 75, true}, {5, 7, 5, false, 7, true},
+        {50, 20, 1, true, 49, false},  {20.5, 20, 1, true, 20, true},  {10, 60, 0, false, 60, true},
+        {10, 60, -1, false, 60, true},
+    };
+    for (const auto& c : cases) {
+        const GaugeStep result = gaugeStep(c.shown, c.target, c.step, c.decreasing);
+        QCOMPARE(result.shown, c.next);
+        QCOMPARE(result.done, c.done);
+    }
 }
 
 void TestBattery::clampsAnimatesAndSignals() {

@@ -78,11 +78,8 @@ class TestBatteryInfo : public QObject {
 private slots:
     void labels_data();
     void labels();
-    void addBarcodeButton();
-    void tableLayout_data();
     void tableLayout();
     void chartAxes();
-    void tempAxisRange_data();
     void tempAxisRange();
     void cellsWithoutData();
     void wildCellCountStaysQuick();
@@ -127,42 +124,26 @@ void TestBatteryInfo::labels() {
     view.refreshInfo();
     fillPower(view, known);
     QTEST(shownLabels(view).join('|'), "expected");
+    // Offered only for a known battery without a barcode.
+    QVERIFY(view.findChild<QPushButton*>("AddBarBtn")->isHidden());
 }
 
-void TestBatteryInfo::addBarcodeButton() {
-    BatteryInfo view;
-    auto* button = view.findChild<QPushButton*>("AddBarBtn");
-    QVERIFY(button->isHidden());
-    view.refreshInfo(); // no battery known
-    QVERIFY(button->isHidden());
-    view.setDevAdd("3");
-    view.refreshInfo(); // a known battery without a barcode
-    QVERIFY(!button->isHidden());
-    view.setBarcode("NB48100A20240305");
-    view.refreshInfo();
-    QVERIFY(button->isHidden());
-}
-
-void TestBatteryInfo::tableLayout_data() {
-    QTest::addColumn<int>("cells");
-    QTest::newRow("16 cells") << 16;
-    QTest::newRow("15 cells") << 15;
-}
-
+// Four cells a row, three columns each; a second refresh replaces the rows.
 void TestBatteryInfo::tableLayout() {
-    QFETCH(int, cells);
-    BatteryInfo view;
-    fillCells(view, makeCells(cells));
-    view.refreshCells(); // a second refresh replaces the rows instead of adding to them
-    QCOMPARE(view.cellModel()->rowCount(), 4);
-    // Cell 6 (index 5): second row, second group of three columns.
-    QCOMPARE(cellText(view, 1, 3) + cellText(view, 1, 4) + cellText(view, 1, 5),
-             QString("63.3125.5"));
-    // The last cell sits at its place; everything after it stays empty.
-    const int last = cells - 1;
-    QCOMPARE(cellText(view, 3, (last % 4) * 3), QString::number(cells));
-    for (int column = (last % 4) * 3 + 3; column < 12; ++column)
-        QCOMPARE(cellText(view, 3, column), QString("<none>"));
+    for (int cells : {16, 15}) {
+        BatteryInfo view;
+        fillCells(view, makeCells(cells));
+        view.refreshCells();
+        QCOMPARE(view.cellModel()->rowCount(), 4);
+        // Cell 6 (index 5): second row, second group of three columns.
+        QCOMPARE(cellText(view, 1, 3) + cellText(view, 1, 4) + cellText(view, 1, 5),
+                 QString("63.3125.5"));
+        // The last cell sits at its place; everything after it stays empty.
+        const int next = ((cells - 1) % 4) * 3;
+        QCOMPARE(cellText(view, 3, next), QString::number(cells));
+        for (int column = next + 3; column < 12; ++column)
+            QCOMPARE(cellText(view, 3, column), QString("<none>"));
+    }
 }
 
 void TestBatteryInfo::chartAxes() {
@@ -181,20 +162,11 @@ void TestBatteryInfo::chartAxes() {
     QCOMPARE(series(view, 1)->at(9), QPointF(10, 21.3));
 }
 
-void TestBatteryInfo::tempAxisRange_data() {
-    QTest::addColumn<QList<double>>("temps");
-    QTest::addColumn<double>("low");
-    QTest::addColumn<double>("high");
-    QTest::newRow("all below zero") << QList<double>{-5.5, -3.2, -4.0} << -7.0 << 2.0;
-    QTest::newRow("lowest not first") << QList<double>{30.0, 10.9} << 8.0 << 32.0;
-    QTest::newRow("no cells") << QList<double>{} << -2.0 << 2.0;
-}
-
 void TestBatteryInfo::tempAxisRange() {
-    QFETCH(QList<double>, temps);
-    QFETCH(double, low);
-    QFETCH(double, high);
-    QCOMPARE(cellTempAxisRange(temps), qMakePair(low, high));
+    using Range = QPair<double, double>;
+    QCOMPARE(cellTempAxisRange({-5.5, -3.2, -4.0}), Range(-7.0, 2.0)); // all below zero
+    QCOMPARE(cellTempAxisRange({30.0, 10.9}), Range(8.0, 32.0));       // lowest not first
+    QCOMPARE(cellTempAxisRange({}), Range(-2.0, 2.0));                 // no cells
 }
 
 void TestBatteryInfo::cellsWithoutData() {
@@ -232,7 +204,8 @@ void TestBatteryInfo::wildCellCountStaysQuick() {
 void TestBatteryInfo::resetShowsCaptionsOnly() {
     BatteryInfo view;
     view.setDevAdd("2");
-    view.refreshInfo(); // no barcode: the barcode button shows
+    view.refreshInfo();
+    QVERIFY(!view.findChild<QPushButton*>("AddBarBtn")->isHidden()); // no barcode
     fillPower(view);
     view.setBatNum(2);
     fillCells(view, makeCells(16));

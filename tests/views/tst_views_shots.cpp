@@ -87,29 +87,26 @@ void applyWindowFont(QWidget* root, double widthRate) {
                        : widthRate <= 0.6125   ? 8
                        : widthRate <= 0.666667 ? 9
                                                : 10;
-    for (QWidget* widget : root->findChildren<QWidget*>()) {
+    for (QWidget* widget : root->findChildren<QWidget*>())
         widget->setFont(QFont("Arial", points));
-    }
 }
 
 // Every visible caption, value and indicator gets at least the room its text asks for;
 // every battery button lies inside its box.
 void checkNothingCut(QWidget* root) {
     for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!w->isVisible())
+            continue;
         const auto* label = qobject_cast<QLabel*>(w);
-        const bool text =
-            (label && !label->text().trimmed().isEmpty()) || qobject_cast<QRadioButton*>(w);
-        const QByteArray what = w->objectName().toUtf8();
-        if (w->isVisible() && text) {
+        if ((label && !label->text().trimmed().isEmpty()) || qobject_cast<QRadioButton*>(w))
             QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height(),
-                     what.constData());
-        }
-        if (w->isVisible() && qobject_cast<QPushButton*>(w)) {
-            const QWidget* box = w->parentWidget()->parentWidget();
-            const QRect boxRect(box->mapTo(root, QPoint()), box->size());
-            QVERIFY2(boxRect.contains(QRect(w->mapTo(root, QPoint()), w->size())),
-                     what.constData());
-        }
+                     qPrintable(w->objectName()));
+        if (!qobject_cast<QPushButton*>(w))
+            continue;
+        const QWidget* box = w->parentWidget()->parentWidget();
+        QVERIFY2(QRect(box->mapTo(root, QPoint()), box->size())
+                     .contains(QRect(w->mapTo(root, QPoint()), w->size())),
+                 qPrintable(w->objectName()));
     }
 }
 
