@@ -53,8 +53,6 @@ private slots:
     void archivesByDateWhileAWorkerLogs();
     void archivesPartPastSizeLimit_data();
     void archivesPartPastSizeLimit();
-    void takenArchiveNameKeepsToday_data();
-    void takenArchiveNameKeepsToday();
     void cleanUpDeletesOnlyExpiredArchives();
     void cleanUpFollowsTheClock();
 
@@ -91,7 +89,7 @@ void TestLogHandler::formatsLine() {
     const QString tail = " (my_serial.cpp:42, void MySerial::open()): port open\n";
     const char* function = "void MySerial::open()";
     const QMessageLogContext posix("/home/dev/norvanebat/src/serial/my_serial.cpp", 42, function,
-                                  nullptr);
+                                   nullptr);
     const QPair<QtMsgType, QString> levels[] = {{QtDebugMsg, "[DEBUG]"},
                                                 {QtInfoMsg, "[INFO ]"},
                                                 {QtWarningMsg, "[WARN ]"},
@@ -124,10 +122,11 @@ void TestLogHandler::writesOnceInUtf8UntilReleased() {
                         u8"(main.cpp:118, int main(int, char**)): 翻译加载成功 ✓\n"));
 }
 
-// A file left from an earlier day is archived at start-up, the running one when the date
-// changes. A worker's message that arrives in the middle of that rotation lands once, in the
-// new file.
+// A file left from an earlier day is archived at start-up (beside, not over, an archive of
+// that name), the running one when the date changes. A worker's message that arrives in the
+// middle of that rotation lands once, in the new file.
 void TestLogHandler::archivesByDateWhileAWorkerLogs() {
+    QVERIFY(writeFile(logFile("2024-03-03.log"), "the older archive\n", at(2024, 3, 3, 23)));
     QVERIFY(writeFile(logFile(), "written on 3 March\n", at(2024, 3, 3, 18, 30)));
     setNow(at(2024, 3, 5, 23, 59, 58));
     LogHandler::installMessageHandler();
@@ -158,7 +157,10 @@ void TestLogHandler::archivesByDateWhileAWorkerLogs() {
     logInfo("after midnight");
     LogHandler::flush();
 
-    QCOMPARE(readAll(logFile("2024-03-03.log")), QByteArray("written on 3 March\n"));
+    QCOMPARE(readAll(logFile("2024-03-03.log")), QByteArray("the older archive\n"));
+    const QStringList third = folderEntries().filter(QRegularExpression("^2024-03-03.+\\.log$"));
+    QCOMPARE(third.size(), 1);
+    QCOMPARE(readAll(logFile(third.first())), QByteArray("written on 3 March\n"));
     const QByteArray archived = readAll(logFile("2024-03-05.log"));
     const QByteArray today = readAll(logFile());
     QVERIFY(archived.contains("before midnight") && !archived.contains("after midnight"));
@@ -170,12 +172,20 @@ void TestLogHandler::archivesByDateWhileAWorkerLogs() {
 
 void TestLogHandler::archivesPartPastSizeLimit_data() {
     QTest::addColumn<int>("extraBytes");
-    QTest::newRow("exactly at the limit") << 0;
-    QTest::newRow("one byte past the limit") << 1;
+    QTest::addColumn<bool>("nameTaken");
+    QTest::newRow("exactly at the limit") << 0 << false;
+    QTest::newRow("one byte past the limit") << 1 << false;
+    QTest::newRow("past the limit, part name taken") << 1 << true;
 }
 
+// The part past the limit is archived under the time of the rotation, beside (not over) an
+// archive that already has that name.
 void TestLogHandler::archivesPartPastSizeLimit() {
     QFETCH(int, extraBytes);
+    QFETCH(bool, nameTaken);
+    const QString part = "2024-03-05 12:34:56.log";
+    if (nameTaken)
+        QVERIFY(writeFile(logFile(part), "the older archive\n", at(2024, 3, 3, 23)));
     setNow(at(2024, 3, 5, 12, 34, 56));
     LogHandler::installMessageHandler();
     // 40 lines of 128 bytes make exactly the limit.
@@ -189,46 +199,20 @@ void TestLogHandler::archivesPartPastSizeLimit() {
     LogHandler::runMaintenance();
     logInfo("next part");
     LogHandler::flush();
-    const QString part = "2024-03-05 12:34:56.log";
-    QCOMPARE(folderEntries(), (extraBytes ? QStringList{part, kToday} : QStringList{kToday}));
     QCOMPARE(readAll(logFile()).count('\n'), extraBytes ? 1 : 41);
     QVERIFY(readAll(logFile()).endsWith("next part\n"));
-    if (extraBytes)
-        QCOMPARE(QFileInfo(logFile(part)).size(), kRotateBytes + extraBytes);
-}
-
-void TestLogHandler::takenArchiveNameKeepsToday_data() {
-    QTest::addColumn<bool>("bySize");
-    QTest::addColumn<QString>("takenName");
-    QTest::addColumn<QString>("expectedPrefix");
-    QTest::newRow("day archive exists") << false << "2024-03-03.log"
-                                        << "2024-03-03";
-    QTest::newRow("part archive exists") << true << "2024-03-05 12:34:56.log"
-                                         << "2024-03-05 12";
-}
-
-// An archive name already in use neither overwrites the older archive nor loses today's lines.
-void TestLogHandler::takenArchiveNameKeepsToday() {
-    QFETCH(bool, bySize);
-    QFETCH(QString, takenName);
-    QFETCH(QString, expectedPrefix);
-    QVERIFY(writeFile(logFile(takenName), "the older archive\n", at(2024, 3, 3, 23)));
-    const QByteArray todayContent =
-        "the newer lines\n" + (bySize ? QByteArray(kRotateBytes, 'z') + "\n" : QByteArray());
-    QVERIFY(writeFile(logFile(), todayContent, bySize ? at(2024, 3, 5, 12) : at(2024, 3, 3, 20)));
-    setNow(at(2024, 3, 5, 12, 34, 56));
-    LogHandler::installMessageHandler();
-    LogHandler::runMaintenance();
-
-    QCOMPARE(readAll(logFile(takenName)), QByteArray("the older archive\n"));
-    QCOMPARE(QFileInfo(logFile()).size(), 0);
-    QStringList others = folderEntries();
-    others.removeAll(kToday);
-    others.removeAll(takenName);
-    QCOMPARE(others.size(), 1);
-    QVERIFY2(others.first().startsWith(expectedPrefix) && others.first().endsWith(".log"),
-             qPrintable(others.first()));
-    QCOMPARE(readAll(logFile(others.first())), todayContent);
+    QStringList archives = folderEntries();
+    archives.removeAll(kToday);
+    if (nameTaken) {
+        QCOMPARE(readAll(logFile(part)), QByteArray("the older archive\n"));
+        archives.removeAll(part);
+    }
+    QCOMPARE(archives.size(), extraBytes);
+    if (extraBytes) {
+        QVERIFY2(nameTaken ? archives[0].startsWith("2024-03-05 12") : archives[0] == part,
+                 qPrintable(archives[0]));
+        QCOMPARE(QFileInfo(logFile(archives[0])).size(), kRotateBytes + extraBytes);
+    }
 }
 
 // Archives, by the date their name begins with, are deleted once older than 30 days; nothing
