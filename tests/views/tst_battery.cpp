@@ -24,7 +24,6 @@ private slots:
     void stepRule();
     void clampsAnimatesAndSignals();
     void realTimerTicksEvery50ms();
-    void fillColour_data();
     void fillColour();
 };
 
@@ -87,35 +86,30 @@ void TestBattery::realTimerTicksEvery50ms() {
     QVERIFY2(clock.elapsed() >= 280, qPrintable(QString::number(clock.elapsed())));
 }
 
-void TestBattery::fillColour_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("colour");
-    QTest::newRow("30 is an alarm") << 30.0 << "red";
-    QTest::newRow("30.5") << 30.5 << "green";
-    QTest::newRow("100") << 100.0 << "green";
-    QTest::newRow("target 0, still showing 49") << 0.0 << "none";
-}
-
+// Red at 30 % and below, green above; a gauge on its way down to 0 shows neither; at 70 px
+// wide (the main window packs sixteen gauges in a column) the cap still shows.
 void TestBattery::fillColour() {
-    QFETCH(double, value);
-    QFETCH(QString, colour);
-    Battery gauge;
-    gauge.setValue(value ? value : 50);
-    tickToEnd(gauge);
-    if (value == 0) {
-        gauge.setValue(0);
-        gauge.updateValue();
+    const QPair<double, QString> cases[] = {
+        {30, "red"}, {30.5, "green"}, {100, "green"}, {0, "none"}};
+    for (const auto& [value, colour] : cases) {
+        Battery gauge;
+        gauge.setValue(value ? value : 50);
+        tickToEnd(gauge);
+        if (value == 0) { // target 0, still showing 49
+            gauge.setValue(0);
+            gauge.updateValue();
+        }
+        gauge.resize(200, 80);
+        // Left end of the fill, well inside the outline, away from the centred text.
+        const QColor c = gauge.grab().toImage().pixelColor(12, 40);
+        const bool red = c.red() > 150 && c.green() < 140;
+        const bool green = c.green() > 150 && c.red() < 120;
+        QVERIFY2(colour == "red"     ? red
+                 : colour == "green" ? green
+                                     : !red && !green,
+                 qPrintable(QString::number(value) + " " + c.name()));
     }
-    gauge.resize(200, 80);
-    // Left end of the fill, well inside the outline, away from the centred text.
-    const QColor c = gauge.grab().toImage().pixelColor(12, 40);
-    const bool red = c.red() > 150 && c.green() < 140;
-    const bool green = c.green() > 150 && c.red() < 120;
-    QVERIFY2(colour == "red"     ? red
-             : colour == "green" ? green
-                                 : !red && !green,
-             qPrintable(c.name()));
-    // The main window's column packs sixteen gauges; at 70 px the cap must still show.
+    Battery gauge;
     gauge.resize(70, 30);
     const QColor cap = gauge.grab().toImage().pixelColor(67, 15);
     QVERIFY2(cap.red() < 160 && qAbs(cap.red() - cap.blue()) < 20, qPrintable(cap.name()));

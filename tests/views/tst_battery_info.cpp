@@ -81,7 +81,6 @@ private slots:
     void tableLayout();
     void chartAxes();
     void tempAxisRange();
-    void cellsWithoutData();
     void wildCellCountStaysQuick();
     void resetShowsCaptionsOnly();
 };
@@ -128,22 +127,30 @@ void TestBatteryInfo::labels() {
     QVERIFY(view.findChild<QPushButton*>("AddBarBtn")->isHidden());
 }
 
-// Four cells a row, three columns each; a second refresh replaces the rows.
+// Four cells a row, three columns each; a new reading replaces the rows (16 then 15 cells
+// leaves no sixteenth); a cell count without data keeps the chart but rebuilds the table;
+// an empty list empties both.
 void TestBatteryInfo::tableLayout() {
+    BatteryInfo view;
     for (int cells : {16, 15}) {
-        BatteryInfo view;
         fillCells(view, makeCells(cells));
-        view.refreshCells();
         QCOMPARE(view.cellModel()->rowCount(), 4);
         // Cell 6 (index 5): second row, second group of three columns.
         QCOMPARE(cellText(view, 1, 3) + cellText(view, 1, 4) + cellText(view, 1, 5),
                  QString("63.3125.5"));
-        // The last cell sits at its place; everything after it stays empty.
         const int next = ((cells - 1) % 4) * 3;
         QCOMPARE(cellText(view, 3, next), QString::number(cells));
         for (int column = next + 3; column < 12; ++column)
             QCOMPARE(cellText(view, 3, column), QString("<none>"));
     }
+    QLineSeries* before = series(view, 0);
+    fillCells(view, makeCells(8), kUnreadMarker);
+    QCOMPARE(series(view, 0), before);
+    QCOMPARE(series(view, 0)->count(), 15);
+    QCOMPARE(view.cellModel()->rowCount(), 2);
+    fillCells(view, {});
+    QCOMPARE(view.cellModel()->rowCount(), 0);
+    QCOMPARE(series(view, 0)->count(), 0);
 }
 
 void TestBatteryInfo::chartAxes() {
@@ -167,21 +174,6 @@ void TestBatteryInfo::tempAxisRange() {
     QCOMPARE(cellTempAxisRange({-5.5, -3.2, -4.0}), Range(-7.0, 2.0)); // all below zero
     QCOMPARE(cellTempAxisRange({30.0, 10.9}), Range(8.0, 32.0));       // lowest not first
     QCOMPARE(cellTempAxisRange({}), Range(-2.0, 2.0));                 // no cells
-}
-
-void TestBatteryInfo::cellsWithoutData() {
-    BatteryInfo view;
-    fillCells(view, makeCells(16));
-    // A cell count without data keeps the chart; the table is rebuilt all the same.
-    QLineSeries* before = series(view, 0);
-    fillCells(view, makeCells(8), kUnreadMarker);
-    QCOMPARE(series(view, 0), before);
-    QCOMPARE(series(view, 0)->count(), 16);
-    QCOMPARE(view.cellModel()->rowCount(), 2);
-    // An empty list empties both.
-    fillCells(view, {});
-    QCOMPARE(view.cellModel()->rowCount(), 0);
-    QCOMPARE(series(view, 0)->count(), 0);
 }
 
 void TestBatteryInfo::wildCellCountStaysQuick() {
