@@ -222,13 +222,10 @@ void TestLogHandler::cleanUpDeletesOnlyExpiredArchives() {
     const QStringList expired{"2024-01-01 08-00-00_12.log", "2024-01-01_3.log",
                               "2024-01-10 07-00-00_1.log", "2024-01-15 23:59:59.log",
                               "2024-01-15.log"};
-    const QStringList kept{"2023-13-45.log",
-                           "2024-01-01 notes.log",
-                           "2024-01-16.log",
-                           "2024-02-14 10:00:00.log",
-                           "backup-2024-01-01.log",
-                           "crash-2020-01-01.log",
-                           "notes.txt"}; // in name order
+    const QStringList kept = QString("2023-13-45.log|2024-01-01 notes.log|2024-01-16.log|"
+                                     "2024-02-14 10:00:00.log|backup-2024-01-01.log|"
+                                     "crash-2020-01-01.log|notes.txt")
+                                 .split('|'); // in name order
     for (const QString& name : expired + kept)
         QVERIFY(writeFile(logFile(name), "x\n", at(2020, 1, 1)));
     QVERIFY(writeFile(logFile(), "kept\n", now));
