@@ -1,6 +1,5 @@
 // The log sink: line format, rotation by date and by size, retention, archive names that
 // cannot be used, and a message from another thread during a rotation.
-
 #include "app/log_handler.h"
 
 #include <QDir>
@@ -25,20 +24,15 @@ QDateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0)
     return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms));
 }
 
-// A clock the test moves by hand; the sink may read it from any thread.
-using FakeClock = std::atomic<qint64>; // ms since the epoch
-
 QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& content, const QDateTime& mtime) {
+bool writeFile(const QString& path, const QByteArray& content, const QDateTime& mtime) {
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(content);
-    f.flush();
-    QVERIFY(f.setFileTime(mtime, QFileDevice::FileModificationTime));
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) >= 0 &&
+           f.flush() && f.setFileTime(mtime, QFileDevice::FileModificationTime);
 }
 
 void logInfo(const QByteArray& text) {
@@ -54,35 +48,31 @@ private slots:
     void init();
     void cleanup();
 
-    void formatsLine_data();
     void formatsLine();
     void writesOnceInUtf8UntilReleased();
-    void flushTimerWritesBufferedLines();
-    void archivesByDate();
+    void archivesByDateWhileAWorkerLogs();
     void archivesPartPastSizeLimit_data();
     void archivesPartPastSizeLimit();
-    void takenArchiveNameKeepsToday_data();
-    void takenArchiveNameKeepsToday();
     void cleanUpDeletesOnlyExpiredArchives();
     void cleanUpFollowsTheClock();
-    void workerMessageDuringRotationLandsInNewFile();
 
 private:
-    QString logDir() const { return m_dir->path() + "/log"; }
-    QString logFile(const QString& name) const { return logDir() + "/" + name; }
-    QStringList folderEntries() const { return QDir(logDir()).entryList(QDir::Files, QDir::Name); }
+    QString logFile(const QString& name = kToday) const { return m_dir->path() + "/log/" + name; }
+    QStringList folderEntries() const {
+        return QDir(m_dir->path() + "/log").entryList(QDir::Files, QDir::Name);
+    }
     void setNow(const QDateTime& t) { *m_clock = t.toMSecsSinceEpoch(); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::shared_ptr<FakeClock> m_clock;
+    std::shared_ptr<std::atomic<qint64>> m_clock; // ms since the epoch, read from any thread
 };
 
 void TestLogHandler::init() {
     m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_clock = std::make_shared<FakeClock>(at(2024, 3, 5, 12, 0).toMSecsSinceEpoch());
+    QVERIFY(m_dir->isValid() && QDir().mkpath(m_dir->path() + "/log"));
+    m_clock = std::make_shared<std::atomic<qint64>>(at(2024, 3, 5, 12).toMSecsSinceEpoch());
     LogHandler::setClock([clock = m_clock] { return QDateTime::fromMSecsSinceEpoch(*clock); });
-    LogHandler::setFolderPath(logDir());
+    LogHandler::setFolderPath(m_dir->path() + "/log");
 }
 
 void TestLogHandler::cleanup() {
@@ -92,217 +82,58 @@ void TestLogHandler::cleanup() {
     m_dir.reset();
 }
 
-void TestLogHandler::formatsLine_data() {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("expected");
-
-    const auto row = [](const char* name, QtMsgType type, const char* file, const char* message,
-                        const QString& expected) {
-        QTest::newRow(name) << int(type) << QByteArray(file) << QString(message)
-                            << "2024-03-05 09:08:07.006 - " + expected + "\n";
-    };
-    const char* path = "/home/dev/norvanebat/src/serial/my_serial.cpp";
-    const QString tail = QStringLiteral(" (my_serial.cpp:42, void MySerial::open()): port open");
-    row("debug", QtDebugMsg, path, "port open", "[DEBUG]" + tail);
-    row("info", QtInfoMsg, path, "port open", "[INFO ]" + tail);
-    row("warning", QtWarningMsg, path, "port open", "[WARN ]" + tail);
-    row("critical", QtCriticalMsg, path, "port open", "[ERROR]" + tail);
-    row("fatal", QtFatalMsg, path, "port open", "[FATAL]" + tail);
-    row("windows path", QtInfoMsg, "C:\\nb\\src\\serial\\my_serial.cpp",
-        "scr:", "[INFO ] (my_serial.cpp:42, void MySerial::open()): scr:");
-    row("no source location", QtDebugMsg, nullptr, "ui UpdataThread id",
-        "[DEBUG] (:0, ): ui UpdataThread id");
-    row("placeholders in the message stay", QtDebugMsg, nullptr, "%1 %2 50%",
-        "[DEBUG] (:0, ): %1 %2 50%");
-}
-
+// Level tags, the file name cut from either kind of path, and a message taken as it stands.
 void TestLogHandler::formatsLine() {
-    QFETCH(int, type);
-    QFETCH(QByteArray, file);
-    QFETCH(QString, message);
-    // A message without source file has neither line nor function.
-    const QMessageLogContext context(file.isNull() ? nullptr : file.constData(),
-                                     file.isNull() ? 0 : 42,
-                                     file.isNull() ? nullptr : "void MySerial::open()", nullptr);
-    QTEST(logfiles::formatLine(at(2024, 3, 5, 9, 8, 7, 6), QtMsgType(type), context, message),
-          "expected");
+    const QDateTime t = at(2024, 3, 5, 9, 8, 7, 6);
+    const QString stamp = "2024-03-05 09:08:07.006 - ";
+    const QString tail = " (my_serial.cpp:42, void MySerial::open()): port open\n";
+    const char* function = "void MySerial::open()";
+    const QMessageLogContext posix("/home/dev/norvanebat/src/serial/my_serial.cpp", 42, function,
+                                   nullptr);
+    const QPair<QtMsgType, QString> levels[] = {{QtDebugMsg, "[DEBUG]"},
+                                                {QtInfoMsg, "[INFO ]"},
+                                                {QtWarningMsg, "[WARN ]"},
+                                                {QtCriticalMsg, "[ERROR]"},
+                                                {QtFatalMsg, "[FATAL]"}};
+    for (const auto& level : levels)
+        QCOMPARE(logfiles::formatLine(t, level.first, posix, "port open"),
+                 stamp + level.second + tail);
+    const QMessageLogContext windows("C:\\nb\\src\\serial\\my_serial.cpp", 42, function, nullptr);
+    QCOMPARE(logfiles::formatLine(t, QtInfoMsg, windows, "port open"), stamp + "[INFO ]" + tail);
+    // Without a source file there is neither line nor function.
+    QCOMPARE(logfiles::formatLine(t, QtDebugMsg, QMessageLogContext(), "%1 %2 50%"),
+             stamp + "[DEBUG] (:0, ): %1 %2 50%\n");
 }
 
-// Installed twice, the sink still writes each message once, in UTF-8 with its origin; its
-// release writes what was buffered, and later messages no longer reach the file.
+// Installed twice, the sink still writes each message once, in UTF-8 with its origin; the
+// flush timer writes it without help; after the release messages no longer reach the file.
 void TestLogHandler::writesOnceInUtf8UntilReleased() {
     LogHandler::installMessageHandler();
     LogHandler::installMessageHandler();
     QVERIFY(LogHandler::isInstalled());
     QMessageLogger("/build/src/app/main.cpp", 118, "int main(int, char**)")
         .warning("%s", u8"翻译加载成功 ✓");
+    QTRY_VERIFY_WITH_TIMEOUT(readAll(logFile()).contains(u8"✓"), 3000);
     LogHandler::releaseMessageHandler();
     QVERIFY(!LogHandler::isInstalled());
     logInfo("after release");
-
-    QCOMPARE(readAll(logFile(kToday)),
+    QCOMPARE(readAll(logFile()),
              QByteArray(u8"2024-03-05 12:00:00.000 - [WARN ] "
                         u8"(main.cpp:118, int main(int, char**)): 翻译加载成功 ✓\n"));
 }
 
-void TestLogHandler::flushTimerWritesBufferedLines() {
-    LogHandler::installMessageHandler();
-    logInfo("buffered line");
-    QTRY_VERIFY_WITH_TIMEOUT(readAll(logFile(kToday)).contains("buffered line"), 3000);
-}
-
-// A file left from an earlier day is archived at start-up, the running one when the date
-// changes.
-void TestLogHandler::archivesByDate() {
-    QVERIFY(QDir().mkpath(logDir()));
-    writeFile(logFile(kToday), "written on 3 March\n", at(2024, 3, 3, 18, 30));
+// A file left from an earlier day is archived at start-up (beside, not over, an archive of
+// that name), the running one when the date changes. A worker's message that arrives in the
+// middle of that rotation lands once, in the new file.
+void TestLogHandler::archivesByDateWhileAWorkerLogs() {
+    QVERIFY(writeFile(logFile("2024-03-03.log"), "the older archive\n", at(2024, 3, 3, 23)));
+    QVERIFY(writeFile(logFile(), "written on 3 March\n", at(2024, 3, 3, 18, 30)));
     setNow(at(2024, 3, 5, 23, 59, 58));
     LogHandler::installMessageHandler();
-    QCOMPARE(QFileInfo(logFile(kToday)).size(), 0);
+    QCOMPARE(QFileInfo(logFile()).size(), 0);
     logInfo("before midnight");
 
-    setNow(at(2024, 3, 6, 0, 0, 1));
-    LogHandler::runMaintenance();
-    logInfo("after midnight");
-    LogHandler::flush();
-
-    QCOMPARE(readAll(logFile("2024-03-03.log")), QByteArray("written on 3 March\n"));
-    const QByteArray archived = readAll(logFile("2024-03-05.log"));
-    const QByteArray today = readAll(logFile(kToday));
-    QVERIFY(archived.contains("before midnight") && !archived.contains("after midnight"));
-    QVERIFY(today.startsWith("2024-03-06 00:00:01.000 - [INFO ]"));
-    QVERIFY(today.contains("after midnight") && !today.contains("before midnight"));
-}
-
-void TestLogHandler::archivesPartPastSizeLimit_data() {
-    QTest::addColumn<int>("extraBytes");
-    QTest::addColumn<bool>("archived");
-    QTest::newRow("exactly at the limit") << 0 << false;
-    QTest::newRow("one byte past the limit") << 1 << true;
-}
-
-void TestLogHandler::archivesPartPastSizeLimit() {
-    QFETCH(int, extraBytes);
-    QFETCH(bool, archived);
-
-    setNow(at(2024, 3, 5, 12, 34, 56));
-    LogHandler::installMessageHandler();
-    // 40 lines of 128 bytes make exactly the limit.
-    const QByteArray body(128 - kBarePrefixBytes - 1, 'x');
-    for (int i = 0; i < 39; ++i)
-        logInfo(body);
-    logInfo(body + QByteArray(extraBytes, 'y'));
-    LogHandler::flush();
-    QCOMPARE(QFileInfo(logFile(kToday)).size(), kRotateBytes + extraBytes);
-
-    LogHandler::runMaintenance();
-    logInfo("next part");
-    LogHandler::flush();
-    const QString part = QStringLiteral("2024-03-05 12:34:56.log");
-    QCOMPARE(folderEntries(), (archived ? QStringList{part, kToday} : QStringList{kToday}));
-    QCOMPARE(readAll(logFile(kToday)).count('\n'), archived ? 1 : 41);
-    QVERIFY(readAll(logFile(kToday)).endsWith("next part\n"));
-    if (archived)
-        QCOMPARE(QFileInfo(logFile(part)).size(), kRotateBytes + extraBytes);
-}
-
-void TestLogHandler::takenArchiveNameKeepsToday_data() {
-    QTest::addColumn<bool>("bySize");
-    QTest::addColumn<QString>("takenName");
-    QTest::addColumn<QString>("expectedPrefix");
-    QTest::newRow("day archive exists")
-        << false << QStringLiteral("2024-03-03.log") << "2024-03-03";
-    QTest::newRow("part archive exists")
-        << true << QStringLiteral("2024-03-05 12:34:56.log") << "2024-03-05 12";
-}
-
-void TestLogHandler::takenArchiveNameKeepsToday() {
-    QFETCH(bool, bySize);
-    QFETCH(QString, takenName);
-    QFETCH(QString, expectedPrefix);
-
-    QVERIFY(QDir().mkpath(logDir()));
-    writeFile(logFile(takenName), "the older archive\n", at(2024, 3, 3, 23, 0));
-    QByteArray todayContent = "the newer lines\n";
-    if (bySize)
-        todayContent += QByteArray(kRotateBytes, 'z') + "\n";
-    writeFile(logFile(kToday), todayContent, bySize ? at(2024, 3, 5, 12, 0) : at(2024, 3, 3, 20));
-    setNow(at(2024, 3, 5, 12, 34, 56));
-
-    LogHandler::installMessageHandler();
-    LogHandler::runMaintenance();
-
-    QCOMPARE(readAll(logFile(takenName)), QByteArray("the older archive\n"));
-    QCOMPARE(QFileInfo(logFile(kToday)).size(), 0);
-    QStringList others = folderEntries();
-    others.removeAll(kToday);
-    others.removeAll(takenName);
-    QCOMPARE(others.size(), 1);
-    QVERIFY2(others.first().startsWith(expectedPrefix), qPrintable(others.first()));
-    QVERIFY(others.first().endsWith(".log"));
-    QCOMPARE(readAll(logFile(others.first())), todayContent);
-}
-
-// Archives, by the date their name begins with, are deleted once older than 30 days; nothing
-// else in the folder is touched.
-void TestLogHandler::cleanUpDeletesOnlyExpiredArchives() {
-    QVERIFY(QDir().mkpath(logDir()));
-    const QDateTime now = at(2024, 2, 15); // 30 days after 16 January
-    const QStringList expired{"2024-01-01 08-00-00_12.log", "2024-01-01_3.log",
-                              "2024-01-10 07-00-00_1.log", "2024-01-15 23:59:59.log",
-                              "2024-01-15.log"};
-    const QStringList kept{"2023-13-45.log",
-                           "2024-01-01 notes.log",
-                           "2024-01-16.log",
-                           "2024-02-14 10:00:00.log",
-                           "backup-2024-01-01.log",
-                           "crash-2020-01-01.log",
-                           "notes.txt"}; // in name order
-    for (const QString& name : expired + kept)
-        writeFile(logFile(name), "x\n", at(2020, 1, 1));
-    writeFile(logFile(kToday), "kept\n", now);
-    setNow(now);
-
-    // The folder is searched at start, off the sink's thread.
-    LogHandler::installMessageHandler();
-    QTRY_COMPARE(folderEntries(), kept + QStringList{kToday});
-    QCOMPARE(readAll(logFile(kToday)), QByteArray("kept\n"));
-}
-
-// The search runs again at a change of date and an hour after the last one, so archives
-// still go on the day they expire.
-void TestLogHandler::cleanUpFollowsTheClock() {
-    QVERIFY(QDir().mkpath(logDir()));
-    writeFile(logFile("2024-01-17.log"), "x\n", at(2024, 1, 17));
-    setNow(at(2024, 2, 15, 23, 59, 59));
-    LogHandler::installMessageHandler();
-    logInfo("last line of the day");
-    LogHandler::runMaintenance();
-    QTest::qWait(100);
-    QVERIFY(QFileInfo::exists(logFile("2024-01-17.log")));
-
-    setNow(at(2024, 2, 16, 0, 0, 1)); // 30 days after 17 January
-    LogHandler::runMaintenance();
-    QTRY_VERIFY(!QFileInfo::exists(logFile("2024-01-17.log")));
-    QVERIFY(QFileInfo::exists(logFile("2024-02-15.log")));
-
-    // An old archive put back into the folder goes within the hour.
-    writeFile(logFile("2024-01-02 10:00:00.log"), "x\n", at(2024, 1, 2));
-    setNow(at(2024, 2, 16, 1, 0, 2));
-    LogHandler::runMaintenance();
-    QTRY_VERIFY(!QFileInfo::exists(logFile("2024-01-02 10:00:00.log")));
-    QCOMPARE(folderEntries(), QStringList({"2024-02-15.log", kToday}));
-}
-
-void TestLogHandler::workerMessageDuringRotationLandsInNewFile() {
-    setNow(at(2024, 3, 5, 23, 59, 59));
-    LogHandler::installMessageHandler();
-    logInfo("old day");
-
-    // The maintenance tick reads the clock while it holds the sink: start the worker from
-    // there, so that its message arrives in the middle of the rotation.
+    // The maintenance tick reads the clock while it holds the sink: start the worker there.
     struct Stage {
         std::unique_ptr<QThread> worker{
             QThread::create([] { QMessageLogger().info("from the worker"); })};
@@ -319,18 +150,113 @@ void TestLogHandler::workerMessageDuringRotationLandsInNewFile() {
         }
         return QDateTime::fromMSecsSinceEpoch(*clock);
     });
-
     setNow(at(2024, 3, 6, 0, 0, 1));
     LogHandler::runMaintenance();
     QVERIFY(stage->worker->wait(5000));
     QVERIFY(stage->workerWaited);
+    logInfo("after midnight");
     LogHandler::flush();
 
+    QCOMPARE(readAll(logFile("2024-03-03.log")), QByteArray("the older archive\n"));
+    const QStringList third = folderEntries().filter(QRegularExpression("^2024-03-03.+\\.log$"));
+    QCOMPARE(third.size(), 1);
+    QCOMPARE(readAll(logFile(third.first())), QByteArray("written on 3 March\n"));
     const QByteArray archived = readAll(logFile("2024-03-05.log"));
-    const QByteArray today = readAll(logFile(kToday));
-    QVERIFY(archived.contains("old day"));
+    const QByteArray today = readAll(logFile());
+    QVERIFY(archived.contains("before midnight") && !archived.contains("after midnight"));
     QVERIFY(!archived.contains("from the worker"));
+    QVERIFY(today.startsWith("2024-03-06 00:00:01.000 - [INFO ]"));
+    QVERIFY(today.contains("after midnight") && !today.contains("before midnight"));
     QCOMPARE(today.count("from the worker"), 1);
+}
+
+void TestLogHandler::archivesPartPastSizeLimit_data() {
+    QTest::addColumn<int>("extraBytes");
+    QTest::addColumn<bool>("nameTaken");
+    QTest::newRow("exactly at the limit") << 0 << false;
+    QTest::newRow("one byte past the limit") << 1 << false;
+    QTest::newRow("past the limit, part name taken") << 1 << true;
+}
+
+// The part past the limit is archived under the time of the rotation, beside (not over) an
+// archive that already has that name.
+void TestLogHandler::archivesPartPastSizeLimit() {
+    QFETCH(int, extraBytes);
+    QFETCH(bool, nameTaken);
+    const QString part = "2024-03-05 12:34:56.log";
+    if (nameTaken)
+        QVERIFY(writeFile(logFile(part), "the older archive\n", at(2024, 3, 3, 23)));
+    setNow(at(2024, 3, 5, 12, 34, 56));
+    LogHandler::installMessageHandler();
+    // 40 lines of 128 bytes make exactly the limit.
+    const QByteArray body(128 - kBarePrefixBytes - 1, 'x');
+    for (int i = 0; i < 39; ++i)
+        logInfo(body);
+    logInfo(body + QByteArray(extraBytes, 'y'));
+    LogHandler::flush();
+    QCOMPARE(QFileInfo(logFile()).size(), kRotateBytes + extraBytes);
+
+    LogHandler::runMaintenance();
+    logInfo("next part");
+    LogHandler::flush();
+    QCOMPARE(readAll(logFile()).count('\n'), extraBytes ? 1 : 41);
+    QVERIFY(readAll(logFile()).endsWith("next part\n"));
+    QStringList archives = folderEntries();
+    archives.removeAll(kToday);
+    if (nameTaken) {
+        QCOMPARE(readAll(logFile(part)), QByteArray("the older archive\n"));
+        archives.removeAll(part);
+    }
+    QCOMPARE(archives.size(), extraBytes);
+    if (extraBytes) {
+        QVERIFY2(nameTaken ? archives[0].startsWith("2024-03-05 12") : archives[0] == part,
+                 qPrintable(archives[0]));
+        QCOMPARE(QFileInfo(logFile(archives[0])).size(), kRotateBytes + extraBytes);
+    }
+}
+
+// Archives, by the date their name begins with, are deleted once older than 30 days; nothing
+// else in the folder is touched. The folder is searched at start, off the sink's thread.
+void TestLogHandler::cleanUpDeletesOnlyExpiredArchives() {
+    const QDateTime now = at(2024, 2, 15); // 30 days after 16 January
+    const QStringList expired{"2024-01-01 08-00-00_12.log", "2024-01-01_3.log",
+                              "2024-01-10 07-00-00_1.log", "2024-01-15 23:59:59.log",
+                              "2024-01-15.log"};
+    const QStringList kept = QString("2023-13-45.log|2024-01-01 notes.log|2024-01-16.log|"
+                                     "2024-02-14 10:00:00.log|backup-2024-01-01.log|"
+                                     "crash-2020-01-01.log|notes.txt")
+                                 .split('|'); // in name order
+    for (const QString& name : expired + kept)
+        QVERIFY(writeFile(logFile(name), "x\n", at(2020, 1, 1)));
+    QVERIFY(writeFile(logFile(), "kept\n", now));
+    setNow(now);
+    LogHandler::installMessageHandler();
+    QTRY_COMPARE(folderEntries(), kept + QStringList{kToday});
+    QCOMPARE(readAll(logFile()), QByteArray("kept\n"));
+}
+
+// The search runs again at a change of date and an hour after the last one, so archives
+// still go on the day they expire.
+void TestLogHandler::cleanUpFollowsTheClock() {
+    QVERIFY(writeFile(logFile("2024-01-17.log"), "x\n", at(2024, 1, 17)));
+    setNow(at(2024, 2, 15, 23, 59, 59));
+    LogHandler::installMessageHandler();
+    logInfo("last line of the day");
+    LogHandler::runMaintenance();
+    QTest::qWait(100);
+    QVERIFY(QFileInfo::exists(logFile("2024-01-17.log")));
+
+    setNow(at(2024, 2, 16, 0, 0, 1)); // 30 days after 17 January
+    LogHandler::runMaintenance();
+    QTRY_VERIFY(!QFileInfo::exists(logFile("2024-01-17.log")));
+    QVERIFY(QFileInfo::exists(logFile("2024-02-15.log")));
+
+    // An old archive put back into the folder goes within the hour.
+    QVERIFY(writeFile(logFile("2024-01-02 10:00:00.log"), "x\n", at(2024, 1, 2)));
+    setNow(at(2024, 2, 16, 1, 0, 2));
+    LogHandler::runMaintenance();
+    QTRY_VERIFY(!QFileInfo::exists(logFile("2024-01-02 10:00:00.log")));
+    QCOMPARE(folderEntries(), QStringList({"2024-02-15.log", kToday}));
 }
 
 QTEST_GUILESS_MAIN(TestLogHandler)

@@ -10,9 +10,8 @@ namespace {
 // Runs the animation to its end without waiting for the 50 ms ticks.
 int tickToEnd(Battery& gauge) {
     int ticks = 0;
-    for (; gauge.isAnimating() && ticks < 10000; ++ticks) {
+    for (; gauge.isAnimating() && ticks < 10000; ++ticks)
         gauge.updateValue();
-    }
     return ticks;
 }
 
@@ -22,45 +21,33 @@ class TestBattery : public QObject {
     Q_OBJECT
 
 private slots:
-    void stepRule_data();
     void stepRule();
-    void clampsToRange();
-    void animationAndSignals();
+    void clampsAnimatesAndSignals();
     void realTimerTicksEvery50ms();
-    void fillColour_data();
     void fillColour();
-    void narrowGaugeStillPaints();
 };
 
-void TestBattery::stepRule_data() {
-    QTest::addColumn<double>("shown");
-    QTest::addColumn<double>("target");
-    QTest::addColumn<double>("step");
-    QTest::addColumn<bool>("decreasing");
-    QTest::addColumn<double>("next");
-    QTest::addColumn<bool>("done");
-    QTest::newRow("up") << 10.0 << 75.0 << 1.0 << false << 11.0 << false;
-    QTest::newRow("up overshoot stops at target") << 74.5 << 75.0 << 1.0 << false << 75.0 << true;
-    QTest::newRow("big step second tick") << 5.0 << 7.0 << 5.0 << false << 7.0 << true;
-    QTest::newRow("down") << 50.0 << 20.0 << 1.0 << true << 49.0 << false;
-    QTest::newRow("down overshoot stops at target") << 20.5 << 20.0 << 1.0 << true << 20.0 << true;
-    QTest::newRow("zero step jumps") << 10.0 << 60.0 << 0.0 << false << 60.0 << true;
-    QTest::newRow("negative step jumps") << 10.0 << 60.0 << -1.0 << false << 60.0 << true;
-}
-
+// Steps toward the target, stop at it without overshooting, jump on a step that is not
+// positive.
 void TestBattery::stepRule() {
-    QFETCH(double, shown);
-    QFETCH(double, target);
-    QFETCH(double, step);
-    QFETCH(bool, decreasing);
-    QFETCH(double, next);
-    QFETCH(bool, done);
-    const GaugeStep result = gaugeStep(shown, target, step, decreasing);
-    QCOMPARE(result.shown, next);
-    QCOMPARE(result.done, done);
+    const struct {
+        double shown, target, step;
+        bool decreasing;
+        double next;
+        bool done;
+    } cases[] = {
+        {10, 75, 1, false, 11, false}, {74.5, 75, 1, false, 75, true}, {5, 7, 5, false, 7, true},
+        {50, 20, 1, true, 49, false},  {20.5, 20, 1, true, 20, true},  {10, 60, 0, false, 60, true},
+        {10, 60, -1, false, 60, true},
+    };
+    for (const auto& c : cases) {
+        const GaugeStep result = gaugeStep(c.shown, c.target, c.step, c.decreasing);
+        QCOMPARE(result.shown, c.next);
+        QCOMPARE(result.done, c.done);
+    }
 }
 
-void TestBattery::clampsToRange() {
+void TestBattery::clampsAnimatesAndSignals() {
     // min, max, input, expected
     const double cases[][4] = {
         {0, 100, 120, 100}, {0, 100, -5, 0}, {10, 50, 5, 10}, {10, 50, 70, 50}};
@@ -72,21 +59,16 @@ void TestBattery::clampsToRange() {
         tickToEnd(gauge);
         QCOMPARE(gauge.shownValue(), c[3]);
     }
-}
-
-void TestBattery::animationAndSignals() {
     Battery gauge;
     QSignalSpy changed(&gauge, &Battery::valueChanged);
     gauge.setValue(75);
     QCOMPARE(tickToEnd(gauge), 75);
-    QCOMPARE(gauge.shownValue(), 75.0);
     gauge.setValue(75.0); // same target: silent
     QCOMPARE(changed.count(), 1);
     // Mid-animation, a new target equal to the value on show: no signal, the animation ends.
     gauge.setValue(90.0);
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 10; ++i)
         gauge.updateValue();
-    }
     gauge.setValue(85.0);
     QCOMPARE(changed.count(), 2);
     QCOMPARE(gauge.value(), 85.0);
@@ -104,38 +86,29 @@ void TestBattery::realTimerTicksEvery50ms() {
     QVERIFY2(clock.elapsed() >= 280, qPrintable(QString::number(clock.elapsed())));
 }
 
-void TestBattery::fillColour_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("colour");
-    QTest::newRow("30 is an alarm") << 30.0 << "red";
-    QTest::newRow("30.5") << 30.5 << "green";
-    QTest::newRow("100") << 100.0 << "green";
-    QTest::newRow("target 0, still showing 49") << 0.0 << "none";
-}
-
+// Red at 30 % and below, green above; a gauge on its way down to 0 shows neither; at 70 px
+// wide (the main window packs sixteen gauges in a column) the cap still shows.
 void TestBattery::fillColour() {
-    QFETCH(double, value);
-    QFETCH(QString, colour);
-    Battery gauge;
-    gauge.setValue(value ? value : 50);
-    tickToEnd(gauge);
-    if (value == 0) {
-        gauge.setValue(0);
-        gauge.updateValue();
+    const QPair<double, QString> cases[] = {
+        {30, "red"}, {30.5, "green"}, {100, "green"}, {0, "none"}};
+    for (const auto& [value, colour] : cases) {
+        Battery gauge;
+        gauge.setValue(value ? value : 50);
+        tickToEnd(gauge);
+        if (value == 0) { // target 0, still showing 49
+            gauge.setValue(0);
+            gauge.updateValue();
+        }
+        gauge.resize(200, 80);
+        // Left end of the fill, well inside the outline, away from the centred text.
+        const QColor c = gauge.grab().toImage().pixelColor(12, 40);
+        const bool red = c.red() > 150 && c.green() < 140;
+        const bool green = c.green() > 150 && c.red() < 120;
+        QVERIFY2(colour == "red"     ? red
+                 : colour == "green" ? green
+                                     : !red && !green,
+                 qPrintable(QString::number(value) + " " + c.name()));
     }
-    gauge.resize(200, 80);
-    // Left end of the fill, well inside the outline, away from the centred text.
-    const QColor c = gauge.grab().toImage().pixelColor(12, 40);
-    const bool red = c.red() > 150 && c.green() < 140;
-    const bool green = c.green() > 150 && c.red() < 120;
-    QVERIFY2(colour == "red"     ? red
-             : colour == "green" ? green
-                                 : !red && !green,
-             qPrintable(c.name()));
-}
-
-void TestBattery::narrowGaugeStillPaints() {
-    // The main window's column packs sixteen gauges; at 70 px the cap must still show.
     Battery gauge;
     gauge.resize(70, 30);
     const QColor cap = gauge.grab().toImage().pixelColor(67, 15);

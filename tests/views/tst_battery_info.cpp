@@ -19,31 +19,27 @@ const int kUnreadMarker = 268435455;
 const double kNoDataD = 268435455.0;
 
 // The identity labels, then the power labels, in the view's order.
-const char* const kValueLabels[] = {
-    "AddLab",       "BootLab",   "BarcodeLab",   "SpeciLab",  "SoftVerLab", "CommVerLab",
-    "MaxChargeLab", "ReleaLab",  "CellNumLab",   "SOCLab",    "SOHLab",     "CapaLab",
-    "CurrLab",      "TempLab",   "MaxVolLab",    "MinVolLab", "VolDiffLab", "MaxVoltdLab",
-    "MinVoltIdLab", "BasStaLab", "SysDefaultLab"};
-
-QStringList labels(const BatteryInfo& view) {
+QStringList shownLabels(const BatteryInfo& view) {
     QStringList shown;
-    for (const char* name : kValueLabels) {
+    for (const char* name :
+         {"AddLab",       "BootLab",   "BarcodeLab",   "SpeciLab",  "SoftVerLab", "CommVerLab",
+          "MaxChargeLab", "ReleaLab",  "CellNumLab",   "SOCLab",    "SOHLab",     "CapaLab",
+          "CurrLab",      "TempLab",   "MaxVolLab",    "MinVolLab", "VolDiffLab", "MaxVoltdLab",
+          "MinVoltIdLab", "BasStaLab", "SysDefaultLab"})
         shown << view.findChild<QLabel*>(name)->text();
-    }
     return shown;
 }
 
 // Cells 3.300 V + 2 mV per cell, temperature from `firstTemp` up by `tempStep`.
 QList<CellRecord> makeCells(int count, double firstTemp = 25.0, double tempStep = 0.1) {
     QList<CellRecord> cells;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
         cells.append({i, 3.3 + 0.002 * i, firstTemp + tempStep * i, 80, 100});
-    }
     return cells;
 }
 
-void fillCells(BatteryInfo& view, const QList<CellRecord>& cells) {
-    view.setCellNum(cells.size());
+void fillCells(BatteryInfo& view, const QList<CellRecord>& cells, int count = -1) {
+    view.setCellNum(count < 0 ? cells.size() : count);
     view.setCells(cells);
     view.refreshCells();
 }
@@ -57,18 +53,20 @@ QString cellText(const BatteryInfo& view, int row, int column) {
     return item ? item->text() : QString("<none>");
 }
 
-void fillPower(BatteryInfo& view, double minCellVolt, int minVolCell) {
-    view.setSoc(87);
-    view.setSoh(98.5);
-    view.setCapacity(100.0);
-    view.setCurrent(-12.25);
-    view.setTemperature(-3.5);
+// Power values, or markers for all but the highest cell voltage.
+void fillPower(BatteryInfo& view, bool known = true) {
+    const auto n = [known](double value) { return known ? value : kNoDataD; };
+    view.setSoc(known ? 87 : kUnreadMarker);
+    view.setSoh(n(98.5));
+    view.setCapacity(n(100.0));
+    view.setCurrent(n(-12.25));
+    view.setTemperature(n(-3.5));
     view.setMaxCellVolt(3.312);
-    view.setMinCellVolt(minCellVolt);
-    view.setMaxVolCell(15);
-    view.setMinVolCell(minVolCell);
-    view.setBasicStatus("Discharge");
-    view.setSysFault("None");
+    view.setMinCellVolt(n(3.298));
+    view.setMaxVolCell(known ? 15 : kUnreadMarker);
+    view.setMinVolCell(known ? 0 : kUnreadMarker);
+    view.setBasicStatus(known ? "Discharge" : "");
+    view.setSysFault(known ? "None" : "");
     view.refreshPwr();
 }
 
@@ -78,20 +76,18 @@ class TestBatteryInfo : public QObject {
     Q_OBJECT
 
 private slots:
-    void labelsWithValues();
-    void labelsWithoutData();
-    void addBarcodeButton();
-    void tableLayout_data();
+    void labels();
     void tableLayout();
     void chartAxes();
-    void tempAxisRange_data();
     void tempAxisRange();
-    void cellsWithoutData();
     void wildCellCountStaysQuick();
     void resetShowsCaptionsOnly();
 };
 
-void TestBatteryInfo::labelsWithValues() {
+// Values with their units; without data every value is a placeholder, and the voltage
+// difference needs both ends. The barcode button is offered only for a known battery
+// without a barcode.
+void TestBatteryInfo::labels() {
     BatteryInfo view;
     view.setDevAdd("2");
     view.setBootVer("V1.02");
@@ -103,81 +99,49 @@ void TestBatteryInfo::labelsWithValues() {
     view.setReleaseDate("2024-03-05");
     view.setCellNum(0); // zero is a number, not missing
     view.refreshInfo();
-    fillPower(view, 3.298, 0);
-    QCOMPARE(labels(view).join('|'),
+    fillPower(view);
+    QCOMPARE(shownLabels(view).join('|'),
              QString("Device Address: 2|Boot Version: V1.02|Barcode: NB48100A20240305|"
                      "Specification: 48V100AH|Main Soft Version: V2.8.1|Comm Version: V1.1|"
                      "Max Charge Current: 50A|Release Date: 2024-03-05|Cell Number: 0|"
                      "SOC: 87 %|SOH: 98.5 %|Capacity: 100 AH|Current: -12.25 A|Temp: -3.5 ℃|"
                      "Max Voltage: 3.312 V|Min Voltage: 3.298 V|Vol Difference: 0.014 V|"
                      "Max Vol ID: 16|Min Vol ID: 1|Basic Status: Discharge|System Fault: None"));
-    // The difference needs both ends.
-    fillPower(view, kNoDataD, kUnreadMarker);
-    const QStringList shown = labels(view);
-    QCOMPARE(shown.at(15), QString("Min Voltage: -- V"));
-    QCOMPARE(shown.at(16), QString("Vol Difference: -- V"));
-    QCOMPARE(shown.at(18), QString("Min Vol ID: --"));
+    QVERIFY(view.findChild<QPushButton*>("AddBarBtn")->isHidden());
+
+    BatteryInfo empty;
+    empty.setCellNum(kUnreadMarker);
+    empty.refreshInfo();
+    fillPower(empty, false);
+    for (const QString& text : shownLabels(empty))
+        QVERIFY2(text.contains(": --") != (text == "Max Voltage: 3.312 V"), qPrintable(text));
+    QVERIFY(empty.findChild<QPushButton*>("AddBarBtn")->isHidden());
 }
 
-void TestBatteryInfo::labelsWithoutData() {
-    BatteryInfo view;
-    view.setCellNum(kUnreadMarker);
-    view.refreshInfo();
-    view.setSoc(kUnreadMarker);
-    view.setMaxVolCell(kUnreadMarker);
-    view.setMinVolCell(kUnreadMarker);
-    view.setSoh(kNoDataD);
-    view.setCapacity(kNoDataD);
-    view.setCurrent(kNoDataD);
-    view.setTemperature(kNoDataD);
-    view.setMaxCellVolt(kNoDataD);
-    view.setMinCellVolt(kNoDataD);
-    view.refreshPwr();
-    QCOMPARE(labels(view).join('|'),
-             QString("Device Address: --|Boot Version: --|Barcode: --|Specification: --|"
-                     "Main Soft Version: --|Comm Version: --|Max Charge Current: --|"
-                     "Release Date: --|Cell Number: --|SOC: -- %|SOH: -- %|Capacity: -- AH|"
-                     "Current: -- A|Temp: -- ℃|Max Voltage: -- V|Min Voltage: -- V|"
-                     "Vol Difference: -- V|Max Vol ID: --|Min Vol ID: --|Basic Status: --|"
-                     "System Fault: --"));
-}
-
-void TestBatteryInfo::addBarcodeButton() {
-    BatteryInfo view;
-    auto* button = view.findChild<QPushButton*>("AddBarBtn");
-    QVERIFY(button->isHidden());
-    view.refreshInfo(); // no battery known
-    QVERIFY(button->isHidden());
-    view.setDevAdd("3");
-    view.refreshInfo(); // a known battery without a barcode
-    QVERIFY(!button->isHidden());
-    view.setBarcode("NB48100A20240305");
-    view.refreshInfo();
-    QVERIFY(button->isHidden());
-}
-
-void TestBatteryInfo::tableLayout_data() {
-    QTest::addColumn<int>("cells");
-    QTest::newRow("16 cells") << 16;
-    QTest::newRow("15 cells") << 15;
-}
-
+// Four cells a row, three columns each; a new reading replaces the rows (16 then 15 cells
+// leaves no sixteenth); a cell count without data keeps the chart but rebuilds the table;
+// an empty list empties both.
 void TestBatteryInfo::tableLayout() {
-    QFETCH(int, cells);
     BatteryInfo view;
-    fillCells(view, makeCells(cells));
-    view.refreshCells(); // a second refresh replaces the rows instead of adding to them
-    QCOMPARE(view.cellModel()->rowCount(), 4);
-    // Cell 6 (index 5): second row, second group of three columns.
-    QCOMPARE(cellText(view, 1, 3), QString("6"));
-    QCOMPARE(cellText(view, 1, 4), QString("3.31"));
-    QCOMPARE(cellText(view, 1, 5), QString("25.5"));
-    // The last cell sits at its place; everything after it stays empty.
-    const int last = cells - 1;
-    QCOMPARE(cellText(view, 3, (last % 4) * 3), QString::number(cells));
-    for (int column = (last % 4) * 3 + 3; column < 12; ++column) {
-        QCOMPARE(cellText(view, 3, column), QString("<none>"));
+    for (int cells : {16, 15}) {
+        fillCells(view, makeCells(cells));
+        QCOMPARE(view.cellModel()->rowCount(), 4);
+        // Cell 6 (index 5): second row, second group of three columns.
+        QCOMPARE(cellText(view, 1, 3) + cellText(view, 1, 4) + cellText(view, 1, 5),
+                 QString("63.3125.5"));
+        const int next = ((cells - 1) % 4) * 3;
+        QCOMPARE(cellText(view, 3, next), QString::number(cells));
+        for (int column = next + 3; column < 12; ++column)
+            QCOMPARE(cellText(view, 3, column), QString("<none>"));
     }
+    QLineSeries* before = series(view, 0);
+    fillCells(view, makeCells(8), kUnreadMarker);
+    QCOMPARE(series(view, 0), before);
+    QCOMPARE(series(view, 0)->count(), 15);
+    QCOMPARE(view.cellModel()->rowCount(), 2);
+    fillCells(view, {});
+    QCOMPARE(view.cellModel()->rowCount(), 0);
+    QCOMPARE(series(view, 0)->count(), 0);
 }
 
 void TestBatteryInfo::chartAxes() {
@@ -188,48 +152,19 @@ void TestBatteryInfo::chartAxes() {
     fillCells(view, cells);
     view.refreshCells(); // a new reading replaces the series rather than piling them up
     QCOMPARE(view.cellChart()->series().size(), 2);
-    QCOMPARE(view.cellAxis()->min(), 1.0);
-    QCOMPARE(view.cellAxis()->max(), 16.0);
-    QCOMPARE(view.voltAxis()->min(), 2.4);
-    QCOMPARE(view.voltAxis()->max(), 4.0);
-    QCOMPARE(view.tempAxis()->min(), 19.0);
-    QCOMPARE(view.tempAxis()->max(), 26.0);
+    const auto range = [](QValueAxis* a) { return qMakePair(a->min(), a->max()); };
+    QCOMPARE(range(view.cellAxis()), qMakePair(1.0, 16.0));
+    QCOMPARE(range(view.voltAxis()), qMakePair(2.4, 4.0));
+    QCOMPARE(range(view.tempAxis()), qMakePair(19.0, 26.0));
     QCOMPARE(series(view, 0)->at(5), QPointF(6, 3.95)); // x is the cell counted from 1
     QCOMPARE(series(view, 1)->at(9), QPointF(10, 21.3));
 }
 
-void TestBatteryInfo::tempAxisRange_data() {
-    QTest::addColumn<QList<double>>("temps");
-    QTest::addColumn<double>("low");
-    QTest::addColumn<double>("high");
-    QTest::newRow("21.3 to 24.8") << QList<double>{22.0, 21.3, 24.8, 23.1} << 19.0 << 26.0;
-    QTest::newRow("all below zero") << QList<double>{-5.5, -3.2, -4.0} << -7.0 << 2.0;
-    QTest::newRow("lowest not first") << QList<double>{30.0, 10.9} << 8.0 << 32.0;
-    QTest::newRow("no cells") << QList<double>{} << -2.0 << 2.0;
-}
-
 void TestBatteryInfo::tempAxisRange() {
-    QFETCH(QList<double>, temps);
-    QFETCH(double, low);
-    QFETCH(double, high);
-    QCOMPARE(cellTempAxisRange(temps), qMakePair(low, high));
-}
-
-void TestBatteryInfo::cellsWithoutData() {
-    BatteryInfo view;
-    fillCells(view, makeCells(16));
-    // A cell count without data keeps the chart; the table is rebuilt all the same.
-    QLineSeries* before = series(view, 0);
-    view.setCellNum(kUnreadMarker);
-    view.setCells(makeCells(8));
-    view.refreshCells();
-    QCOMPARE(series(view, 0), before);
-    QCOMPARE(series(view, 0)->count(), 16);
-    QCOMPARE(view.cellModel()->rowCount(), 2);
-    // An empty list empties both.
-    fillCells(view, {});
-    QCOMPARE(view.cellModel()->rowCount(), 0);
-    QCOMPARE(series(view, 0)->count(), 0);
+    using Range = QPair<double, double>;
+    QCOMPARE(cellTempAxisRange({-5.5, -3.2, -4.0}), Range(-7.0, 2.0)); // all below zero
+    QCOMPARE(cellTempAxisRange({30.0, 10.9}), Range(8.0, 32.0));       // lowest not first
+    QCOMPARE(cellTempAxisRange({}), Range(-2.0, 2.0));                 // no cells
 }
 
 void TestBatteryInfo::wildCellCountStaysQuick() {
@@ -239,9 +174,7 @@ void TestBatteryInfo::wildCellCountStaysQuick() {
     view.show();
     QElapsedTimer clock;
     clock.start();
-    view.setCellNum(1000000);
-    view.setCells(makeCells(16));
-    view.refreshCells();
+    fillCells(view, makeCells(16), 1000000);
     QCoreApplication::processEvents();
     view.grab();
     QVERIFY(view.cellAxis()->tickCount() <= 32);
@@ -254,17 +187,16 @@ void TestBatteryInfo::wildCellCountStaysQuick() {
 void TestBatteryInfo::resetShowsCaptionsOnly() {
     BatteryInfo view;
     view.setDevAdd("2");
-    view.setCellNum(16);
-    view.refreshInfo(); // no barcode: the barcode button shows
-    fillPower(view, 3.298, 0);
+    view.refreshInfo();
+    QVERIFY(!view.findChild<QPushButton*>("AddBarBtn")->isHidden()); // no barcode
+    fillPower(view);
     view.setBatNum(2);
     fillCells(view, makeCells(16));
     view.resetInfo();
     view.retranslate(); // retranslating an empty view keeps the captions bare
     QCOMPARE(view.findChild<QLabel*>("BattIdLab")->text(), QString(" "));
-    for (const QString& text : labels(view)) {
+    for (const QString& text : shownLabels(view))
         QVERIFY2(text.endsWith(':') && !text.contains(": "), qPrintable(text));
-    }
     QVERIFY(view.cellChart()->series().isEmpty());
     QCOMPARE(view.cellModel()->rowCount(), 0);
     QVERIFY(view.findChild<QPushButton*>("AddBarBtn")->isHidden());
