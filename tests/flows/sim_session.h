@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimer>
 #include <functional>
 
@@ -64,11 +65,19 @@ inline QTimer* whenReady(std::function<bool()> ready, std::function<void()> acti
 struct SimSession {
     explicit SimSession(const QStringList& simArgs) : relay(simArgs) {}
     // Logs in; with `waitChain`, true once the unit has answered the login chain's last
-    // command ("ctrl").
+    // command ("ctrl") and the window has read that answer: its raw view shows a burst when
+    // the line goes quiet, after the burst's replies were dispatched. On a slow (sanitizer)
+    // build the answer can sit in the line long after the unit sent it, and a command sent
+    // then would take its place.
     bool login(bool waitChain = true) {
         loginOn(w, relay.programPath());
-        return relay.isReady() && w.portOpen() &&
-               (!waitChain || waitFor([&] { return !relay.lastReply("ctrl").isEmpty(); }, 8000));
+        const auto chainShown = [&] {
+            const QStringList lines = relay.lastReply("ctrl").split('\n');
+            return lines.size() > 2 && w.findChild<QTextEdit*>("ReceTextBro")
+                                           ->toPlainText()
+                                           .contains(lines.at(2).trimmed());
+        };
+        return relay.isReady() && w.portOpen() && (!waitChain || waitFor(chainShown, 8000));
     }
     QStringList sent() const { // the command lines the program sent, in order
         QStringList out;
