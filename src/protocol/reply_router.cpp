@@ -27,10 +27,47 @@ bool containsNumbered(const QString& text, const QString& numbered) {
     return false;
 }
 
+// The battery number written right after "info " in `text`; 0 for the bare "info ", -1
+// when `text` holds no "info ".
+int infoNumber(const QString& text) {
+    const QLatin1String info("info ");
+    const int at = text.indexOf(info);
+    if (at < 0) {
+        return -1;
+    }
+    int n = 0;
+    for (int i = at + info.size(); i < text.size() && text.at(i).isDigit() && n < 100000; ++i) {
+        n = n * 10 + text.at(i).digitValue();
+    }
+    return n;
+}
+
+// An identity reply is the one of the battery asked for, and of the battery now chosen: a
+// reply for battery 1 that arrives after battery 2 was chosen is not battery 2's.
+bool infoOfBattery(const Match& m, int currentBatNum) {
+    const int asked = infoNumber(m.command);
+    if (asked < 0 || infoNumber(m.reply) != asked) {
+        return false;
+    }
+    return asked == 0 || currentBatNum <= 0 || asked == currentBatNum;
+}
+
+// A switch's reply must echo that very switch: another command's reply is no verdict on it.
+bool echoedSwitch(const Match& m, const char* const (&switches)[2]) {
+    for (const char* sw : switches) {
+        if (m.both(sw)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Rows 1 to 9: the status chains.
 DispatchRow statusRow(const Match& m, int currentBatNum) {
+    static const char* const kOn[2] = {"ctrl cfet on", "ctrl dfet on"};
+    static const char* const kOff[2] = {"ctrl cfet off", "ctrl dfet off"};
     const QString pwrN = QStringLiteral("pwr %1").arg(currentBatNum);
-    if (m.both("info ")) {
+    if (m.both("info ") && infoOfBattery(m, currentBatNum)) {
         return DispatchRow::Info;
     }
     if (m.both("bat ")) {
@@ -45,10 +82,10 @@ DispatchRow statusRow(const Match& m, int currentBatNum) {
     if (m.sent("ctrl") && m.echoed("ctrl\n")) {
         return DispatchRow::Ctrl;
     }
-    if (m.sent("ctrl cfet on") || m.sent("ctrl dfet on")) {
+    if (echoedSwitch(m, kOn)) {
         return DispatchRow::MosOpen;
     }
-    if (m.sent("ctrl cfet off") || m.sent("ctrl dfet off")) {
+    if (echoedSwitch(m, kOff)) {
         return DispatchRow::MosClose;
     }
     if (m.both("pwr") && m.echoed("B.T.St")) {
@@ -65,7 +102,7 @@ DispatchRow otherRow(const Match& m) {
     if (m.sent("config") && m.echoed("config\n")) {
         return DispatchRow::Config;
     }
-    if (m.sent("tall")) {
+    if (m.both("tall")) {
         return DispatchRow::SelfTest;
     }
     if (m.sent("data") && m.echoed("data\n")) {

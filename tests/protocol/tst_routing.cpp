@@ -52,6 +52,13 @@ void TstRouting::row_data() {
 
     row("1 info", "info 2\n", fixtureReply("info.txt"), 2, D::Info);
     row("1 info, other reply", "info 2\n", bat, 2, D::None);
+    // A late identity of battery 1 after battery 2 was chosen, and a reply to a command for
+    // a battery that is no longer the chosen one, are nobody's.
+    row("1 info of another battery", "info 2\n", reply("info 1"), 2, D::None);
+    row("1 info 1 is not info 12", "info 1\n", reply("info 12"), 1, D::None);
+    row("1 info asked before another battery was chosen", "info 1\n", reply("info 1"), 2, D::None);
+    echoed("1 info before any battery was chosen", "info 1", 0, D::Info);
+    row("1 bare info after a barcode", "info \n", reply("info "), 3, D::Info);
     row("2 bat", "bat 2\n", bat, 2, D::Bat);
     row("3 pwrsys", "pwrsys\n", pwrsys, 1, D::PwrSys);
     row("3 pwrsys reply to pwr is no table", "pwr\n", pwrsys, 1, D::None);
@@ -66,10 +73,15 @@ void TstRouting::row_data() {
     row("5 ctrl needs the echo's line feed", "ctrl\n", "ctrl @ CFET : ON $$", 1, D::None);
     echoed("6 cfet on", "ctrl cfet on", 1, D::MosOpen);
     echoed("7 dfet off", "ctrl dfet off", 1, D::MosClose);
+    // A poll reply that arrives after the switch was sent is no verdict on the switch.
+    row("6 pwrsys reply while a switch waits", "ctrl dfet on\n", pwrsys, 1, D::None);
+    row("7 pwr table while a switch waits", "ctrl cfet off\n", table, 1, D::None);
+    row("6 reply of the other switch", "ctrl cfet on\n", reply("ctrl dfet on"), 1, D::None);
     row("9 balance", "balance\n", fixtureReply("balance.txt"), 1, D::Balance);
     echoed("10 config", "config", 1, D::Config);
     echoed("14 config default, not config", "config default", 1, D::ConfigDefault);
-    row("11 tall", "tall\n", "anything", 1, D::SelfTest);
+    echoed("11 tall", "tall", 1, D::SelfTest);
+    row("11 tall judged only by its echo", "tall\n", pwrsys, 1, D::None);
     echoed("12 data", "data", 1, D::DataNumber);
     echoed("13 record detail", "data event 5", 1, D::RecordDetail);
     echoed("15 tbar", "tbar NVB48100C2240013", 1, D::Barcode);
