@@ -32,7 +32,9 @@ VersionFault versionFault(const QString& text) {
 int UpgradeFlow::flashTimerMs(int presentNum) {
     if (unknownCount(presentNum))
         return Upgrade::kFlashWaitUnknownMs;
-    return presentNum * Upgrade::kFlashWaitPerBatteryMs;
+    // A unit has at most sixteen batteries: a larger count is a misread, and multiplied as it
+    // stands it would overflow the timer's interval.
+    return qBound(1, presentNum, kHighestBatteryNumber) * Upgrade::kFlashWaitPerBatteryMs;
 }
 
 UpgradeTarget UpgradeFlow::targetFor(int presentNum) {

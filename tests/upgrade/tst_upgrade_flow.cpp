@@ -70,14 +70,16 @@ void TstUpgradeFlow::flashWait() {
     UpgradeFlow flow;
     QVERIFY(!flow.transferStarted()); // a transfer nobody announced is not followed
     QStringList waits;
-    for (int present : {1, 2, 4, 268435455, 0}) {
+    // 17 and 65535 are misreads: clamped to sixteen batteries, never an overflowed interval.
+    for (int present : {1, 2, 4, 268435455, 0, 16, 17, 65535, 11931}) {
         flow.announce(false);
         QVERIFY(flow.busy() && !flow.upgrading() && flow.transferStarted());
         const FlashWait w = flow.transferCompleted(present);
         QVERIFY(w.wait && flow.stage() == UpgradeStage::Flashing);
         waits << QString::number(w.timerMs) + (w.target == UpgradeTarget::Host ? " host" : "");
     }
-    QCOMPARE(waits, QStringList({"180000", "360000 host", "720000 host", "60000", "60000"}));
+    QCOMPARE(waits, QStringList({"180000", "360000 host", "720000 host", "60000", "60000",
+                                 "2880000 host", "2880000 host", "2880000 host", "2880000 host"}));
 }
 
 void TstUpgradeFlow::secondsLeft() {
