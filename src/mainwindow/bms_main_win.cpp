@@ -5,7 +5,6 @@
 #include "serial/reply_delivery.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
-#include "upgrade/updata_thread.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -38,7 +37,7 @@ BMSMainWin::~BMSMainWin() {
     // connection behind on it.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         disconnect(screen, nullptr, this, nullptr);
-    delete m_updataThread; // ends its worker before the window's members go
+    m_session.reset(); // ends a transfer's worker before the window's members go
     if (m_serial)
         m_serial->close();
     delete ui;
@@ -73,14 +72,11 @@ void BMSMainWin::InitMainWindow() {
 
     m_serial = new MySerial(this);
     m_portOpen = false;
-    m_updataThread = new UpdataThread();
     m_replyGapTimer = new QTimer(this);
     m_replyGapTimer->setSingleShot(true);
     m_replyDelivery = new ReplyDelivery(this);
-    m_pollTimer = new QTimer(this);
+    beginSession(); // the idle one until the first Login
     m_basicPage = true;
-    m_groupBtnFlag = false;
-    m_pollCount = 0;
 
     m_portCheckTimer = new QTimer(this);
     m_portCheckTimer->start(kPortCheckIntervalMs);
@@ -114,9 +110,6 @@ void BMSMainWin::InitMainWindow() {
     m_progressBar->setValue(0);
     m_progressBar->setFixedWidth(170);
     statusBar()->addWidget(m_progressBar);
-    m_upgradeTimer = new QTimer(this);
-    m_transferTimer.setInterval(kTransferTimeoutMs);
-    m_realTimeDisplay = false;
 
     m_systemTimeLab =
         new QLabel(tr("System Time:") + QDateTime::currentDateTime().toString(kClockFormat), this);
@@ -178,19 +171,11 @@ void BMSMainWin::SetupConnections() {
     connect(m_replyDelivery, &ReplyDelivery::replyReady, this, &BMSMainWin::CommandInfoStr);
     connect(this, &BMSMainWin::CommandInfoStr, this, &BMSMainWin::CommandInfoParse);
     connect(ui->DataListlView, &QTableView::doubleClicked, this, &BMSMainWin::ClickEventShow);
-    connect(m_upgradeTimer, &QTimer::timeout, this, &BMSMainWin::UpdateTimeOut);
-    connect(&m_transferTimer, &QTimer::timeout, this, &BMSMainWin::UpdataTransTimeOut);
     connect(ui->actionConsole, &QAction::triggered, this, &BMSMainWin::actionConsole_triggered);
     connect(ui->actionExit_Console, &QAction::triggered, this,
             &BMSMainWin::actionExit_Consle_triggered);
     connect(ui->actionSend_File, &QAction::triggered, this, &BMSMainWin::actionSend_File_triggered);
-    connect(m_pollTimer, &QTimer::timeout, this, &BMSMainWin::RealTimerTimeOut);
     connect(m_clockTimer, &QTimer::timeout, this, &BMSMainWin::CurrTimeTimerOut);
-    connect(m_updataThread, &UpdataThread::sendData, this, &BMSMainWin::UpdataSendPacket);
-    connect(m_updataThread, &UpdataThread::TransStart, this, &BMSMainWin::UpdataFileTranStart);
-    connect(m_updataThread, &UpdataThread::TimeOut, this, &BMSMainWin::UpdataStartTimeOut);
-    connect(m_updataThread, &UpdataThread::TransFinsh, this, &BMSMainWin::UpdataFileTranFinish);
-    connect(m_updataThread, &UpdataThread::FileError, this, &BMSMainWin::UpdataFileError);
     connectViews();
 }
 

@@ -3,20 +3,16 @@
 // buffers, every timer, the table models, the status bar and the views. Its members live
 // beside it as bms_main_win_*.cpp, one file per subsystem; this file declares them all.
 
-#include "protocol/frame_assembler.h"
 #include "realtime/real_time_chart.h"
 #include "realtime/real_time_run.h"
-#include "records/record_listing.h"
 #include "records/record_requests.h"
 #include "serial/link_watch.h"
 #include "serial/serial_settings.h"
-#include "upgrade/upgrade_flow.h"
+#include "session/unit_session.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QModelIndex>
-#include <QMutex>
 #include <QPointF>
 #include <QRect>
 #include <QString>
@@ -66,16 +62,18 @@ public:
     // Read-only views for the program's own wiring and for tests.
     Ui::BMSMainWin* form() const { return ui; }
     MySerial* serialLink() const { return m_serial; }
-    UpdataThread* transferThread() const { return m_updataThread; }
-    bool transferTimerActive() const { return m_transferTimer.isActive(); }
-    QString currentCommand() const { return m_currentCommand; }
+    UpdataThread* transferThread() const { return m_session->transferThread(); }
+    bool transferTimerActive() const { return m_session->transferTimer().isActive(); }
+    QString currentCommand() const { return m_session->currentCommand(); }
     bool portOpen() const { return m_portOpen; }
     bool basicPageFlag() const { return m_basicPage; }
-    bool pollRunning() const { return m_pollTimer->isActive(); }
-    int pollTickCount() const { return m_pollCount; }
+    bool pollRunning() const { return m_session->pollTimer().isActive(); }
+    int pollTickCount() const { return m_session->pollCount; }
     int currentBatteryNumber() const { return m_currBatNum; }
     int presentNumber() const { return m_presentNum; }
-    int frameBufferBytes() const { return m_frames.bufferedBytes(); }
+    int frameBufferBytes() const { return m_session->frames().bufferedBytes(); }
+    // The login's session; between logins an idle one that sends nothing.
+    UnitSession& session() const { return *m_session; }
     QString commandStateText() const;
     double widthRate() const { return m_widthRate; }
     double heightRate() const { return m_heightRate; }
@@ -167,24 +165,28 @@ private:
     void sendChainStep(const QString& command);
     void sendBatteryStep(const QString& prefix, int battery);
     void sendSystemStep(const QString& command);
-    void forgetLinkState();
+    void setCurrentCommand(const QString& command); // the reply expected next is its reply
+    void startPoll();
+
+    // The session's life (bms_main_win_session.cpp): one per login, ended by every cause.
+    enum class LinkEnd { Logout, Unplug, Quit };
+    void beginSession();
+    // Ends the session at once; what it interrupted is for tellInterrupted.
+    SessionEnd endSession(LinkEnd cause);
+    void connectTransfer(UpdataThread* thread);
+    void tellInterrupted(const SessionEnd& was, LinkEnd cause);
 
     MySerial* m_serial = nullptr;
     bool m_portOpen = false;
     QTimer* m_replyGapTimer = nullptr;
-    QByteArray m_receiveBuffer;
-    bool m_burstEndQueued = false;
-    FrameAssembler m_frames;
     ReplyDelivery* m_replyDelivery = nullptr;
     QStringList m_portNames;
     QTimer* m_portCheckTimer = nullptr;
-    QString m_currentCommand;
-    QMutex m_commandMutex;
-    void setCurrentCommand(const QString& command); // the reply expected next is its reply
-    QTimer* m_pollTimer = nullptr;
+    std::unique_ptr<UnitSession> m_session;
+    // The last session ended by an unplug while the unit streamed: the next Login stops the
+    // stream before its chain, as nothing could tell the unit.
+    bool m_stopStreamAtLogin = false;
     bool m_basicPage = true;
-    int m_pollCount = 0;
-    bool m_groupBtnFlag = false;
 
     // ----- Status views and their parsers (bms_main_win_status.cpp, _views) -----------------
 private slots:
@@ -195,7 +197,7 @@ private:
     void setViewsLanguage(const QString& code);
     void retranslateViews();
     void fillMessageCatalogue();
-    void resetViewsAfterLogout();
+    void resetViewsAfterLogout(bool keepRealTime);
     void scaleViews();
     void PwrSysParse(const QString& reply);
     void PwrTableParse(const QString& reply, int presentNum);
@@ -230,7 +232,7 @@ public:
     // The receive path's burst handlers, public for the tests and the benchmark.
     void RealTimeParse(const QString& burst);
     void RealTimeOffParse(const QString& burst);
-    bool realTimeDisplay() const { return m_realTimeDisplay; }
+    bool realTimeDisplay() const { return m_session->realTimeDisplay; }
     const RealTimeRun& realTimeRun() const { return m_rtRun; }
     const RealTimeChart& realTimeChart(Quantity q) const { return *m_rtCharts[int(q)]; }
 
@@ -244,7 +246,6 @@ private:
     void plotSample(const RealTimeSample& sample, SamplePlot& plot);
     void showPointHover(Quantity q, const QPointF& point, bool state);
 
-    bool m_realTimeDisplay = false;
     RealTimeRun m_rtRun;
     std::array<std::unique_ptr<RealTimeChart>, kQuantityCount> m_rtCharts;
     QLabel* m_hoverLab = nullptr;
@@ -275,9 +276,6 @@ private:
     void resumePoll();
 
     QStandardItemModel* m_configModel = nullptr;
-    QString m_lastConfigReply; // the latest "config" reply, as ConfigDownBtn saves it
-    // Restarts the poll when a control command stays unanswered.
-    QTimer* m_controlWaitTimer = nullptr;
 
     // ----- Event and history records (bms_main_win_records.cpp, _records_export) ----------
 public slots:
@@ -289,10 +287,10 @@ public slots:
     void ClickEventShow(QModelIndex IndexClick);
 
 public:
-    bool eventListingOpen() const { return m_recordListing.isOpen(RecordKind::Event); }
-    bool historyListingOpen() const { return m_recordListing.isOpen(RecordKind::History); }
-    int eventCount() const { return m_eventCount; }
-    int historyCount() const { return m_historyCount; }
+    bool eventListingOpen() const { return m_session->listing().isOpen(RecordKind::Event); }
+    bool historyListingOpen() const { return m_session->listing().isOpen(RecordKind::History); }
+    int eventCount() const { return m_session->tally.events; }
+    int historyCount() const { return m_session->tally.histories; }
 
 private:
     void initRecordsPage();
@@ -311,24 +309,16 @@ private:
     bool exportRecords(const QString& fileName);
     QString exportCell(int row, int column, bool& ok);
 
-    RecordListing m_recordListing;
-    QTimer* ReContinueTimer = nullptr;
-    int m_eventCount = -1;
-    int m_historyCount = -1;
-    // What the count labels show: empty before a count was read, "--" or the number.
-    QString m_eventNumText;
-    QString m_histNumText;
-    QString m_recordKind; // "event" or "history": the detail request names it
     QStandardItemModel* m_recordModel = nullptr;
 
     // ----- Firmware upgrade and file transfer (bms_main_win_upgrade.cpp, _transfer) ---------
 public:
-    bool upgrading() const { return m_upgrade.upgrading(); }
-    UpgradeStage upgradeStage() const { return m_upgrade.stage(); }
+    bool upgrading() const { return m_session->upgrade().upgrading(); }
+    UpgradeStage upgradeStage() const { return m_session->upgrade().stage(); }
     TransProgress* transProgress() const { return m_transProgress; }
     WaitConfig* waitConfig() const { return m_waitConfig; }
-    QTimer* upgradeTimer() const { return m_upgradeTimer; }
-    QTimer* wakeTimer() const { return m_wakeTimer; }
+    QTimer* upgradeTimer() const { return &m_session->upgradeTimer(); }
+    QTimer* wakeTimer() const { return &m_session->wakeTimer(); }
 
 public slots:
     void UpDateBtn_clicked();
@@ -355,6 +345,7 @@ private:
     void setUpgradeControlsEnabled(bool enabled);
     void openUpgradeGate(bool bootLoader);
     bool refuseWhileUpgrading();
+    bool refuseClosedPort(); // the Upgrade button's notice when the link is not open
     QString chooseImage();
     void startTransfer(const QString& path, bool consoleSend);
     void upgradeSucceeded(bool hub, int presentNum);
@@ -362,12 +353,6 @@ private:
 
     QProgressBar* m_progressBar = nullptr;
     QLabel* m_transmitLab = nullptr;
-    UpgradeFlow m_upgrade;
-    UpdataThread* m_updataThread = nullptr; // no parent; deleted with the window
-    QTimer* m_upgradeTimer = nullptr;
-    QTimer* m_wakeTimer = nullptr;
-    QTimer m_transferTimer;
-    QElapsedTimer m_transferClock;            // since the first block, for the rate shown
     TransProgress* m_transProgress = nullptr; // no parent; deleted with the window
     WaitConfig* m_waitConfig = nullptr;       // no parent; deleted with the window
     // The language when the controls were locked; empty while they are not.

@@ -9,12 +9,18 @@
 
 #include <QDebug>
 #include <QEventLoop>
-#include <QMutexLocker>
 #include <QTime>
 
 void BMSMainWin::setCurrentCommand(const QString& command) {
-    QMutexLocker lock(&m_commandMutex);
-    m_currentCommand = command;
+    session().setCurrentCommand(command);
+}
+
+// The poll runs only on the status page of an open link, and never while the upgrade owns
+// the line.
+void BMSMainWin::startPoll() {
+    if (!m_portOpen || session().upgradeOwnsLine())
+        return;
+    session().pollTimer().start(kPollIntervalMs);
 }
 
 void BMSMainWin::SendCommand(const QString& command) {
@@ -23,11 +29,12 @@ void BMSMainWin::SendCommand(const QString& command) {
                               QMessageBox::Yes);
         return;
     }
-    setCurrentCommand(command + "\n");
-    qDebug() << "当前命令：" << m_currentCommand;
+    const QString current = command + "\n";
+    setCurrentCommand(current);
+    qDebug() << "当前命令：" << current;
     m_serial->write(QStringLiteral("\n"));
-    if (m_serial->write(m_currentCommand) == -1)
-        qDebug() << "当前命令发送失败：" << m_currentCommand;
+    if (m_serial->write(current) == -1)
+        qDebug() << "当前命令发送失败：" << current;
     else
         m_linkWatch.commandSent();
 }
@@ -59,11 +66,11 @@ void BMSMainWin::SendBtn_clicked() {
         return;
     }
     setCurrentCommand(QString());
-    m_pollTimer->stop();
+    session().pollTimer().stop();
     const QString line = ui->SendEd->toPlainText() + "\r";
     qDebug() << "sendata:" << line;
     m_serial->write(line);
     ui->SendEd->clear();
-    if (m_portOpen && m_basicPage)
-        m_pollTimer->start(kPollIntervalMs);
+    if (m_basicPage)
+        startPoll();
 }

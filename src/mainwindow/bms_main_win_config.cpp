@@ -51,9 +51,6 @@ void BMSMainWin::initConfigPage() {
     m_configModel = new QStandardItemModel(0, 4, this);
     ui->ConfigTabView->setModel(m_configModel);
     retranslateConfigPage();
-    m_controlWaitTimer = new QTimer(this);
-    m_controlWaitTimer->setSingleShot(true);
-    connect(m_controlWaitTimer, &QTimer::timeout, this, &BMSMainWin::resumePoll);
     connect(ui->BattGroupWid, &BatteryGroup::ControlRequested, this,
             &BMSMainWin::UnitControlRequested);
 }
@@ -67,8 +64,8 @@ void BMSMainWin::retranslateConfigPage() {
 }
 
 void BMSMainWin::ConfigParse(const QString& reply) {
-    m_lastConfigReply = reply;
-    qDebug() << "Command:" << m_currentCommand;
+    session().configReply = reply;
+    qDebug() << "Command:" << currentCommand();
     ui->ConfigTextBro->clear();
     m_configModel->removeRows(0, m_configModel->rowCount());
     const ConfigReply config = parseConfigReply(reply);
@@ -84,7 +81,16 @@ void BMSMainWin::ConfigParse(const QString& reply) {
 }
 
 void BMSMainWin::ConfigDownBtn_clicked() {
-    saveTextAs(m_lastConfigReply, tr("The configuration could not be saved to\n%1\n%2"));
+    // Only this login's reply: a configuration read before a Logout or an unplug may no
+    // longer be the unit's.
+    if (!session().linked() || !session().configReply) {
+        prompts().information(this, tr("Notice"),
+                              tr("No configuration has been read from the unit since the last "
+                                 "Login.\nLog in and open this page to read it, then save it."),
+                              QMessageBox::Yes);
+        return;
+    }
+    saveTextAs(*session().configReply, tr("The configuration could not be saved to\n%1\n%2"));
 }
 
 bool BMSMainWin::confirmUnitChange(const QString& question) {
@@ -115,18 +121,27 @@ void BMSMainWin::ConfigDefaultParse(const QString& reply) {
 
 // The poll pauses while the unit works on the command, so that no status request takes
 // the place of the command whose reply is awaited.
+// It pauses before the question: a poll reply on its way while the box is open must find no
+// poll command to answer, and the verdict waits for the switch's own echo.
 void BMSMainWin::UnitControlRequested(UnitControl control) {
-    if (!confirmUnitChange(controlQuestion(control)))
+    session().pollTimer().stop();
+    if (!confirmUnitChange(controlQuestion(control))) {
+        resumePoll();
         return;
-    m_pollTimer->stop();
+    }
+    if (!m_serial->isOpen()) {
+        SendCommand(controlCommand(control)); // tells the user to log in
+        return;
+    }
+    session().pollTimer().stop(); // a Login during the question made a new session
+    session().controlWaitTimer().start(kControlReplyTimeoutMs);
     SendCommand(controlCommand(control));
-    m_controlWaitTimer->start(kControlReplyTimeoutMs);
 }
 
 void BMSMainWin::resumePoll() {
-    m_controlWaitTimer->stop();
-    if (m_portOpen && m_basicPage)
-        m_pollTimer->start(kPollIntervalMs);
+    session().controlWaitTimer().stop();
+    if (m_basicPage)
+        startPoll();
 }
 
 void BMSMainWin::MosOpenParse(const QString& reply) {
@@ -139,7 +154,7 @@ void BMSMainWin::MosCloseParse(const QString& reply) {
 
 void BMSMainWin::reportSwitch(const QString& reply, const QString& success,
                               const QString& failure) {
-    qDebug() << "Command:" << m_currentCommand;
+    qDebug() << "Command:" << currentCommand();
     const bool done = commandSucceeded(reply);
     prompts().information(this, tr("Message"), done ? success : failure, QMessageBox::Yes);
     if (done)
@@ -148,7 +163,7 @@ void BMSMainWin::reportSwitch(const QString& reply, const QString& success,
 }
 
 void BMSMainWin::SelfTestParse(const QString& reply) {
-    qDebug() << "Command:" << m_currentCommand;
+    qDebug() << "Command:" << currentCommand();
     if (commandSucceeded(reply))
         prompts().information(this, tr("Message"), tr("The self-test finish!"), QMessageBox::Yes);
     // Also after a failed test: the status page must not stay frozen.
@@ -161,7 +176,7 @@ void BMSMainWin::BarcodeMissing(QString barcode) {
         SendCommand("tbar " + barcode); // tells the user to log in, once
         return;
     }
-    m_pollTimer->stop();
+    session().pollTimer().stop();
     if (m_currBatNum != 1) {
         SendCommand("login debug");
         DelayMs(500);
@@ -171,13 +186,13 @@ void BMSMainWin::BarcodeMissing(QString barcode) {
 }
 
 void BMSMainWin::BarcodeResultParse(const QString& reply) {
-    qDebug() << "Command:" << m_currentCommand;
+    qDebug() << "Command:" << currentCommand();
     if (!barcodeWritten(reply)) {
         prompts().warning(this, tr("Message"), tr("Added barcode fail!"), QMessageBox::Yes);
         return;
     }
     // The bare "info " reads the battery the unit wrote to, so its detail shows the barcode.
-    m_pollTimer->stop();
+    session().pollTimer().stop();
     SendCommand("info ");
     // The poll resumes and the box shows once this dispatch has returned, so that neither
     // holds up the "info" reply.

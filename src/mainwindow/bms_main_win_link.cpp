@@ -9,6 +9,7 @@
 #include "ui_bms_main_win.h"
 
 #include <QDebug>
+#include <QPointer>
 #include <QSerialPort>
 
 QStringList BMSMainWin::AvailablePortNames() const {
@@ -80,25 +81,36 @@ void BMSMainWin::OpenBtn_clicked() {
     ui->CloseBtn->setEnabled(true);
     ui->OpenBtn->setEnabled(false);
     m_portOpen = true;
+    beginSession();
     linkLoggedIn(s.portName);
 
     if (ui->StackWid->currentIndex() == 2)
         m_currBatNum = 1;
     ui->CurrBatNumLab->setText(QString::number(m_currBatNum));
 
+    const QPointer<UnitSession> login = m_session.get();
+    const auto same = [this, login] { return login == m_session.get() && linkOpen(); };
+    if (m_stopStreamAtLogin) {
+        // The unit kept streaming after the adapter was pulled: stop it before the chain,
+        // without making "disp 0" the current command (its answer is nobody's verdict).
+        m_stopStreamAtLogin = false;
+        m_serial->write(QStringLiteral("\ndisp 0\n"));
+        DelayMs(kStopStreamDelayMs);
+        if (!same())
+            return;
+    }
     SendCommand("login debug");
     DelayMs(kLoginStepDelayMs);
-    if (!linkOpen())
+    if (!same())
         return; // logged out or unplugged during the wait
     SendCommand("pwrsys");
-    if (m_basicPage && m_portOpen)
-        m_pollTimer->start(kPollIntervalMs);
+    if (m_basicPage)
+        startPoll();
 }
 
 void BMSMainWin::CloseBtn_clicked() {
+    const SessionEnd was = endSession(LinkEnd::Logout);
     m_portOpen = false;
-    m_pollTimer->stop();
-    forgetLinkState();
     SendCommand("logout");
 
     m_currBatNum = 0;
@@ -106,13 +118,14 @@ void BMSMainWin::CloseBtn_clicked() {
     m_lastPresentNum = 0;
     m_deviceName.clear();
     ui->CurrBatNumLab->setText(" ");
-    resetViewsAfterLogout();
+    resetViewsAfterLogout(was.streaming);
     linkLoggedOut();
 
     DelayMs(kLogoutDrainDelayMs);
     m_serial->close();
     ui->CloseBtn->setEnabled(false);
     ui->OpenBtn->setEnabled(true);
+    tellInterrupted(was, LinkEnd::Logout);
 }
 
 void BMSMainWin::PortCheckTimeOut() {
@@ -131,23 +144,15 @@ void BMSMainWin::PortCheckTimeOut() {
 
     if (m_portNames.contains(chosen) || !m_serial->isOpen())
         return;
+    const SessionEnd was = endSession(LinkEnd::Unplug);
     m_portOpen = false;
-    forgetLinkState();
     m_serial->close();
-    m_pollTimer->stop();
     ui->CloseBtn->setEnabled(false);
     ui->OpenBtn->setEnabled(true);
     linkLost(); // the views keep their values, marked as not live
     prompts().critical(this, tr("Error"), tr("The serial port diconnect! Please check!"),
                        QMessageBox::Ok);
-}
-
-// What belongs to the session that ends at Logout or unplug: replies not yet dispatched,
-// and a battery click's hold on the system chain, which would otherwise silence the chain
-// of the next Login.
-void BMSMainWin::forgetLinkState() {
-    m_replyDelivery->clear();
-    m_groupBtnFlag = false;
+    tellInterrupted(was, LinkEnd::Unplug);
 }
 
 void BMSMainWin::selectPort(const QString& name) {

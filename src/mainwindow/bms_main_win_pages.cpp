@@ -57,7 +57,7 @@ QPushButton* BMSMainWin::shownPageButton() const {
 }
 
 bool BMSMainWin::refuseWhileRealTime() {
-    if (!m_realTimeDisplay)
+    if (!session().realTimeDisplay)
         return false;
     prompts().information(
         this, tr("Message"),
@@ -71,7 +71,7 @@ bool BMSMainWin::refuseWhileRealTime() {
 void BMSMainWin::showOtherPage(QPushButton* button, int index) {
     setPageButtons(button);
     ui->StackWid->setCurrentIndex(index);
-    m_pollTimer->stop();
+    session().pollTimer().stop();
     m_basicPage = false;
 }
 
@@ -89,8 +89,7 @@ void BMSMainWin::BasicBtn_clicked() {
     setPageButtons(ui->BasicBtn);
     ui->StackWid->setCurrentIndex(1);
     m_basicPage = true;
-    if (m_portOpen)
-        m_pollTimer->start(kPollIntervalMs);
+    startPoll();
 }
 
 void BMSMainWin::RealBtn_clicked() {

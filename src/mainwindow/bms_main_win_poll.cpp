@@ -10,16 +10,19 @@
 #include <QDebug>
 
 void BMSMainWin::RealTimerTimeOut() {
-    ++m_pollCount;
-    if (m_groupBtnFlag) {
+    UnitSession& s = session();
+    if (s.upgradeOwnsLine() || s.controlWaitTimer().isActive())
+        return; // the line is the upgrade's, or a control command awaits its answer
+    ++s.pollCount;
+    if (s.groupBtnFlag) {
         // The first tick after a battery button click does not count.
-        --m_pollCount;
-        m_groupBtnFlag = false;
+        --s.pollCount;
+        s.groupBtnFlag = false;
     }
-    qDebug() << "realtimer count:" << m_pollCount;
+    qDebug() << "realtimer count:" << s.pollCount;
 
-    if (m_pollCount >= 10 && m_pollCount <= 19) {
-        m_pollCount = 0;
+    if (s.pollCount >= 10 && s.pollCount <= 19) {
+        s.pollCount = 0;
         const int cells = batteryInfo()->cellNum();
         const int address = batteryInfo()->devAdd().toInt(nullptr, 10);
         qDebug() << "add:" << address << "currbatNum:" << m_currBatNum;
@@ -32,7 +35,7 @@ void BMSMainWin::RealTimerTimeOut() {
             SendCommand("info " + QString::number(m_currBatNum));
         }
         ui->CurrBatNumLab->setText(QString::number(m_currBatNum));
-    } else if (m_pollCount == 5) {
+    } else if (s.pollCount == 5) {
         SendCommand("pwrsys");
     }
 }
@@ -42,9 +45,9 @@ void BMSMainWin::RealTimerBtn_clicked() {
     qDebug() << "realtimerSta" << m_basicPage;
     if (m_basicPage) {
         ui->RealTimerBtn->setText(tr("stop"));
-        m_pollTimer->start(kPollIntervalMs);
+        startPoll();
     } else {
         ui->RealTimerBtn->setText(tr("start"));
-        m_pollTimer->stop();
+        session().pollTimer().stop();
     }
 }

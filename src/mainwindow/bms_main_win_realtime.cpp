@@ -87,7 +87,7 @@ void BMSMainWin::RTDataOnBtn_clicked() {
 }
 
 void BMSMainWin::RTDataOffBtn_clicked() {
-    if (!m_realTimeDisplay) {
+    if (!session().realTimeDisplay) {
         prompts().information(this, tr("Message"), tr("Please click \"RTData ON\" first!"),
                               QMessageBox::Yes);
         return;
@@ -96,8 +96,8 @@ void BMSMainWin::RTDataOffBtn_clicked() {
 }
 
 void BMSMainWin::RealTimeParse(const QString& burst) {
-    qDebug() << "Command:" << m_currentCommand << "datadata:" << burst;
-    m_realTimeDisplay = true;
+    qDebug() << "Command:" << currentCommand() << "datadata:" << burst;
+    session().realTimeDisplay = true;
     // Appended, not re-set whole: the cost of a burst must not grow with the run.
     QTextCursor end(ui->RTDataTextBrow->document());
     end.movePosition(QTextCursor::End);
@@ -132,7 +132,7 @@ void BMSMainWin::plotSample(const RealTimeSample& sample, SamplePlot& plot) {
 }
 
 void BMSMainWin::RealTimeOffParse(const QString& burst) {
-    qDebug() << "Command:" << m_currentCommand;
+    qDebug() << "Command:" << currentCommand();
     if (!burst.contains(kSuccessMarker)) {
         prompts().information(this, tr("Message"), tr("RTdata off fail! please click again!"),
                               QMessageBox::Yes);
@@ -144,7 +144,7 @@ void BMSMainWin::RealTimeOffParse(const QString& burst) {
     if (!end.atBlockStart())
         end.insertBlock();
     end.insertText(tr("finish") + "\n");
-    m_realTimeDisplay = false;
+    session().realTimeDisplay = false;
     prompts().information(this, tr("Message"), tr("RTdata off succcess!"), QMessageBox::Yes);
 }
 
@@ -202,7 +202,7 @@ void BMSMainWin::showPointHover(Quantity q, const QPointF& point, bool state) {
 }
 
 void BMSMainWin::RTDataDownBtn_clicked() {
-    if (m_realTimeDisplay) {
+    if (session().realTimeDisplay) {
         prompts().information(this, tr("Message"),
                               tr("Can't download, Please click \"RTData OFF\"!"), QMessageBox::Yes);
         return;
@@ -212,7 +212,7 @@ void BMSMainWin::RTDataDownBtn_clicked() {
 }
 
 void BMSMainWin::ClearRTDataBtn_clicked() {
-    if (m_realTimeDisplay) {
+    if (session().realTimeDisplay) {
         prompts().information(this, tr("Message"),
                               tr("Can't clean all, Please click \"RTData OFF\"!"),
                               QMessageBox::Yes);

@@ -13,29 +13,36 @@
 #include "upgrade/transfer_routing.h"
 #include "upgrade/updata_thread.h"
 
+namespace {
+constexpr int kDroppedReplyLogChars = 200;
+} // namespace
+
 #include <QDebug>
 #include <QLabel>
 #include <QTextBlock>
 
 void BMSMainWin::SerialReadyRead() {
-    m_replyGapTimer->start(m_upgrade.upgrading() ? kReplyGapUpgradeMs : kReplyGapMs);
+    UnitSession& s = session();
+    m_replyGapTimer->start(s.upgrade().upgrading() ? kReplyGapUpgradeMs : kReplyGapMs);
     const QByteArray chunk = m_serial->readAll();
-    m_receiveBuffer.append(chunk);
+    QByteArray& buffer = s.receiveBuffer();
+    buffer.append(chunk);
     if (!chunk.isEmpty()) {
         m_linkWatch.replyReceived();
         applyLinkState();
     }
 
-    const QByteArray transfer = takeTransferBytes(m_receiveBuffer);
+    // Control bytes are the transfer's only while one runs; otherwise they are text.
+    const QByteArray transfer = s.takesTransferBytes() ? takeTransferBytes(buffer) : QByteArray();
     if (!transfer.isEmpty()) {
-        QMetaObject::invokeMethod(&m_transferTimer, "stop", Qt::QueuedConnection);
-        m_updataThread->readData(transfer);
+        QMetaObject::invokeMethod(&s.transferTimer(), "stop", Qt::QueuedConnection);
+        s.transferThread()->readData(transfer);
         qDebug() << "Xmodem bytes" << transfer.toHex(' ');
-    } else if (m_receiveBuffer.size() > kMaxBurstBytes) {
+    } else if (buffer.size() > kMaxBurstBytes) {
         endOversizedBurst();
     }
 
-    const FeedResult fed = m_frames.feed(chunk);
+    const FeedResult fed = s.frames().feed(chunk);
     for (const FrameEvent& event : fed.events) {
         if (event.kind != FrameEvent::Kind::Reply) {
             qDebug() << "test buff error:" << event.raw;
@@ -52,14 +59,14 @@ void BMSMainWin::SerialReadyRead() {
 // for ever: show what has come so far. Not from inside the port's read handler, as the
 // burst's handlers may wait or ask the user.
 void BMSMainWin::endOversizedBurst() {
-    if (m_burstEndQueued)
+    if (session().burstEndQueued)
         return;
-    m_burstEndQueued = true;
+    session().burstEndQueued = true;
     QMetaObject::invokeMethod(
-        this,
+        &session(),
         [this] {
-            m_burstEndQueued = false;
-            if (m_receiveBuffer.size() > kMaxBurstBytes)
+            session().burstEndQueued = false;
+            if (session().receiveBuffer().size() > kMaxBurstBytes)
                 ReceDataTimeOut();
         },
         Qt::QueuedConnection);
@@ -69,15 +76,16 @@ void BMSMainWin::ReceDataTimeOut() {
     m_replyGapTimer->stop();
     QString shown;
     QString raw;
-    if (!m_receiveBuffer.isEmpty()) {
+    QByteArray& buffer = session().receiveBuffer();
+    if (!buffer.isEmpty()) {
         // With the size: garbage NULs must not cut the burst short.
-        raw = QString::fromUtf8(m_receiveBuffer.constData(), m_receiveBuffer.size());
+        raw = QString::fromUtf8(buffer.constData(), buffer.size());
         qDebug() << "ReceData:" << raw;
         const BurstEdit edit = editBurst(raw);
         showBurst(edit);
         shown = edit.text;
     }
-    m_receiveBuffer.clear();
+    buffer.clear();
     routeBurstToHandler(shown, raw);
 }
 
@@ -99,7 +107,7 @@ void BMSMainWin::showBurst(const BurstEdit& edit) {
 }
 
 void BMSMainWin::routeBurstToHandler(const QString& burst, const QString& raw) {
-    switch (routeBurst(m_currentCommand, burst, m_deviceName)) {
+    switch (session().routeFor(burst, m_deviceName)) {
     // The unit's upgrade texts and record pages are read unedited: a burst that ends inside
     // a line (its "\r" before the "\n" of the next burst) would otherwise lose its text to
     // the terminal's line rewriting, and with it a marker or a record cut across the two.
@@ -129,7 +137,7 @@ void BMSMainWin::routeBurstToHandler(const QString& burst, const QString& raw) {
 }
 
 void BMSMainWin::CommandInfoParse(QString infostr) {
-    qDebug() << "parse CurrentCommand:" << m_currentCommand;
+    qDebug() << "parse CurrentCommand:" << currentCommand();
     qDebug() << "parse infoStrbytes:" << infostr;
     // The assembler has already taken this reply out of the frame buffer; what it still
     // holds is the start of the next reply.
@@ -141,7 +149,8 @@ void BMSMainWin::CommandInfoParse(QString infostr) {
 bool BMSMainWin::performDispatchRow(const QString& reply) {
     // The battery whose chain this reply continues; a wait may see another one chosen.
     const int battery = m_currBatNum;
-    switch (chooseDispatchRow(m_currentCommand, reply, m_currBatNum)) {
+    const QString command = currentCommand();
+    switch (chooseDispatchRow(command, reply, m_currBatNum)) {
     case DispatchRow::Info:
         InfoParse(reply);
         if (m_basicPage) {
@@ -205,7 +214,13 @@ bool BMSMainWin::performDispatchRow(const QString& reply) {
         }
         return true;
     case DispatchRow::None:
-        return true;
+        // A reply with no parser of its own ("login debug", "logout", "disp 0") still shows
+        // its outcome, as does a typed line's. Another command's reply, late or early, is
+        // never taken for the current one's.
+        if (command.isEmpty() || reply.contains(command.trimmed()))
+            return true;
+        qDebug() << "reply matches no command, dropped:" << reply.left(kDroppedReplyLogChars);
+        return false;
     }
     return true;
 }
@@ -245,6 +260,10 @@ bool BMSMainWin::linkOpen() const {
 void BMSMainWin::sendChainStep(const QString& command) {
     if (!m_basicPage)
         return;
+    if (session().upgradeOwnsLine() || session().controlWaitTimer().isActive()) {
+        qDebug() << "line taken, chain step not sent:" << command;
+        return;
+    }
     if (!linkOpen()) {
         qDebug() << "link closed, not sent:" << command;
         return;
@@ -261,13 +280,13 @@ void BMSMainWin::sendBatteryStep(const QString& prefix, int battery) {
 }
 
 void BMSMainWin::sendSystemStep(const QString& command) {
-    qDebug() << "GroupBtnFlag:" << m_groupBtnFlag;
-    if (!m_groupBtnFlag)
+    qDebug() << "GroupBtnFlag:" << session().groupBtnFlag;
+    if (!session().groupBtnFlag)
         sendChainStep(command);
 }
 
 void BMSMainWin::showCommandState(const QString& reply) {
-    switch (commandStateFor(m_currentCommand, reply)) {
+    switch (commandStateFor(currentCommand(), reply)) {
     case CommandState::Completed:
         m_commandStateLab->setText(tr("Command State: completed successfully"));
         break;

@@ -21,9 +21,6 @@ void BMSMainWin::initRecordsPage() {
     ui->DataListlView->setModel(m_recordModel);
     ui->DataListlView->horizontalHeader()->setVisible(true);
     fitRecordHeader(ui->DataListlView->horizontalHeader(), false);
-    m_recordListing.reset();
-    ReContinueTimer = new QTimer(this);
-    m_eventCount = m_historyCount = -1;
 }
 
 QStringList BMSMainWin::recordHeaders(bool maskLayout) const {
@@ -67,9 +64,9 @@ void BMSMainWin::HistBtn_clicked() {
 void BMSMainWin::requestListing(RecordKind kind) {
     const bool event = kind == RecordKind::Event;
     const RecordKind other = event ? RecordKind::History : RecordKind::Event;
-    const int count = event ? m_eventCount : m_historyCount;
+    const int count = event ? session().tally.events : session().tally.histories;
     const StartCheck check =
-        checkStartNumber(m_recordListing.isOpen(kind), m_recordListing.isOpen(other), count,
+        checkStartNumber(session().listing().isOpen(kind), session().listing().isOpen(other), count,
                          ui->StartNumEdit->text());
     if (check.refusal != StartRefusal::None) {
         refuseListing(kind, check.refusal, count);
@@ -77,10 +74,10 @@ void BMSMainWin::requestListing(RecordKind kind) {
     }
     if (!m_portOpen)
         return;
-    m_recordKind = event ? QStringLiteral("event") : QStringLiteral("history");
+    session().tally.kind = event ? QStringLiteral("event") : QStringLiteral("history");
     const QString command =
-        QStringLiteral("datalist %1 %2").arg(m_recordKind).arg(check.startIndex);
-    m_recordListing.expect(command);
+        QStringLiteral("datalist %1 %2").arg(session().tally.kind).arg(check.startIndex);
+    session().listing().expect(command);
     SendCommand(command);
     DelayMs(kListingRequestWaitMs);
 }
@@ -117,21 +114,21 @@ void BMSMainWin::refuseListing(RecordKind kind, StartRefusal refusal, int count)
 
 // The next page of a record listing: a bare carriage return, at most one per 1.3 s.
 void BMSMainWin::ContinueBtn_clicked() {
-    if (!m_recordListing.anyOpen()) {
+    if (!session().listing().anyOpen()) {
         prompts().information(this, tr("Message"),
                               tr("Can't continue, Please click \"Event\" or \"History\"!"),
                               QMessageBox::Yes);
         return;
     }
-    ReContinueTimer->setSingleShot(true);
-    ReContinueTimer->setInterval(kContinueCooldownMs);
-    if (ReContinueTimer->isActive()) {
+    // A press while the cooldown runs is refused and leaves it running: setInterval would
+    // restart it.
+    if (session().continueCooldown().isActive()) {
         prompts().warning(this, tr("warning"),
                           tr("The operation is too frequent!\nPlease try again later!"),
                           QMessageBox::Yes);
         return;
     }
-    ReContinueTimer->start();
+    session().continueCooldown().start(kContinueCooldownMs);
     m_serial->write(QStringLiteral("\r"));
     DelayMs(kContinueWaitMs);
 }
@@ -139,7 +136,7 @@ void BMSMainWin::ContinueBtn_clicked() {
 void BMSMainWin::RefleshBtn_clicked() {
     m_recordModel->removeRows(0, m_recordModel->rowCount());
     SendCommand(QStringLiteral("data"));
-    m_recordListing.reset();
+    session().listing().reset();
 }
 
 void BMSMainWin::DataNumberParse(const QString& reply) {
@@ -147,11 +144,13 @@ void BMSMainWin::DataNumberParse(const QString& reply) {
     if (counts.eventEmpty) {
         prompts().information(this, tr("Message"), tr("The event is empty!"), QMessageBox::Yes);
     } else {
-        m_eventCount = counts.events.value_or(-1);
-        m_eventNumText = counts.events ? QString::number(*counts.events) : QStringLiteral("--");
+        session().tally.events = counts.events.value_or(-1);
+        session().tally.eventText =
+            counts.events ? QString::number(*counts.events) : QStringLiteral("--");
     }
-    m_historyCount = counts.histories.value_or(-1);
-    m_histNumText = counts.histories ? QString::number(*counts.histories) : QStringLiteral("--");
+    session().tally.histories = counts.histories.value_or(-1);
+    session().tally.historyText =
+        counts.histories ? QString::number(*counts.histories) : QStringLiteral("--");
     showRecordCounts();
 }
 
@@ -163,9 +162,9 @@ void BMSMainWin::showRecordCounts() {
             return caption;
         return shown == "--" ? missing : label + shown;
     };
-    ui->EventNumLab->setText(text(m_eventNumText, tr("Number of events:"),
+    ui->EventNumLab->setText(text(session().tally.eventText, tr("Number of events:"),
                                   tr("Number of events: --"), tr("Number of events: ")));
-    ui->HistNumLab->setText(text(m_histNumText, tr("Number of histories: "),
+    ui->HistNumLab->setText(text(session().tally.historyText, tr("Number of histories: "),
                                  tr("Number of histories: --"), tr("Number of histories: ")));
 }
 
@@ -178,8 +177,8 @@ void BMSMainWin::HistoryListParse(const QString& text) {
 }
 
 void BMSMainWin::applyListingText(RecordKind kind, const QString& text) {
-    qDebug() << "Command:" << m_currentCommand;
-    const ListingAnswer answer = m_recordListing.take(kind, text);
+    qDebug() << "Command:" << currentCommand();
+    const ListingAnswer answer = session().listing().take(kind, text);
     if (answer.kept || answer.dropped) {
         qDebug() << (answer.kept ? "page kept until its marker:" : "listing text dropped:")
                  << text.size() << "characters";
@@ -193,7 +192,7 @@ void BMSMainWin::applyListingText(RecordKind kind, const QString& text) {
     if (answer.clearRows)
         m_recordModel->removeRows(0, m_recordModel->rowCount());
     qDebug() << "EventData:" << answer.records.size() << "records";
-    appendRecords(m_recordModel, answer.records, m_recordListing.maskLayout());
+    appendRecords(m_recordModel, answer.records, session().listing().maskLayout());
     ui->DataListlView->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     if (answer.clearRows)
         widenInteractiveColumns(ui->DataListlView);
@@ -240,12 +239,12 @@ void BMSMainWin::ClickEventShow(QModelIndex IndexClick) {
         item = IndexClick.model()->index(IndexClick.row(), 0).data().toString();
         qDebug() << "EventItem:" << item;
     }
-    SendCommand("data " + m_recordKind + " " + item);
+    SendCommand("data " + session().tally.kind + " " + item);
     DelayMs(kDetailRequestWaitMs);
 }
 
 void BMSMainWin::RecordDetailParse(const QString& reply) {
-    qDebug() << "Command:" << m_currentCommand;
+    qDebug() << "Command:" << currentCommand();
     qDebug() << "data lenth:" << reply.size();
     auto* window = new DataEvent(); // top-level; frees itself when closed
     // One still open goes with the main window (the connection ends if it closes first).

@@ -150,7 +150,7 @@ void BMSMainWin::BatParse(const QString& reply, int cellNum) {
     info->setMaxVolCell(t.maxVoltageCell);
     info->setMinVolCell(t.minVoltageCell);
     if (!t.matched) {
-        qDebug() << "Bat0:" << m_currentCommand << "Volt Status";
+        qDebug() << "Bat0:" << currentCommand() << "Volt Status";
         return; // the cells shown before stay
     }
     info->setCells(QList<CellRecord>::fromVector(t.cells));

@@ -18,10 +18,10 @@
 #include <QTextBlock>
 
 void BMSMainWin::UpdataSendPacket(QByteArray packet) {
-    const int p = m_updataThread->progress();
+    const int p = session().transferThread()->progress();
     qDebug() << "progress:" << p;
     // Every packet restarts the 120 s bound on the receiver's answer.
-    QMetaObject::invokeMethod(&m_transferTimer, "start", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&session().transferTimer(), "start", Qt::QueuedConnection);
     m_serial->write(packet);
 
     // One progress line that counts up: the last line is replaced, not appended to.
@@ -33,23 +33,23 @@ void BMSMainWin::UpdataSendPacket(QByteArray packet) {
     ui->ReceTextBro->append(transferProgressText(p));
     m_progressBar->setValue(p);
 
-    const qint64 sent = m_updataThread->bytesSent();
-    const qint64 total = m_updataThread->totalSize();
+    const qint64 sent = session().transferThread()->bytesSent();
+    const qint64 total = session().transferThread()->totalSize();
     m_transProgress->setProgress(p);
-    m_transProgress->setTransferred(sent, total,
-                                    transferSecondsLeft(sent, total, m_transferClock.elapsed()));
+    m_transProgress->setTransferred(
+        sent, total, transferSecondsLeft(sent, total, session().transferClock().elapsed()));
 }
 
 void BMSMainWin::UpdataFileTranStart() {
-    if (!m_upgrade.transferStarted())
+    if (!session().upgrade().transferStarted())
         qDebug() << "transfer started outside an upgrade"; // shown, not followed
-    m_transferClock.start();
+    session().transferClock().start();
     ui->ReceTextBro->append(tr("\nTransimit Start\n"));
 }
 
 void BMSMainWin::UpdataFileTranFinish(int tranres) {
-    QMetaObject::invokeMethod(&m_transferTimer, "stop", Qt::QueuedConnection);
-    if (!m_upgrade.busy()) {
+    QMetaObject::invokeMethod(&session().transferTimer(), "stop", Qt::QueuedConnection);
+    if (!session().upgrade().busy()) {
         qDebug() << "transfer outcome after the upgrade ended:" << tranres;
         return;
     }
@@ -68,14 +68,14 @@ void BMSMainWin::UpdataFileTranFinish(int tranres) {
     m_progressBar->reset();
     m_transProgress->resetProgress();
     m_transProgress->hide();
-    const FlashWait wait = m_upgrade.transferCompleted(batteryGroup()->presentNum());
+    const FlashWait wait = session().upgrade().transferCompleted(batteryGroup()->presentNum());
     if (!wait.wait) {
         // A console file send: nothing follows the transfer.
         setUpgradeControlsEnabled(true);
         ui->UpPageBtn->setEnabled(true);
         return;
     }
-    m_upgradeTimer->start(wait.timerMs);
+    session().upgradeTimer().start(wait.timerMs);
     m_waitConfig->setNotice(wait.target);
     m_waitConfig->show();
     m_waitConfig->raise();
@@ -83,7 +83,9 @@ void BMSMainWin::UpdataFileTranFinish(int tranres) {
 
 // Every ending of a transfer that did not complete.
 void BMSMainWin::TransitAbr() {
-    m_upgrade.end();
+    session().endUpgrade();
+    if (m_basicPage)
+        startPoll();
     m_progressBar->reset();
     m_transProgress->resetProgress();
     m_transProgress->hide();
@@ -107,14 +109,14 @@ void BMSMainWin::UpdataStartTimeOut() {
 void BMSMainWin::UpdataTransTimeOut() {
     // The transfer thread is not told; an outcome it reports later is ignored (the
     // upgrade has ended).
-    QMetaObject::invokeMethod(&m_transferTimer, "stop", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&session().transferTimer(), "stop", Qt::QueuedConnection);
     showTransferOutcome(tr("\nTimeOut during transmission\n"), tr("Warning"),
                         tr("TimeOut during transmission!"));
 }
 
 void BMSMainWin::UpdataFileError() {
     // The image could not be read: the transfer is over, so nothing must wait for it.
-    QMetaObject::invokeMethod(&m_transferTimer, "stop", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&session().transferTimer(), "stop", Qt::QueuedConnection);
     TransitAbr();
     prompts().warning(this, tr("warning"), tr("Open file error!"), QMessageBox::Yes);
 }

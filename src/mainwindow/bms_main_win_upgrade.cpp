@@ -19,6 +19,7 @@
 #include <QDebug>
 #include <QEvent>
 #include <QFile>
+#include <QPointer>
 #include <QSettings>
 
 namespace {
@@ -31,11 +32,6 @@ void BMSMainWin::initUpgradePage() {
     m_waitConfig = new WaitConfig();
     for (QWidget* w : {static_cast<QWidget*>(m_transProgress), static_cast<QWidget*>(m_waitConfig)})
         connect(this, &QObject::destroyed, w, [w] { delete w; });
-
-    m_wakeTimer = new QTimer(this);
-    m_wakeTimer->setSingleShot(true);
-    m_wakeTimer->setInterval(Upgrade::kWakeTimeoutMs);
-    connect(m_wakeTimer, &QTimer::timeout, this, &BMSMainWin::WakeTimeOut);
 }
 
 void BMSMainWin::UpDateBtn_clicked() {
@@ -64,6 +60,9 @@ void BMSMainWin::openUpgradeGate(bool bootLoader) {
         return;
     auto* gate = new UpdataLogin();
     gate->setImageSuffix(m_currLang);
+    // While the gate is open nothing else is clicked: a chain or a page started behind it
+    // would write between "updata" and the image.
+    gate->setWindowModality(Qt::ApplicationModal);
     gate->show();
     connect(gate, &UpdataLogin::LoginSuccess, this,
             bootLoader ? &BMSMainWin::UbootLoginPass : &BMSMainWin::UpdataLoginPass);
@@ -73,7 +72,7 @@ void BMSMainWin::openUpgradeGate(bool bootLoader) {
 // From the announcement to the end of flashing: a second upgrade would send another
 // command and restart the transfer under the first one.
 bool BMSMainWin::refuseWhileUpgrading() {
-    if (!m_upgrade.busy())
+    if (!session().upgrade().busy())
         return false;
     prompts().warning(this, tr("warning"), tr("Upgrading!Please wait!"), QMessageBox::Yes);
     return true;
@@ -87,38 +86,51 @@ void BMSMainWin::UbootLoginPass() {
     UpdataSendFile("uboot");
 }
 
+bool BMSMainWin::refuseClosedPort() {
+    if (m_serial->isOpen())
+        return false;
+    prompts().information(this, tr("Notice"), tr("The serial port not open, Please open!"),
+                          QMessageBox::Yes);
+    return true;
+}
+
 void BMSMainWin::WakeBtn_clicked() {
-    if (refuseWhileUpgrading())
+    if (refuseClosedPort() || refuseWhileUpgrading())
         return;
+    // The wake owns the line from its first character: no poll tick comes between them.
+    session().upgrade().startWaking();
+    session().pollTimer().stop();
+    const QPointer<UnitSession> waking = m_session.get();
     // A battery waiting in its boot loader wakes on these three characters, no line end.
     for (const char* c : {"D", "L", "G"}) {
+        if (waking != m_session.get() || !m_serial->isOpen())
+            return; // the link ended between two characters
         m_serial->write(QByteArray(c));
         DelayMs(Upgrade::kWakeCharGapMs);
     }
+    if (waking != m_session.get())
+        return;
     setCurrentCommand(kWakeCommand);
-    m_upgrade.startWaking();
-    m_wakeTimer->start();
+    session().wakeTimer().start();
 }
 
 void BMSMainWin::UpdataReady(const QString& burst) {
-    qDebug() << "Command:" << m_currentCommand;
+    qDebug() << "Command:" << currentCommand();
     qDebug() << "data:" << burst;
-    if (!m_upgrade.wakeBurst(burst))
+    if (!session().upgrade().wakeBurst(burst))
         return;
-    m_wakeTimer->stop();
-    m_upgradeTimer->stop();
-    qDebug() << "upgrading:" << m_upgrade.upgrading();
+    session().wakeTimer().stop();
+    session().upgradeTimer().stop();
+    session().setGatePassed(true); // the line stays the upgrade's through the file dialog
+    qDebug() << "upgrading:" << session().upgrade().upgrading();
     UpdataSendFile("updata");
 }
 
 void BMSMainWin::WakeTimeOut() {
-    // Waiting lasts while the wake is the current command; a command sent since ended it.
-    const bool waiting =
-        m_upgrade.stage() == UpgradeStage::Waking && m_currentCommand == kWakeCommand;
-    if (m_upgrade.stage() == UpgradeStage::Waking)
-        m_upgrade.end();
-    if (!waiting)
+    // The wake owns the line, so only its own stage says whether it is still waited for.
+    if (session().upgrade().stage() != UpgradeStage::Waking)
         return;
+    session().endUpgrade();
     // A late "Updata is ready!" must not open the file dialog out of the blue.
     setCurrentCommand(QString());
     setUpgradeControlsEnabled(true);
@@ -150,12 +162,22 @@ QString BMSMainWin::chooseImage() {
 
 void BMSMainWin::UpdataSendFile(const QString& command) {
     qDebug() << "updata";
-    if (refuseWhileUpgrading())
-        return; // a second gate passed while the first upgrade runs
+    if (refuseClosedPort() || refuseWhileUpgrading())
+        return; // a second gate passed while the first upgrade runs, or the link is gone
+    // From the accepted password on, no poll tick or chain step writes to the unit.
+    const QPointer<UnitSession> owner = m_session.get();
+    session().setGatePassed(true);
+    session().pollTimer().stop();
     const QString path = chooseImage();
-    if (path.isEmpty())
+    if (owner != m_session.get())
+        return; // the link ended while the file was chosen
+    if (path.isEmpty() || refuseClosedPort()) {
+        session().setGatePassed(false);
+        setUpgradeControlsEnabled(true);
+        if (m_basicPage)
+            startPoll();
         return;
-    m_pollTimer->stop();
+    }
     SendCommand(command);
     setUpgradeControlsEnabled(false);
     startTransfer(path, false);
@@ -164,10 +186,11 @@ void BMSMainWin::UpdataSendFile(const QString& command) {
 }
 
 void BMSMainWin::actionSend_File_triggered() {
-    if (refuseWhileUpgrading())
+    if (refuseClosedPort() || refuseWhileUpgrading())
         return;
+    const QPointer<UnitSession> owner = m_session.get();
     const QString path = chooseImage();
-    if (path.isEmpty())
+    if (path.isEmpty() || owner != m_session.get() || refuseClosedPort())
         return;
     setUpgradeControlsEnabled(false);
     ui->UpPageBtn->setEnabled(false);
@@ -175,10 +198,15 @@ void BMSMainWin::actionSend_File_triggered() {
 }
 
 void BMSMainWin::startTransfer(const QString& path, bool consoleSend) {
-    m_upgrade.announce(consoleSend);
-    m_updataThread->setFilePath(path);
-    m_updataThread->setSendMode();
-    m_updataThread->startSend();
+    session().upgrade().announce(consoleSend);
+    UpdataThread* thread = session().transferThread();
+    if (!thread) {
+        thread = session().makeTransferThread();
+        connectTransfer(thread);
+    }
+    thread->setFilePath(path);
+    thread->setSendMode();
+    thread->startSend();
 }
 
 // The controls that would send commands or leave for a page that does: none of them may
@@ -203,26 +231,28 @@ void BMSMainWin::setUpgradeControlsEnabled(bool enabled) {
 }
 
 void BMSMainWin::UpdateTimeOut() {
-    m_upgrade.end();
-    m_upgradeTimer->stop();
+    session().endUpgrade();
     setUpgradeControlsEnabled(true);
     m_waitConfig->hide();
+    if (m_basicPage)
+        startPoll();
     prompts().warning(this, tr("warning"),
                       tr("Battery update error!\nPlease check battery or wake battery!"),
                       QMessageBox::Yes);
 }
 
 void BMSMainWin::UpdataStateParse(const QString& burst) {
-    qDebug() << "Command:" << m_currentCommand;
-    qDebug() << "updatastate:" << m_upgrade.upgrading();
+    qDebug() << "Command:" << currentCommand();
+    qDebug() << "updatastate:" << session().upgrade().upgrading();
     const int present = batteryGroup()->presentNum();
-    const ReportVerdict verdict = m_upgrade.reportBurst(burst);
+    const ReportVerdict verdict = session().upgrade().reportBurst(burst);
+    const QPointer<UnitSession> owner = m_session.get();
     if (verdict.success)
         upgradeSucceeded(verdict.hub, present);
-    if (verdict.fault == VersionFault::None)
+    if (verdict.fault == VersionFault::None || owner != m_session.get())
         return;
     qDebug() << "index:" << burst.indexOf("Version") << burst.indexOf("invalid");
-    m_upgradeTimer->stop();
+    session().endUpgrade();
     setUpgradeControlsEnabled(true);
     m_waitConfig->hide();
     prompts().information(this, tr("Message"),
@@ -234,8 +264,11 @@ void BMSMainWin::UpdataStateParse(const QString& burst) {
 
 void BMSMainWin::upgradeSucceeded(bool hub, int presentNum) {
     qDebug() << "update successful";
-    m_upgradeTimer->stop();
+    session().endUpgrade();
+    const QPointer<UnitSession> owner = m_session.get();
     DelayMs(Upgrade::kAfterUpgradeDelayMs);
+    if (owner != m_session.get())
+        return; // the link ended: its end told the user and unlocked the controls
     SendCommand("login debug");
     m_waitConfig->hide();
     if (hub) {
@@ -250,10 +283,12 @@ void BMSMainWin::upgradeSucceeded(bool hub, int presentNum) {
         prompts().information(this, tr("Message"), text, QMessageBox::Yes);
         m_currBatNum = 1;
         DelayMs(Upgrade::kAfterUpgradeDelayMs);
+        if (owner != m_session.get())
+            return;
         SendCommand("info " + QString::number(m_currBatNum));
     }
     qDebug() << "updata succeser:" << m_portOpen << m_basicPage;
-    if (m_portOpen && m_basicPage)
-        m_pollTimer->start(kPollIntervalMs);
+    if (m_basicPage)
+        startPoll();
     setUpgradeControlsEnabled(true);
 }

@@ -34,11 +34,13 @@ void BMSMainWin::scaleViews() {
     ui->BattInfoWid->setScale(m_widthRate, m_heightRate);
 }
 
-void BMSMainWin::resetViewsAfterLogout() {
-    resetRealTimeAfterLogout();
+void BMSMainWin::resetViewsAfterLogout(bool keepRealTime) {
+    // A run the Logout interrupted stays for Download until the next "RTData ON" or
+    // "Clean All".
+    if (!keepRealTime)
+        resetRealTimeAfterLogout();
     m_configModel->removeRows(0, m_configModel->rowCount());
     ui->ConfigTextBro->clear();
-    m_eventNumText.clear();
     showRecordCounts();
     m_recordModel->removeRows(0, m_recordModel->rowCount());
     ui->BattGroupWid->resetGroup();
@@ -61,14 +63,14 @@ void BMSMainWin::BatteryButtonSelected(bool active, int batteryNumber) {
                           QMessageBox::Yes);
         return;
     }
-    m_groupBtnFlag = true;
+    session().groupBtnFlag = true;
     m_currBatNum = batteryNumber;
     qDebug() << "CurrBatNum:" << m_currBatNum;
     m_shownBatNum = batteryNumber; // marked at once; its detail follows
     markBatteries();
     ui->CurrBatNumLab->setText(QString::number(m_currBatNum));
-    m_pollTimer->stop();
+    session().pollTimer().stop();
     SendCommand("info " + QString::number(m_currBatNum));
-    if (m_portOpen && m_basicPage)
-        m_pollTimer->start(kPollIntervalMs);
+    if (m_basicPage)
+        startPoll();
 }

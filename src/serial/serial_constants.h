@@ -16,6 +16,8 @@ constexpr int kFirstAnswerMs = 5000;
 constexpr int kLinkWatchIntervalMs = 500;
 constexpr int kLoginStepDelayMs = 50;   // between "login debug" and "pwrsys"
 constexpr int kLogoutDrainDelayMs = 50; // lets "logout" leave before the port closes
+// After "disp 0" to a unit left streaming, before the login's first command.
+constexpr int kStopStreamDelayMs = 300;
 constexpr int kTransferTimeoutMs = 120000;
 constexpr int kContinueCooldownMs = 1300;
 constexpr int kMaxBurstBytes = 32 * 1024; // a burst is shown early past this size

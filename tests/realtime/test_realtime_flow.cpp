@@ -112,7 +112,15 @@ void TestRealTimeFlow::streamExportClearLongRunLogout() {
     w.RealTimeOffParse("disp 0\n@\nInvalid command or fail to excute.\n$$\n");
     QCOMPARE(recorder.lastText(), QString("RTdata off fail! please click again!"));
     QVERIFY(w.realTimeDisplay());
+    // A Logout in the middle of a run ends the display and says so; the run stays for
+    // Download until "Clean All".
     w.CloseBtn_clicked();
+    QVERIFY(!w.realTimeDisplay());
+    QVERIFY2(recorder.lastText().startsWith("The real-time display ended with the link."),
+             qPrintable(recorder.lastText()));
+    QCOMPARE(volt.samples().size(), 3000);
+    QVERIFY(!w.form()->RTDataTextBrow->toPlainText().isEmpty());
+    w.ClearRTDataBtn_clicked();
     QCOMPARE(volt.samples().size(), 0);
     QCOMPARE(volt.line()->count(), 0);
     QVERIFY(w.form()->RTDataTextBrow->toPlainText().isEmpty());
