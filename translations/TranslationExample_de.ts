@@ -810,6 +810,64 @@ Bitte die Slave-Module nach %1 Minuten prüfen!</translation>
         <source>No answer from the unit on %1 — check the cable and the port</source>
         <translation>Keine Antwort vom Gerät an %1 — Kabel und Anschluss prüfen</translation>
     </message>
+    <message>
+        <source>No configuration has been read from the unit since the last Login.
+Log in and open this page to read it, then save it.</source>
+        <translation>Seit der letzten Anmeldung wurde keine Konfiguration vom Gerät gelesen.
+Melden Sie sich an und öffnen Sie diese Seite, um sie zu lesen, und speichern Sie sie dann.</translation>
+    </message>
+    <message>
+        <source>The link ended during the file transfer: the unit did not receive the whole file.</source>
+        <translation>Die Verbindung endete während der Dateiübertragung: Das Gerät hat nicht die ganze Datei erhalten.</translation>
+    </message>
+    <message>
+        <source>The link ended during the upgrade&apos;s file transfer: the unit did not receive the whole image.
+Wake the battery and upgrade it again.</source>
+        <translation>Die Verbindung endete während der Übertragung des Updates: Das Gerät hat nicht das ganze Abbild erhalten.
+Wecken Sie die Batterie und aktualisieren Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>The link ended while the unit was flashing its new firmware.
+The unit may still be flashing: check its version after %1 minutes.</source>
+        <translation>Die Verbindung endete, während das Gerät seine neue Firmware schrieb.
+Es kann noch schreiben: Prüfen Sie seine Version in %1 Minuten.</translation>
+    </message>
+    <message>
+        <source>The link ended while waiting for the battery to wake.
+Wake it again after the next Login.</source>
+        <translation>Die Verbindung endete, während auf das Aufwachen der Batterie gewartet wurde.
+Wecken Sie sie nach der nächsten Anmeldung erneut.</translation>
+    </message>
+    <message>
+        <source>The link ended during the real-time display; the unit may still be streaming and is stopped at the next Login.
+The recorded data can be downloaded until the next &quot;RTData ON&quot; or &quot;Clean All&quot;.</source>
+        <translation>Die Verbindung endete während der Echtzeitanzeige; das Gerät sendet vielleicht noch und wird bei der nächsten Anmeldung angehalten.
+Die aufgezeichneten Daten können bis zum nächsten „Echtzeit EIN“ oder „Alle löschen“ heruntergeladen werden.</translation>
+    </message>
+    <message>
+        <source>The real-time display ended with the link.
+The recorded data can be downloaded until the next &quot;RTData ON&quot; or &quot;Clean All&quot;.</source>
+        <translation>Die Echtzeitanzeige endete mit der Verbindung.
+Die aufgezeichneten Daten können bis zum nächsten „Echtzeit EIN“ oder „Alle löschen“ heruntergeladen werden.</translation>
+    </message>
+    <message>
+        <source>The link ended while the event records were being listed.
+Click &quot;Event&quot; again after the next Login.</source>
+        <translation>Die Verbindung endete, während die Ereignisse aufgelistet wurden.
+Klicken Sie nach der nächsten Anmeldung erneut auf „Ereignisse“.</translation>
+    </message>
+    <message>
+        <source>The link ended while the history records were being listed.
+Click &quot;History&quot; again after the next Login.</source>
+        <translation>Die Verbindung endete, während der Verlauf aufgelistet wurde.
+Klicken Sie nach der nächsten Anmeldung erneut auf „Verlauf“.</translation>
+    </message>
+    <message>
+        <source>The link ended before the unit answered the control command.
+Check the switch states after the next Login.</source>
+        <translation>Die Verbindung endete, bevor das Gerät den Steuerbefehl beantwortet hat.
+Prüfen Sie die Schalterzustände nach der nächsten Anmeldung.</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>

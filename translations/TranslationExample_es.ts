@@ -810,6 +810,64 @@ Please check the slave after %1 minutes!</source>
         <source>No answer from the unit on %1 — check the cable and the port</source>
         <translation>Sin respuesta de la unidad en %1 — compruebe el cable y el puerto</translation>
     </message>
+    <message>
+        <source>No configuration has been read from the unit since the last Login.
+Log in and open this page to read it, then save it.</source>
+        <translation>No se ha leído ninguna configuración de la unidad desde la última conexión.
+Conéctese y abra esta página para leerla; después guárdela.</translation>
+    </message>
+    <message>
+        <source>The link ended during the file transfer: the unit did not receive the whole file.</source>
+        <translation>La conexión terminó durante la transferencia: la unidad no recibió el archivo completo.</translation>
+    </message>
+    <message>
+        <source>The link ended during the upgrade&apos;s file transfer: the unit did not receive the whole image.
+Wake the battery and upgrade it again.</source>
+        <translation>La conexión terminó durante la transferencia de la actualización: la unidad no recibió la imagen completa.
+Despierte la batería y vuelva a actualizarla.</translation>
+    </message>
+    <message>
+        <source>The link ended while the unit was flashing its new firmware.
+The unit may still be flashing: check its version after %1 minutes.</source>
+        <translation>La conexión terminó mientras la unidad grababa su nuevo firmware.
+Puede que aún lo esté grabando: compruebe su versión dentro de %1 minutos.</translation>
+    </message>
+    <message>
+        <source>The link ended while waiting for the battery to wake.
+Wake it again after the next Login.</source>
+        <translation>La conexión terminó mientras se esperaba que la batería despertara.
+Despiértela de nuevo tras la próxima conexión.</translation>
+    </message>
+    <message>
+        <source>The link ended during the real-time display; the unit may still be streaming and is stopped at the next Login.
+The recorded data can be downloaded until the next &quot;RTData ON&quot; or &quot;Clean All&quot;.</source>
+        <translation>La conexión terminó durante la visualización en tiempo real; puede que la unidad siga enviando y se detendrá en la próxima conexión.
+Los datos registrados se pueden descargar hasta el próximo «Activar tiempo real» o «Borrar todo».</translation>
+    </message>
+    <message>
+        <source>The real-time display ended with the link.
+The recorded data can be downloaded until the next &quot;RTData ON&quot; or &quot;Clean All&quot;.</source>
+        <translation>La visualización en tiempo real terminó con la conexión.
+Los datos registrados se pueden descargar hasta el próximo «Activar tiempo real» o «Borrar todo».</translation>
+    </message>
+    <message>
+        <source>The link ended while the event records were being listed.
+Click &quot;Event&quot; again after the next Login.</source>
+        <translation>La conexión terminó mientras se listaban los eventos.
+Pulse de nuevo «Eventos» tras la próxima conexión.</translation>
+    </message>
+    <message>
+        <source>The link ended while the history records were being listed.
+Click &quot;History&quot; again after the next Login.</source>
+        <translation>La conexión terminó mientras se listaba el historial.
+Pulse de nuevo «Historial» tras la próxima conexión.</translation>
+    </message>
+    <message>
+        <source>The link ended before the unit answered the control command.
+Check the switch states after the next Login.</source>
+        <translation>La conexión terminó antes de que la unidad respondiera a la orden de control.
+Compruebe el estado de los interruptores tras la próxima conexión.</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>

@@ -810,6 +810,64 @@ Vérifiez les modules esclaves dans %1 minutes&#xa0;!</translation>
         <source>No answer from the unit on %1 — check the cable and the port</source>
         <translation>Aucune réponse de l&apos;unité sur %1 — vérifiez le câble et le port</translation>
     </message>
+    <message>
+        <source>No configuration has been read from the unit since the last Login.
+Log in and open this page to read it, then save it.</source>
+        <translation>Aucune configuration n&apos;a été lue depuis la dernière connexion.
+Connectez-vous et ouvrez cette page pour la lire, puis enregistrez-la.</translation>
+    </message>
+    <message>
+        <source>The link ended during the file transfer: the unit did not receive the whole file.</source>
+        <translation>La liaison s&apos;est interrompue pendant le transfert : l&apos;unité n&apos;a pas reçu le fichier entier.</translation>
+    </message>
+    <message>
+        <source>The link ended during the upgrade&apos;s file transfer: the unit did not receive the whole image.
+Wake the battery and upgrade it again.</source>
+        <translation>La liaison s&apos;est interrompue pendant le transfert de la mise à jour : l&apos;unité n&apos;a pas reçu l&apos;image entière.
+Réveillez la batterie et recommencez la mise à jour.</translation>
+    </message>
+    <message>
+        <source>The link ended while the unit was flashing its new firmware.
+The unit may still be flashing: check its version after %1 minutes.</source>
+        <translation>La liaison s&apos;est interrompue pendant que l&apos;unité écrivait son nouveau micrologiciel.
+Elle l&apos;écrit peut-être encore : vérifiez sa version dans %1 minutes.</translation>
+    </message>
+    <message>
+        <source>The link ended while waiting for the battery to wake.
+Wake it again after the next Login.</source>
+        <translation>La liaison s&apos;est interrompue pendant l&apos;attente du réveil de la batterie.
+Réveillez-la de nouveau après la prochaine connexion.</translation>
+    </message>
+    <message>
+        <source>The link ended during the real-time display; the unit may still be streaming and is stopped at the next Login.
+The recorded data can be downloaded until the next &quot;RTData ON&quot; or &quot;Clean All&quot;.</source>
+        <translation>La liaison s&apos;est interrompue pendant l&apos;affichage temps réel ; l&apos;unité émet peut-être encore et sera arrêtée à la prochaine connexion.
+Les données enregistrées peuvent être téléchargées jusqu&apos;au prochain « Démarrer temps réel » ou « Tout effacer ».</translation>
+    </message>
+    <message>
+        <source>The real-time display ended with the link.
+The recorded data can be downloaded until the next &quot;RTData ON&quot; or &quot;Clean All&quot;.</source>
+        <translation>L&apos;affichage temps réel s&apos;est arrêté avec la liaison.
+Les données enregistrées peuvent être téléchargées jusqu&apos;au prochain « Démarrer temps réel » ou « Tout effacer ».</translation>
+    </message>
+    <message>
+        <source>The link ended while the event records were being listed.
+Click &quot;Event&quot; again after the next Login.</source>
+        <translation>La liaison s&apos;est interrompue pendant la liste des événements.
+Cliquez de nouveau sur « Événements » après la prochaine connexion.</translation>
+    </message>
+    <message>
+        <source>The link ended while the history records were being listed.
+Click &quot;History&quot; again after the next Login.</source>
+        <translation>La liaison s&apos;est interrompue pendant la liste de l&apos;historique.
+Cliquez de nouveau sur « Historique » après la prochaine connexion.</translation>
+    </message>
+    <message>
+        <source>The link ended before the unit answered the control command.
+Check the switch states after the next Login.</source>
+        <translation>La liaison s&apos;est interrompue avant que l&apos;unité ne réponde à la commande.
+Vérifiez l&apos;état des interrupteurs après la prochaine connexion.</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>

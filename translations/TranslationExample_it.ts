@@ -810,6 +810,64 @@ Controllare i moduli slave tra %1 minuti!</translation>
         <source>No answer from the unit on %1 — check the cable and the port</source>
         <translation>Nessuna risposta dall&apos;unità su %1 — controllare il cavo e la porta</translation>
     </message>
+    <message>
+        <source>No configuration has been read from the unit since the last Login.
+Log in and open this page to read it, then save it.</source>
+        <translation>Dall&apos;ultima connessione non è stata letta alcuna configurazione dall&apos;unità.
+Connettersi e aprire questa pagina per leggerla, poi salvarla.</translation>
+    </message>
+    <message>
+        <source>The link ended during the file transfer: the unit did not receive the whole file.</source>
+        <translation>Il collegamento si è interrotto durante il trasferimento: l&apos;unità non ha ricevuto il file intero.</translation>
+    </message>
+    <message>
+        <source>The link ended during the upgrade&apos;s file transfer: the unit did not receive the whole image.
+Wake the battery and upgrade it again.</source>
+        <translation>Il collegamento si è interrotto durante il trasferimento dell&apos;aggiornamento: l&apos;unità non ha ricevuto l&apos;immagine intera.
+Risvegliare la batteria e ripetere l&apos;aggiornamento.</translation>
+    </message>
+    <message>
+        <source>The link ended while the unit was flashing its new firmware.
+The unit may still be flashing: check its version after %1 minutes.</source>
+        <translation>Il collegamento si è interrotto mentre l&apos;unità scriveva il nuovo firmware.
+Potrebbe ancora scriverlo: verificarne la versione tra %1 minuti.</translation>
+    </message>
+    <message>
+        <source>The link ended while waiting for the battery to wake.
+Wake it again after the next Login.</source>
+        <translation>Il collegamento si è interrotto durante l&apos;attesa del risveglio della batteria.
+Risvegliarla di nuovo dopo la prossima connessione.</translation>
+    </message>
+    <message>
+        <source>The link ended during the real-time display; the unit may still be streaming and is stopped at the next Login.
+The recorded data can be downloaded until the next &quot;RTData ON&quot; or &quot;Clean All&quot;.</source>
+        <translation>Il collegamento si è interrotto durante la visualizzazione in tempo reale; l&apos;unità potrebbe ancora trasmettere e verrà fermata alla prossima connessione.
+I dati registrati si possono scaricare fino al prossimo «Avvia tempo reale» o «Cancella tutto».</translation>
+    </message>
+    <message>
+        <source>The real-time display ended with the link.
+The recorded data can be downloaded until the next &quot;RTData ON&quot; or &quot;Clean All&quot;.</source>
+        <translation>La visualizzazione in tempo reale è terminata con il collegamento.
+I dati registrati si possono scaricare fino al prossimo «Avvia tempo reale» o «Cancella tutto».</translation>
+    </message>
+    <message>
+        <source>The link ended while the event records were being listed.
+Click &quot;Event&quot; again after the next Login.</source>
+        <translation>Il collegamento si è interrotto durante l&apos;elenco degli eventi.
+Fare di nuovo clic su «Eventi» dopo la prossima connessione.</translation>
+    </message>
+    <message>
+        <source>The link ended while the history records were being listed.
+Click &quot;History&quot; again after the next Login.</source>
+        <translation>Il collegamento si è interrotto durante l&apos;elenco della cronologia.
+Fare di nuovo clic su «Cronologia» dopo la prossima connessione.</translation>
+    </message>
+    <message>
+        <source>The link ended before the unit answered the control command.
+Check the switch states after the next Login.</source>
+        <translation>Il collegamento si è interrotto prima che l&apos;unità rispondesse al comando.
+Verificare lo stato degli interruttori dopo la prossima connessione.</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>
