@@ -54,7 +54,7 @@ void Console::cmdCtrl(const QString& echo, const QStringList& words) {
     const QString fet = words.value(1);
     const QString state = words.value(2);
     if (words.size() != 3 || (fet != "cfet" && fet != "dfet") ||
-        (state != "on" && state != "off")) {
+        (state != "on" && state != "off") || m_options.switchRefuse) {
         fail(echo, kInvalid);
         return;
     }

@@ -56,6 +56,7 @@ QList<QCommandLineOption> optionList() {
         {"seed", "Seed of the model and the faults; makes a run repeatable.", "N"},
         {"command-log", "Log each received command with its time to FILE (else stderr).", "FILE"},
         {"tbar-fail", "Answer every \"tbar\" with a failed barcode test."},
+        {"switch-refuse", "Refuse every switch command (\"ctrl cfet|dfet on|off\")."},
         {"report-pieces",
          "Write the flashing report a few bytes at a time, MS ms apart (default 0: at once).", "MS",
          "0"},
@@ -178,6 +179,7 @@ bool parseOptions(const QStringList& args, SimOptions& out, QString& error) {
     out.xmodemOut = p.value("xmodem-out");
     out.commandLog = p.value("command-log");
     out.tbarFail = p.isSet("tbar-fail");
+    out.switchRefuse = p.isSet("switch-refuse");
     out.wakeSilent = p.isSet("wake-silent");
     return readNumbers(p, out, error) && readChoices(p, out, error) && readSeed(p, out, error) &&
            readCounts(p, out, error);

@@ -35,8 +35,9 @@ struct SimOptions {
     bool seeded = false;
     quint32 seed = 0;
     QString commandLog;
-    bool tbarFail = false;  // "tbar" completes but reports "Test result:fail"
-    int reportPiecesMs = 0; // 0: the flashing report in one piece
+    bool tbarFail = false;     // "tbar" completes but reports "Test result:fail"
+    bool switchRefuse = false; // switch commands fail, the switches stay as they are
+    int reportPiecesMs = 0;    // 0: the flashing report in one piece
     bool wakeSilent = false;
     PageSplit pageSplit = PageSplit::None;
     int silentAfter = -1;     // commands answered before the unit falls silent; -1: always

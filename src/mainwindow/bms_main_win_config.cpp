@@ -13,6 +13,7 @@
 
 #include <QDebug>
 #include <QHeaderView>
+#include <QPointer>
 #include <QStandardItemModel>
 
 namespace {
@@ -125,17 +126,16 @@ void BMSMainWin::ConfigDefaultParse(const QString& reply) {
 // poll command to answer, and the verdict waits for the switch's own echo.
 void BMSMainWin::UnitControlRequested(UnitControl control) {
     session().pollTimer().stop();
+    const QPointer<UnitSession> asked = m_session.get();
     if (!confirmUnitChange(controlQuestion(control))) {
         resumePoll();
         return;
     }
-    if (!m_serial->isOpen()) {
-        SendCommand(controlCommand(control)); // tells the user to log in
-        return;
-    }
-    session().pollTimer().stop(); // a Login during the question made a new session
-    session().controlWaitTimer().start(kControlReplyTimeoutMs);
-    SendCommand(controlCommand(control));
+    if (asked != m_session.get())
+        return; // the link ended while the question was open: nothing is switched
+    if (m_serial->isOpen())
+        session().controlWaitTimer().start(kControlReplyTimeoutMs);
+    SendCommand(controlCommand(control)); // on a closed port: tells the user to log in
 }
 
 void BMSMainWin::resumePoll() {

@@ -9,6 +9,9 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+
 struct PromptRecord {
     // "information", "warning", "critical", "question", "save", "open", "text",
     // "dialog" (title: window title, text: object name), "folder" (text: path)
@@ -30,6 +33,9 @@ public:
     QQueue<Button> buttonAnswers;
     // Answers for file dialogs and text input; empty string = cancelled.
     QQueue<QString> textAnswers;
+    // Runs once while the next question is "open", before it is answered: what a cable or a
+    // timer does to the program while a box waits for the user.
+    std::function<void()> whileAsking;
 
     QStringList texts() const {
         QStringList out;
@@ -73,6 +79,8 @@ public:
 private:
     Button answer(const QString& kind, const QString& title, const QString& text, Buttons buttons) {
         shown.append({kind, title, text, buttons, {}});
+        if (kind == "question" && whileAsking)
+            std::exchange(whileAsking, nullptr)();
         if (!buttonAnswers.isEmpty())
             return buttonAnswers.dequeue();
         for (Button b : {QMessageBox::Yes, QMessageBox::Ok, QMessageBox::No, QMessageBox::Cancel})
