@@ -12,3 +12,6 @@ struct CommandLineOptions {
 
 // Parses the program's options; --help and --version print and exit here.
 CommandLineOptions parseCommandLine(const QCoreApplication& app);
+// Whether --data-home is among the arguments. Looked at before the settings file is opened,
+// which comes before the full parse.
+bool asksForDataHome(const QStringList& arguments);
