@@ -39,11 +39,11 @@ CommandLineOptions parseCommandLine(const QCoreApplication& app) {
     return o;
 }
 
-bool asksForDataHome(const QStringList& arguments) {
+bool hasFlag(const QStringList& arguments, const QStringList& flags) {
     // Options end at "--"; the program itself is the first argument; the options that take
     // a value take the next argument when it is not joined with "=".
     for (int i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
-        if (arguments[i] == "--data-home")
+        if (flags.contains(arguments[i]))
             return true;
         if (arguments[i] == "--port" || arguments[i] == "--crash")
             ++i;

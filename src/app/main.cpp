@@ -26,12 +26,18 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // --help and --version print and exit before any window is made: no display needed.
+    if (hasFlag(arguments, kHelpOrVersionFlags))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication app(argc, argv);
     // A menu start works in the user's data folder rather than the home folder it is given;
     // this comes first, since the settings file lies relative to the working folder.
     QString dataHomeError;
-    const bool dataHome = asksForDataHome(QCoreApplication::arguments());
+    const bool dataHome = hasFlag(arguments, kDataHomeFlag);
     if (dataHome && !app::enterDataHome(&dataHomeError))
         qWarning().noquote() << "--data-home:" << dataHomeError;
 

@@ -48,7 +48,7 @@ private slots:
         QCOMPARE(app::dataHomeFolder(xdgDataHome, "/home/tech"), expected);
     }
 
-    void asksForDataHome_data() {
+    void hasFlag_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<bool>("expected");
         QTest::newRow("menu entry") << QStringList{"nb", "--data-home"} << true;
@@ -57,10 +57,10 @@ private slots:
         QTest::newRow("a port's name") << QStringList{"nb", "--port", "--data-home"} << false;
         QTest::newRow("after --") << QStringList{"nb", "--", "--data-home"} << false;
     }
-    void asksForDataHome() {
+    void hasFlag() {
         QFETCH(QStringList, args);
         QFETCH(bool, expected);
-        QCOMPARE(::asksForDataHome(args), expected);
+        QCOMPARE(::hasFlag(args, kDataHomeFlag), expected);
     }
 };
 
