@@ -1375,9 +1375,9 @@ Bitte die Slave-Module nach %1 Minuten prüfen!</translation>
         <source>You may not use serial ports: join the dialout group with
 sudo usermod -aG dialout $USER
 then log out and in again.</source>
-        <translation>Keine Berechtigung für serielle Ports: Bitte mit
+        <translation>Keine Berechtigung für serielle Ports. Bitte der Gruppe dialout beitreten mit
 sudo usermod -aG dialout $USER
-der Gruppe dialout beitreten, dann ab- und wieder anmelden.</translation>
+und danach ab- und wieder anmelden.</translation>
     </message>
     <message>
         <source>The adapter was unplugged. Plug it in again and pick its port.</source>
