@@ -1424,6 +1424,25 @@ Prüfen Sie die Schalterzustände nach der nächsten Anmeldung.</translation>
     </message>
 </context>
 <context>
+    <name>PortOpenError</name>
+    <message>
+        <source>Another program is using this port. Close it, then press &quot;Login&quot; again.</source>
+        <translation>Ein anderes Programm verwendet diesen Port. Bitte das Programm schließen und erneut „Anmelden“ klicken.</translation>
+    </message>
+    <message>
+        <source>You may not use serial ports: join the dialout group with
+sudo usermod -aG dialout $USER
+then log out and in again.</source>
+        <translation>Keine Berechtigung für serielle Ports. Bitte der Gruppe dialout beitreten mit
+sudo usermod -aG dialout $USER
+und danach ab- und wieder anmelden.</translation>
+    </message>
+    <message>
+        <source>The adapter was unplugged. Plug it in again and pick its port.</source>
+        <translation>Der Adapter wurde abgezogen. Bitte wieder einstecken und seinen Port wählen.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Message</source>

@@ -1424,6 +1424,25 @@ Compruebe el estado de los interruptores tras la próxima conexión.</translatio
     </message>
 </context>
 <context>
+    <name>PortOpenError</name>
+    <message>
+        <source>Another program is using this port. Close it, then press &quot;Login&quot; again.</source>
+        <translation>Otro programa está usando este puerto. Ciérrelo y pulse de nuevo «Conectar».</translation>
+    </message>
+    <message>
+        <source>You may not use serial ports: join the dialout group with
+sudo usermod -aG dialout $USER
+then log out and in again.</source>
+        <translation>No tiene permiso para usar puertos serie: únase al grupo dialout con
+sudo usermod -aG dialout $USER
+y después cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>The adapter was unplugged. Plug it in again and pick its port.</source>
+        <translation>El adaptador se ha desconectado. Vuelva a conectarlo y elija su puerto.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Message</source>

@@ -1424,6 +1424,25 @@ Vérifiez l&apos;état des interrupteurs après la prochaine connexion.</transla
     </message>
 </context>
 <context>
+    <name>PortOpenError</name>
+    <message>
+        <source>Another program is using this port. Close it, then press &quot;Login&quot; again.</source>
+        <translation>Un autre programme utilise ce port. Fermez-le, puis cliquez de nouveau sur «&#xa0;Connexion&#xa0;».</translation>
+    </message>
+    <message>
+        <source>You may not use serial ports: join the dialout group with
+sudo usermod -aG dialout $USER
+then log out and in again.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;utiliser les ports série&#xa0;: rejoignez le groupe dialout avec
+sudo usermod -aG dialout $USER
+puis fermez la session et rouvrez-la.</translation>
+    </message>
+    <message>
+        <source>The adapter was unplugged. Plug it in again and pick its port.</source>
+        <translation>L&apos;adaptateur a été débranché. Rebranchez-le et choisissez son port.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Message</source>

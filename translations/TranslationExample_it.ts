@@ -1424,6 +1424,25 @@ Verificare lo stato degli interruttori dopo la prossima connessione.</translatio
     </message>
 </context>
 <context>
+    <name>PortOpenError</name>
+    <message>
+        <source>Another program is using this port. Close it, then press &quot;Login&quot; again.</source>
+        <translation>Un altro programma sta usando questa porta. Chiuderlo, poi fare di nuovo clic su «Connetti».</translation>
+    </message>
+    <message>
+        <source>You may not use serial ports: join the dialout group with
+sudo usermod -aG dialout $USER
+then log out and in again.</source>
+        <translation>Nessun permesso per le porte seriali: entrare nel gruppo dialout con
+sudo usermod -aG dialout $USER
+poi uscire dalla sessione e rientrare.</translation>
+    </message>
+    <message>
+        <source>The adapter was unplugged. Plug it in again and pick its port.</source>
+        <translation>L&apos;adattatore è stato scollegato. Ricollegarlo e sceglierne la porta.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Message</source>

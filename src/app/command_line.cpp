@@ -20,10 +20,15 @@ CommandLineOptions parseCommandLine(const QCoreApplication& app) {
     const QCommandLineOption demo(
         "demo", "Start the simulated unit (norvanebat-sim, beside this program) on a fresh "
                 "pseudo-terminal, select it and log in. The simulator ends with the program.");
+    const QCommandLineOption dataHome(
+        "data-home",
+        "Work in $XDG_DATA_HOME/norvanebat (by default ~/.local/share/norvanebat), made when "
+        "missing: the settings (ConFig/) and the log files (log/) go there instead of the "
+        "folder the program was started from. The menu entry starts the program so.");
     // Hidden: for trying crash capture and the next start's report by hand and in tests.
     QCommandLineOption crash("crash", "Crash on purpose: segv, fpe, ill, bus or abort.", "KIND");
     crash.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({port, login, demo, crash});
+    parser.addOptions({port, login, demo, dataHome, crash});
     parser.process(app);
 
     CommandLineOptions o;
@@ -32,4 +37,16 @@ CommandLineOptions parseCommandLine(const QCoreApplication& app) {
     o.demo = parser.isSet(demo);
     o.crash = parser.value(crash);
     return o;
+}
+
+bool hasFlag(const QStringList& arguments, const QStringList& flags) {
+    // Options end at "--"; the program itself is the first argument; the options that take
+    // a value take the next argument when it is not joined with "=".
+    for (int i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
+        if (flags.contains(arguments[i]))
+            return true;
+        if (arguments[i] == "--port" || arguments[i] == "--crash")
+            ++i;
+    }
+    return false;
 }

@@ -49,6 +49,6 @@ bool DemoUnit::start(int timeoutMs) {
     // Anything else it prints is of no interest; drop it so its pipe never fills.
     connect(m_process, &QProcess::readyReadStandardOutput, m_process,
             [p = m_process] { p->readAllStandardOutput(); });
-    qDebug() << "demo unit on" << m_path;
+    qDebug() << "demo unit" << program << "on" << m_path;
     return true;
 }

@@ -1,6 +1,7 @@
 // NorvaneBat: host tool for a battery storage system's battery-management unit.
 #include "app/command_line.h"
 #include "app/demo_unit.h"
+#include "app/install_paths.h"
 #include "app/log_handler.h"
 #include "app/prompts.h"
 #include "app/startup.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QDir>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -24,14 +26,29 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // --help and --version print and exit before any window is made: no display needed.
+    if (hasFlag(arguments, kHelpOrVersionFlags))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication app(argc, argv);
+    // A menu start works in the user's data folder rather than the home folder it is given;
+    // this comes first, since the settings file lies relative to the working folder.
+    QString dataHomeError;
+    const bool dataHome = hasFlag(arguments, kDataHomeFlag);
+    if (dataHome && !app::enterDataHome(&dataHomeError))
+        qWarning().noquote() << "--data-home:" << dataHomeError;
 
     auto settings = std::make_unique<QSettings>("./ConFig/OpenPath.ini", QSettings::IniFormat);
+    if (dataHome)
+        app::startDialogsAtHome(*settings);
     const QString lang = settings->value("Language/lastLanguage", "en").toString();
     auto appTranslator = std::make_unique<QTranslator>();
     auto qtTranslator = std::make_unique<QTranslator>();
-    LoadTranslator(*appTranslator, QString("TranslationExample_%1.qm").arg(lang));
+    const bool appTexts =
+        LoadTranslator(*appTranslator, QString("TranslationExample_%1.qm").arg(lang));
     LoadTranslator(*qtTranslator, QString("qt_%1.qm").arg(lang));
 
     QCoreApplication::setApplicationName("Tarnix");
@@ -54,6 +71,9 @@ int main(int argc, char* argv[]) {
     LogHandler::installMessageHandler();
     qDebug() << "current time :" << QTime::currentTime().toString("hh:mm:ss");
     qInfo() << "NorvaneBat starting";
+    qInfo().noquote() << "working folder" << QDir::currentPath() << "language" << lang
+                      << (appTexts ? "loaded from" : "not found in") << app::languagesFolder();
+    QuitOnTermSignal(app);
 
     DemoUnit demo;
     QStringList ports = options.ports;

@@ -1,16 +1,23 @@
 #include "app/startup.h"
 
+#include "app/install_paths.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QSocketNotifier>
 #include <QTranslator>
 #include <QUrl>
 #ifdef Q_OS_WIN
 #include <QProcess>
+#else
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 #endif
 
 bool LoadTranslator(QTranslator& translator, const QString& fileName) {
-    const QString path = QCoreApplication::applicationDirPath() + "/languages/" + fileName;
+    const QString path = app::languagesFolder() + '/' + fileName;
     if (!translator.load(path, QString(), QString(), QString())) {
         qDebug() << "翻译加载失败";
         return false;
@@ -27,5 +34,35 @@ void OpenInExplorer(const QString& path) {
     QProcess::startDetached("explorer.exe  \"" + p + "\"");
 #else
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
+}
+
+#ifndef Q_OS_WIN
+namespace {
+int g_termPipe[2] = {-1, -1};
+
+void onTermSignal(int) {
+    const char c = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_termPipe[0], &c, 1);
+}
+} // namespace
+#endif
+
+void QuitOnTermSignal(QCoreApplication& app) {
+#ifndef Q_OS_WIN
+    // The handler only writes a byte; the event loop reads it and quits in its own time.
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_termPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_termPipe[1], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [&app] {
+        qInfo() << "SIGTERM: ending";
+        app.quit();
+    });
+    struct sigaction sa {};
+    sa.sa_handler = onTermSignal;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGTERM, &sa, nullptr);
+#else
+    Q_UNUSED(app);
 #endif
 }

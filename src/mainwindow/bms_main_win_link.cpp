@@ -4,6 +4,7 @@
 #include "app/prompts.h"
 #include "serial/my_serial.h"
 #include "serial/port_list.h"
+#include "serial/port_open_error.h"
 #include "serial/reply_delivery.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
@@ -74,7 +75,10 @@ void BMSMainWin::OpenBtn_clicked() {
              << s.parity;
 
     if (!m_serial->open()) {
-        prompts().warning(this, tr("Message"), tr("The serial port is occupied or does not exist"),
+        prompts().warning(this, tr("Message"),
+                          PortOpenError::text(tr("The serial port is occupied or does not exist"),
+                                              m_serial->openError(),
+                                              PortOpenError::userMayOpen(s.portName)),
                           QMessageBox::Yes);
         return;
     }

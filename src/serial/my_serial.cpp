@@ -28,6 +28,10 @@ bool MySerial::isOpen() const {
     return m_port && m_port->isOpen();
 }
 
+QSerialPort::SerialPortError MySerial::openError() const {
+    return m_port && !m_port->isOpen() ? m_port->error() : QSerialPort::NoError;
+}
+
 void MySerial::close() {
     if (!m_port)
         return;

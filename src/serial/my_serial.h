@@ -6,8 +6,7 @@
 
 #include <QByteArray>
 #include <QObject>
-
-class QSerialPort;
+#include <QSerialPort>
 
 class MySerial : public QObject {
     Q_OBJECT
@@ -21,6 +20,9 @@ public:
     bool open();
     bool isOpen() const;
     void close();
+    // Why the last open() failed (NoError when it did not); the port object is kept until
+    // close() for this.
+    QSerialPort::SerialPortError openError() const;
     QByteArray readAll();
     // Raw bytes (transfer packets); 0 when the port is not open.
     qint64 write(const QByteArray& bytes);

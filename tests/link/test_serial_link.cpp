@@ -48,7 +48,8 @@ void TestSerialLink::startIdleAndWarnOnMissingPort() {
     w.form()->PortComBox->addItem("/dev/does-not-exist-nb");
     w.OpenBtn_clicked();
     QCOMPARE(rec().shown.size(), 1);
-    QCOMPARE(box(0), QString("warning: Message: The serial port is occupied or does not exist"));
+    QCOMPARE(box(0), QString("warning: Message: The serial port is occupied or does not exist\n"
+                             "The adapter was unplugged. Plug it in again and pick its port."));
     QVERIFY(!w.portOpen() && !w.pollRunning() && !w.form()->CloseBtn->isEnabled());
     QVERIFY(w.form()->OpenBtn->isEnabled());
 }
