@@ -87,7 +87,9 @@ SessionEnd BMSMainWin::endSession(LinkEnd cause) {
     m_replyDelivery->clear();
     const bool transferring = ended->takesTransferBytes();
     const SessionEnd was = ended->end();
-    // Anything still on the call stack that belongs to the session finishes first.
+    // Anything still on the call stack that belongs to the session finishes first; should the
+    // window go before the deferred delete runs, it takes the session with it.
+    ended->setParent(this);
     ended.release()->deleteLater();
     if (!wasLinked)
         return SessionEnd();
