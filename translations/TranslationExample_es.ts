@@ -810,6 +810,14 @@ Please check the slave after %1 minutes!</source>
         <source>No answer from the unit on %1 — check the cable and the port</source>
         <translation>Sin respuesta de la unidad en %1 — compruebe el cable y el puerto</translation>
     </message>
+    <message>
+        <source>%1 of %2 records have arrived. Export them?</source>
+        <translation>Han llegado %1 de %2 registros. ¿Exportarlos?</translation>
+    </message>
+    <message>
+        <source>%1 records have arrived. Export them?</source>
+        <translation>Han llegado %1 registros. ¿Exportarlos?</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>
@@ -1370,6 +1378,37 @@ Please check the slave after %1 minutes!</source>
     <message>
         <source>Message</source>
         <translation>Mensaje</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPagingBar</name>
+    <message>
+        <source>rows %1–%2 of %3</source>
+        <translation>filas %1–%2 de %3</translation>
+    </message>
+    <message>
+        <source>rows %1–%2</source>
+        <translation>filas %1–%2</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>página %1 de %2</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>página %1</translation>
+    </message>
+    <message>
+        <source>page still coming…</source>
+        <translation>la página aún está llegando…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Read all</source>
+        <translation>Leer todo</translation>
     </message>
 </context>
 <context>

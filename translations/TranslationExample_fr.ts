@@ -810,6 +810,14 @@ Vérifiez les modules esclaves dans %1 minutes&#xa0;!</translation>
         <source>No answer from the unit on %1 — check the cable and the port</source>
         <translation>Aucune réponse de l&apos;unité sur %1 — vérifiez le câble et le port</translation>
     </message>
+    <message>
+        <source>%1 of %2 records have arrived. Export them?</source>
+        <translation>%1 enregistrements sur %2 sont arrivés. Les exporter&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 records have arrived. Export them?</source>
+        <translation>%1 enregistrements sont arrivés. Les exporter&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>
@@ -1370,6 +1378,37 @@ Vérifiez les modules esclaves dans %1 minutes&#xa0;!</translation>
     <message>
         <source>Message</source>
         <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPagingBar</name>
+    <message>
+        <source>rows %1–%2 of %3</source>
+        <translation>lignes %1–%2 sur %3</translation>
+    </message>
+    <message>
+        <source>rows %1–%2</source>
+        <translation>lignes %1–%2</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>page %1</translation>
+    </message>
+    <message>
+        <source>page still coming…</source>
+        <translation>page en cours d’arrivée…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Read all</source>
+        <translation>Tout lire</translation>
     </message>
 </context>
 <context>

@@ -810,6 +810,14 @@ Controllare i moduli slave tra %1 minuti!</translation>
         <source>No answer from the unit on %1 — check the cable and the port</source>
         <translation>Nessuna risposta dall&apos;unità su %1 — controllare il cavo e la porta</translation>
     </message>
+    <message>
+        <source>%1 of %2 records have arrived. Export them?</source>
+        <translation>Sono arrivati %1 record su %2. Esportarli?</translation>
+    </message>
+    <message>
+        <source>%1 records have arrived. Export them?</source>
+        <translation>Sono arrivati %1 record. Esportarli?</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>
@@ -1370,6 +1378,37 @@ Controllare i moduli slave tra %1 minuti!</translation>
     <message>
         <source>Message</source>
         <translation>Messaggio</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPagingBar</name>
+    <message>
+        <source>rows %1–%2 of %3</source>
+        <translation>righe %1–%2 di %3</translation>
+    </message>
+    <message>
+        <source>rows %1–%2</source>
+        <translation>righe %1–%2</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>pagina %1</translation>
+    </message>
+    <message>
+        <source>page still coming…</source>
+        <translation>pagina ancora in arrivo…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Read all</source>
+        <translation>Leggi tutto</translation>
     </message>
 </context>
 <context>

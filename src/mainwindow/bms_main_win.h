@@ -44,6 +44,7 @@ class QTranslator;
 class QAction;
 class QActionGroup;
 class QPushButton;
+class RecordPagingBar;
 
 namespace Ui {
 class BMSMainWin;
@@ -287,6 +288,7 @@ public slots:
     void HisDownBtn_clicked();
     void RefleshBtn_clicked();
     void ClickEventShow(QModelIndex IndexClick);
+    void ReadAllRequested(bool start);
 
 public:
     bool eventListingOpen() const { return m_recordListing.isOpen(RecordKind::Event); }
@@ -310,6 +312,8 @@ private:
     void showRecordCounts();
     bool exportRecords(const QString& fileName);
     QString exportCell(int row, int column, bool& ok);
+    bool endListingFirst(bool askExport);
+    void showPaging();
 
     RecordListing m_recordListing;
     QTimer* ReContinueTimer = nullptr;
@@ -320,6 +324,7 @@ private:
     QString m_histNumText;
     QString m_recordKind; // "event" or "history": the detail request names it
     QStandardItemModel* m_recordModel = nullptr;
+    RecordPagingBar* m_pagingBar = nullptr; // rows shown, page coming, "Read all"
 
     // ----- Firmware upgrade and file transfer (bms_main_win_upgrade.cpp, _transfer) ---------
 public:
