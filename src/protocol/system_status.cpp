@@ -31,7 +31,7 @@ BatStatusRow statusRow(const QStringList& f) {
     row.voltState = f.at(9);
     row.currState = f.at(10);
     row.tempState = f.at(11);
-    row.soc = toDoubleOr(QString(f.at(12)).remove(QLatin1Char('%')), 0.0);
+    row.soc = toDouble(QString(f.at(12)).remove(QLatin1Char('%')));
     row.alarmTime = f.at(13) + QLatin1Char(' ') + f.at(14);
     row.cellVolState = f.at(15);
     row.cellTempState = f.at(16);
@@ -154,6 +154,11 @@ QVector<RowAlarm> rowAlarms(const BatStatusRow& row) {
     return alarms;
 }
 
+int batteryNumber(const BatStatusRow& row) {
+    const int n = toIntOr(row.batNum, 0);
+    return n >= 1 && n <= kHighestBatteryNumber ? n : 0;
+}
+
 bool rowInAlarm(const BatStatusRow& row) {
     return !rowAlarms(row).isEmpty();
 }
@@ -169,9 +174,8 @@ bool rowTempAlarm(const BatStatusRow& row) {
 QVector<int> alarmedBatteries(const QVector<BatStatusRow>& rows) {
     QVector<int> numbers;
     for (const BatStatusRow& row : rows) {
-        bool ok = false;
-        const int n = row.batNum.toInt(&ok);
-        if (ok && n >= 1 && n <= kHighestBatteryNumber && !numbers.contains(n) && rowInAlarm(row))
+        const int n = batteryNumber(row);
+        if (n > 0 && !numbers.contains(n) && rowInAlarm(row))
             numbers.append(n);
     }
     return numbers;
