@@ -122,11 +122,16 @@ BalanceReply parseBalance(const QString& reply, int presentNum) {
         return r;
     }
     r.outcome = BalanceReply::Outcome::Applied;
+    // Each state at the battery number its line carries: a line without a state or without
+    // a readable number (1 to the present number) moves no other battery.
     for (const QString& line : lines) {
         const QStringList fields = splitFields(line.trimmed());
-        if (fields.size() >= 2) {
-            r.states.append(fields.at(1));
-        }
+        const int n = fields.size() >= 2 ? toIntOr(fields.at(0), 0) : 0;
+        if (n < 1 || n > presentNum)
+            continue;
+        while (r.states.size() < n)
+            r.states.append(QString());
+        r.states[n - 1] = fields.at(1);
     }
     return r;
 }

@@ -74,7 +74,9 @@ struct BalanceReply {
     Outcome outcome = Outcome::CountMismatch;
     QString body;       // for the log
     int lineCount = 0;  // lines of the body
-    QStringList states; // "1" while the battery balances; replaces the group view's list
+    // Entry n - 1 for battery n: "1" while it balances, empty when its line had no state.
+    // Replaces the group view's list.
+    QStringList states;
 };
 
 BalanceReply parseBalance(const QString& reply, int presentNum);

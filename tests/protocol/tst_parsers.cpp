@@ -116,8 +116,10 @@ void TstParsers::balance_data() {
     QTest::newRow("recorded") << r << 4 << "0: 0 1 0 0";
     QTest::newRow("fewer batteries than lines") << r << 3 << "2:";
     QTest::newRow("more batteries than lines") << r << 5 << "2:";
-    QTest::newRow("line without state moves later entries up")
-        << withLine(r, "2      1", "2") << 4 << "0: 0 0 0";
+    QTest::newRow("line without state moves no other battery")
+        << withLine(r, "2      1", "2") << 4 << "0: 0  0 0";
+    QTest::newRow("garbled number moves no other battery")
+        << withLine(r, "2      1", "2#     1") << 4 << "0: 0  0 0";
     QTest::newRow("unit without the command")
         << QStringLiteral("balance\n@\nUnknown command 'balance'\n$$") << 4 << "1:";
 }
