@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     const double readAll = readLog(true);
     const double clicks = readLog(false);
     std::printf("records: events=%d read_all_s=%.2f clicks_s=%.2f\n", kEvents, readAll, clicks);
-    const bool met = readAll > 0 && clicks > 0 && readAll <= kReadAllBudgetS &&
-                     clicks / readAll >= kMinSpeedUp;
+    const bool met =
+        readAll > 0 && clicks > 0 && readAll <= kReadAllBudgetS && clicks / readAll >= kMinSpeedUp;
     return met ? 0 : 1;
 }

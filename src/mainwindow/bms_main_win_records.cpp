@@ -77,7 +77,6 @@ void BMSMainWin::retranslateRecords() {
         recordHeaders(m_recordModel->columnCount() == kMaskColumns));
     widenInteractiveColumns(ui->DataListlView);
     showRecordCounts();
-    m_pagingBar->retranslate();
     showPaging();
 }
 
@@ -198,7 +197,7 @@ bool BMSMainWin::endListingFirst(bool askExport) {
     m_recordListing.setReadAll(false);
     QElapsedTimer waited;
     waited.start();
-    while (m_recordListing.pageComing() && !waited.hasExpired(kPageSettleMs))
+    while (m_portOpen && m_recordListing.pageComing() && !waited.hasExpired(kPageSettleMs))
         DelayMs(kPageSettleStepMs);
     const ListingProgress p = m_recordListing.progress();
     if (!p.open) {

@@ -30,15 +30,15 @@ PwrSysReply parsePwrSys(const QString& reply);
 
 // One line of the "pwr" table, fields as the unit prints them.
 struct BatStatusRow {
-    QString batNum;        // field 0
-    QString basicState;    // field 8
-    QString voltState;     // field 9
-    QString currState;     // field 10
-    QString tempState;     // field 11
+    QString batNum;            // field 0
+    QString basicState;        // field 8
+    QString voltState;         // field 9
+    QString currState;         // field 10
+    QString tempState;         // field 11
     std::optional<double> soc; // field 12 without "%"; none when unreadable ("----")
-    QString alarmTime;     // fields 13 and 14, date and time
-    QString cellVolState;  // field 15
-    QString cellTempState; // field 16
+    QString alarmTime;         // fields 13 and 14, date and time
+    QString cellVolState;      // field 15
+    QString cellTempState;     // field 16
 };
 
 // The states of a row that the alarm text names: a basic state with "SysError", and every
@@ -72,8 +72,8 @@ PwrTableReply parsePwrTable(const QString& reply, int presentNum);
 struct BalanceReply {
     enum class Outcome { Applied, UnknownCommand, CountMismatch };
     Outcome outcome = Outcome::CountMismatch;
-    QString body;       // for the log
-    int lineCount = 0;  // lines of the body
+    QString body;      // for the log
+    int lineCount = 0; // lines of the body
     // Entry n - 1 for battery n: "1" while it balances, empty when its line had no state.
     // Replaces the group view's list.
     QStringList states;

@@ -136,6 +136,8 @@ bool RecordListing::awaitEcho() {
 }
 
 void RecordListing::readLine(const QString& line, ListingAnswer& answer) {
+    if (!active())
+        return; // what follows the end on the same line
     const int prompt = line.indexOf(kPagingPrompt);
     if (prompt >= 0) {
         readPrompt(line.left(prompt), answer);

@@ -50,11 +50,11 @@ struct ListingProgress {
     bool open = false;       // requested and not ended
     bool pageComing = false; // the current page's prompt (or the end) has not arrived
     bool readingAll = false;
-    int rows = 0;               // records of this listing so far
-    int firstPageRow = 0;       // 0-based row of the latest page's first record
-    std::optional<int> total;   // records the listing will bring, when the count is known
-    int page = 0;               // the page shown or coming, from 1
-    std::optional<int> pages;   // pages the listing will take, once a page's size is known
+    int rows = 0;             // records of this listing so far
+    int firstPageRow = 0;     // 0-based row of the latest page's first record
+    std::optional<int> total; // records the listing will bring, when the count is known
+    int page = 0;             // the page shown or coming, from 1
+    std::optional<int> pages; // pages the listing will take, once a page's size is known
 };
 
 // What a press of Continue may do.

@@ -76,11 +76,10 @@ void TstParsers::pwrTable_data() {
     QTest::newRow("short line dropped") << withLine(r, "2     53008", "2     53008  -625   Dischg")
                                         << 4 << true << "1:87 3:88 4:85";
     QTest::newRow("garbled battery number")
-        << withLine(r, "2     53008", QString(r.split('\n').at(4)).replace("2     ", "2#    "))
-        << 4 << true << "1:87 0:86 3:88 4:85";
+        << withLine(r, "2     53008", QString(r.split('\n').at(4)).replace("2     ", "2#    ")) << 4
+        << true << "1:87 0:86 3:88 4:85";
     QTest::newRow("unreadable SOC is none, not 0")
-        << QString(r).replace("88%", "----").replace("86%", "--%") << 3 << true
-        << "1:87 2:— 3:—";
+        << QString(r).replace("88%", "----").replace("86%", "--%") << 3 << true << "1:87 2:— 3:—";
     QTest::newRow("header with device type")
         << withLine(r, "B.T.St", "Power Volt Curr Tempr Base.St B.T.St DevType") << 2 << true
         << "1:87 2:86";
@@ -231,8 +230,7 @@ void TstParsers::bat() {
     if (t.matched) {
         const CellRecord& c = t.cells.first();
         const auto none = [](auto v) { return v ? double(*v) : 268435455.0; };
-        values += ' ' + nums({none(c.voltage), none(c.temperature), none(c.soc),
-                              none(c.capacity)});
+        values += ' ' + nums({none(c.voltage), none(c.temperature), none(c.soc), none(c.capacity)});
     }
     QTEST(values, "values");
 }

@@ -46,7 +46,7 @@ private slots:
 
 void TestRecordListing::pieces_data() {
     QTest::addColumn<QStringList>("pieces");
-    QTest::addColumn<int>("recut"); // > 0: the pieces joined and cut again into this many bytes
+    QTest::addColumn<int>("recut");     // > 0: the pieces joined and cut again into this many bytes
     QTest::addColumn<QString>("items"); // item numbers of the table rows, in order
     QTest::addColumn<ListingEnd>("end");
     const QString first = header(false) + recs(1, 2, false) + kPrompt;
@@ -68,8 +68,8 @@ void TestRecordListing::pieces_data() {
         << QStringList{first, first + "\r\n" + recs(3, 4, false) + kDone} << 0 << "1 2 3 4"
         << E::Completed;
     QTest::newRow("mask layout drops 15 words")
-        << QStringList{header(true) + rec(1, true) + rec(2, true, 15) + rec(3, true) + kPrompt}
-        << 0 << "1 3" << E::None;
+        << QStringList{header(true) + rec(1, true) + rec(2, true, 15) + rec(3, true) + kPrompt} << 0
+        << "1 3" << E::None;
     QTest::newRow("plain 15 words, empty events")
         << QStringList{header(false) + rec(3, false) + kDone} << 0 << "3" << E::Completed;
     QTest::newRow("unknown command")
@@ -140,7 +140,8 @@ void TestRecordListing::paging() {
     QCOMPARE(l.take(RecordKind::History, "\r\n" + recs(11, 14, false)).records.size(), 4);
     ListingProgress p = l.progress();
     QVERIFY(p.open && p.pageComing && p.readingAll);
-    QCOMPARE(std::make_tuple(p.rows, p.firstPageRow, p.page, *p.pages), std::make_tuple(14, 10, 2, 3));
+    QCOMPARE(std::make_tuple(p.rows, p.firstPageRow, p.page, *p.pages),
+             std::make_tuple(14, 10, 2, 3));
     l.end();
     QCOMPARE(l.checkContinue(false), C::NoListing);
     QVERIFY(!l.readingAll() && !l.isOpen(RecordKind::History));

@@ -73,7 +73,8 @@ void TestRecordsFlow::wholeLogEqualsUnitLog_data() {
     QTest::addColumn<bool>("event");
     QTest::addColumn<QString>("paging"); // "clicks" every 0.5 s, "read all", "interrupted"
     const QStringList cut{"--chunk", "--split-pages", "both"};
-    QTest::newRow("events in pieces and cut pages, Continue every 0.5 s") << cut << true << "clicks";
+    QTest::newRow("events in pieces and cut pages, Continue every 0.5 s")
+        << cut << true << "clicks";
     QTest::newRow("events in pieces and cut pages, Read all") << cut << true << "read all";
     QTest::newRow("histories paged") << QStringList{} << false << "clicks";
     QTest::newRow("events in one reply, details, export")
@@ -133,8 +134,8 @@ void TestRecordsFlow::wholeLogEqualsUnitLog() {
     }
     // Continue pressed every 0.5 s, as an impatient user does, until the listing ends.
     const QString done = QString("The %1 Command completed successfully!");
-    for (int clicks = 0; paging == "clicks" && recorder.texts().filter("completed").isEmpty() &&
-                         clicks < 120;
+    for (int clicks = 0;
+         paging == "clicks" && recorder.texts().filter("completed").isEmpty() && clicks < 120;
          ++clicks) {
         QTest::qWait(500);
         if (recorder.texts().filter("completed").isEmpty())
