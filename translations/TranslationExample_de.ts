@@ -868,6 +868,14 @@ Check the switch states after the next Login.</source>
         <translation>Die Verbindung endete, bevor das Gerät den Steuerbefehl beantwortet hat.
 Prüfen Sie die Schalterzustände nach der nächsten Anmeldung.</translation>
     </message>
+    <message>
+        <source>%1 of %2 records have arrived. Export them?</source>
+        <translation>%1 von %2 Einträgen sind angekommen. Jetzt exportieren?</translation>
+    </message>
+    <message>
+        <source>%1 records have arrived. Export them?</source>
+        <translation>%1 Einträge sind angekommen. Jetzt exportieren?</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>
@@ -1447,6 +1455,37 @@ und danach ab- und wieder anmelden.</translation>
     <message>
         <source>Message</source>
         <translation>Meldung</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPagingBar</name>
+    <message>
+        <source>rows %1–%2 of %3</source>
+        <translation>Zeilen %1–%2 von %3</translation>
+    </message>
+    <message>
+        <source>rows %1–%2</source>
+        <translation>Zeilen %1–%2</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>page still coming…</source>
+        <translation>Seite kommt noch…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Read all</source>
+        <translation>Alle lesen</translation>
     </message>
 </context>
 <context>

@@ -868,6 +868,14 @@ Check the switch states after the next Login.</source>
         <translation>La conexión terminó antes de que la unidad respondiera a la orden de control.
 Compruebe el estado de los interruptores tras la próxima conexión.</translation>
     </message>
+    <message>
+        <source>%1 of %2 records have arrived. Export them?</source>
+        <translation>Han llegado %1 de %2 registros. ¿Exportarlos?</translation>
+    </message>
+    <message>
+        <source>%1 records have arrived. Export them?</source>
+        <translation>Han llegado %1 registros. ¿Exportarlos?</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>
@@ -1447,6 +1455,37 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
     <message>
         <source>Message</source>
         <translation>Mensaje</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPagingBar</name>
+    <message>
+        <source>rows %1–%2 of %3</source>
+        <translation>filas %1–%2 de %3</translation>
+    </message>
+    <message>
+        <source>rows %1–%2</source>
+        <translation>filas %1–%2</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>página %1 de %2</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>página %1</translation>
+    </message>
+    <message>
+        <source>page still coming…</source>
+        <translation>la página aún está llegando…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Read all</source>
+        <translation>Leer todo</translation>
     </message>
 </context>
 <context>

@@ -868,6 +868,14 @@ Check the switch states after the next Login.</source>
         <translation>La liaison s&apos;est interrompue avant que l&apos;unité ne réponde à la commande.
 Vérifiez l&apos;état des interrupteurs après la prochaine connexion.</translation>
     </message>
+    <message>
+        <source>%1 of %2 records have arrived. Export them?</source>
+        <translation>%1 enregistrements sur %2 sont arrivés. Les exporter ?</translation>
+    </message>
+    <message>
+        <source>%1 records have arrived. Export them?</source>
+        <translation>%1 enregistrements sont arrivés. Les exporter ?</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>
@@ -1447,6 +1455,37 @@ puis fermez la session et rouvrez-la.</translation>
     <message>
         <source>Message</source>
         <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPagingBar</name>
+    <message>
+        <source>rows %1–%2 of %3</source>
+        <translation>lignes %1–%2 sur %3</translation>
+    </message>
+    <message>
+        <source>rows %1–%2</source>
+        <translation>lignes %1–%2</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>page %1</translation>
+    </message>
+    <message>
+        <source>page still coming…</source>
+        <translation>page en cours d’arrivée…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Read all</source>
+        <translation>Tout lire</translation>
     </message>
 </context>
 <context>

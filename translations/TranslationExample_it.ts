@@ -868,6 +868,14 @@ Check the switch states after the next Login.</source>
         <translation>Il collegamento si è interrotto prima che l&apos;unità rispondesse al comando.
 Verificare lo stato degli interruttori dopo la prossima connessione.</translation>
     </message>
+    <message>
+        <source>%1 of %2 records have arrived. Export them?</source>
+        <translation>Sono arrivati %1 record su %2. Esportarli?</translation>
+    </message>
+    <message>
+        <source>%1 records have arrived. Export them?</source>
+        <translation>Sono arrivati %1 record. Esportarli?</translation>
+    </message>
 </context>
 <context>
     <name>BatteryGroup</name>
@@ -1447,6 +1455,37 @@ poi uscire dalla sessione e rientrare.</translation>
     <message>
         <source>Message</source>
         <translation>Messaggio</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPagingBar</name>
+    <message>
+        <source>rows %1–%2 of %3</source>
+        <translation>righe %1–%2 di %3</translation>
+    </message>
+    <message>
+        <source>rows %1–%2</source>
+        <translation>righe %1–%2</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>pagina %1</translation>
+    </message>
+    <message>
+        <source>page still coming…</source>
+        <translation>pagina ancora in arrivo…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Read all</source>
+        <translation>Leggi tutto</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,7 @@ class QTranslator;
 class QAction;
 class QActionGroup;
 class QPushButton;
+class RecordPagingBar;
 
 namespace Ui {
 class BMSMainWin;
@@ -285,6 +286,7 @@ public slots:
     void HisDownBtn_clicked();
     void RefleshBtn_clicked();
     void ClickEventShow(QModelIndex IndexClick);
+    void ReadAllRequested(bool start);
 
 public:
     bool eventListingOpen() const { return m_session->listing().isOpen(RecordKind::Event); }
@@ -308,8 +310,11 @@ private:
     void showRecordCounts();
     bool exportRecords(const QString& fileName);
     QString exportCell(int row, int column, bool& ok);
+    bool endListingFirst(bool askExport);
+    void showPaging();
 
     QStandardItemModel* m_recordModel = nullptr;
+    RecordPagingBar* m_pagingBar = nullptr; // rows shown, page coming, "Read all"
 
     // ----- Firmware upgrade and file transfer (bms_main_win_upgrade.cpp, _transfer) ---------
 public:

@@ -101,15 +101,18 @@ void BMSMainWin::reselectLostPort() {
 void BMSMainWin::markBatteries() {
     const QList<BatStatusRow> rows = batteryGroup()->batInfoList();
     const BatStatusRow* shownRow = nullptr;
+    QVector<bool> alarm(kHighestBatteryNumber + 1, false);
     for (const BatStatusRow& row : rows) {
-        if (m_shownBatNum > 0 && row.batNum.toInt() == m_shownBatNum)
+        const int n = batteryNumber(row);
+        if (m_shownBatNum > 0 && n == m_shownBatNum)
             shownRow = &row;
+        alarm[n] = alarm[n] || rowInAlarm(row);
     }
-    // The tiles follow the table's positions, as their values do.
+    // The tiles follow the battery number each row carries, as their values do.
     for (int n = 1; n <= kHighestBatteryNumber; ++n) {
         Battery* tile = gauge(n);
         tile->setPresent(n <= m_presentNum);
-        tile->setAlarm(n <= rows.size() && rowInAlarm(rows.at(n - 1)));
+        tile->setAlarm(alarm[n]);
         tile->setDetailShown(n == m_shownBatNum);
     }
     batteryGroup()->setShownBattery(m_shownBatNum);

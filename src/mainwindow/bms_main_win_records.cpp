@@ -4,6 +4,7 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "app/prompts.h"
+#include "records/record_paging_bar.h"
 #include "records/record_table.h"
 #include "records/records_constants.h"
 #include "serial/my_serial.h"
@@ -11,9 +12,21 @@
 #include "ui_bms_main_win.h"
 #include "views/data_event.h"
 
+#include <QBoxLayout>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QStandardItemModel>
+
+namespace {
+// Enter for the next page; nothing is written while the port is closed.
+void writeEnter(MySerial* serial, bool portOpen, RecordListing& listing) {
+    if (!portOpen)
+        return;
+    serial->write(QStringLiteral("\r"));
+    listing.continued();
+}
+} // namespace
 
 void BMSMainWin::initRecordsPage() {
     m_recordModel = new QStandardItemModel(ui->DataListlView);
@@ -21,6 +34,11 @@ void BMSMainWin::initRecordsPage() {
     ui->DataListlView->setModel(m_recordModel);
     ui->DataListlView->horizontalHeader()->setVisible(true);
     fitRecordHeader(ui->DataListlView->horizontalHeader(), false);
+    m_pagingBar = new RecordPagingBar(ui->DataListlView->parentWidget());
+    if (auto* column = qobject_cast<QBoxLayout*>(ui->DataListlView->parentWidget()->layout()))
+        column->insertWidget(column->indexOf(ui->DataListlView), m_pagingBar);
+    connect(m_pagingBar, &RecordPagingBar::readAllRequested, this, &BMSMainWin::ReadAllRequested);
+    showPaging();
 }
 
 QStringList BMSMainWin::recordHeaders(bool maskLayout) const {
@@ -51,6 +69,7 @@ void BMSMainWin::retranslateRecords() {
         recordHeaders(m_recordModel->columnCount() == kMaskColumns));
     widenInteractiveColumns(ui->DataListlView);
     showRecordCounts();
+    showPaging();
 }
 
 void BMSMainWin::HisEveBtn_clicked() {
@@ -77,8 +96,12 @@ void BMSMainWin::requestListing(RecordKind kind) {
     session().tally.kind = event ? QStringLiteral("event") : QStringLiteral("history");
     const QString command =
         QStringLiteral("datalist %1 %2").arg(session().tally.kind).arg(check.startIndex);
-    session().listing().expect(command);
+    // The records from the start to the log's end, when the count is known.
+    const std::optional<int> total =
+        count >= 1 ? std::optional<int>(count - check.startIndex) : std::nullopt;
+    session().listing().expect(kind, command, total);
     SendCommand(command);
+    showPaging();
     DelayMs(kListingRequestWaitMs);
 }
 
@@ -112,31 +135,100 @@ void BMSMainWin::refuseListing(RecordKind kind, StartRefusal refusal, int count)
     prompts().information(this, tr("Message"), text, QMessageBox::Yes);
 }
 
-// The next page of a record listing: a bare carriage return, at most one per 1.3 s.
+// The next page of a record listing: a bare carriage return once the page's prompt has
+// arrived, at most one per 1.3 s.
 void BMSMainWin::ContinueBtn_clicked() {
-    if (!session().listing().anyOpen()) {
+    switch (session().listing().checkContinue(session().continueCooldown().isActive())) {
+    case ContinueCheck::NoListing:
+        prompts().information(this, tr("Message"),
+                              tr("Can't continue, Please click \"Event\" or \"History\"!"),
+                              QMessageBox::Yes);
+        return;
+    case ContinueCheck::PageComing:
+        // The button is disabled until the prompt; an Enter now would part the listing
+        // from the text still in flight.
+        qDebug() << "page still coming, Continue not taken";
+        showPaging();
+        return;
+    case ContinueCheck::TooFrequent:
+        prompts().warning(this, tr("warning"),
+                          tr("The operation is too frequent!\nPlease try again later!"),
+                          QMessageBox::Yes);
+        return;
+    case ContinueCheck::Send:
+        break;
+    }
+    // The interval is set at the start only: setInterval on a running timer restarts it, so
+    // a refused press would lengthen the cooldown.
+    session().continueCooldown().start(kContinueCooldownMs);
+    writeEnter(m_serial, m_portOpen, session().listing());
+    showPaging();
+    DelayMs(kContinueWaitMs);
+}
+
+// Reads every page: Enter as soon as each prompt arrives. The unit waits at its prompt, so
+// the cooldown that guards the user's clicks does not apply.
+void BMSMainWin::ReadAllRequested(bool start) {
+    if (start && !session().listing().progress().open) {
         prompts().information(this, tr("Message"),
                               tr("Can't continue, Please click \"Event\" or \"History\"!"),
                               QMessageBox::Yes);
         return;
     }
-    // A press while the cooldown runs is refused and leaves it running: setInterval would
-    // restart it.
-    if (session().continueCooldown().isActive()) {
-        prompts().warning(this, tr("warning"),
-                          tr("The operation is too frequent!\nPlease try again later!"),
-                          QMessageBox::Yes);
-        return;
+    session().listing().setReadAll(start);
+    if (start && session().listing().atPrompt())
+        writeEnter(m_serial, m_portOpen, session().listing());
+    showPaging();
+}
+
+// Ends a listing that is still paging before the line is used otherwise: the unit leaves
+// paging at any key but Enter, and the listing would wait for a page that never comes. A
+// page still arriving is waited for first, so that its rows are kept. With askExport the
+// user is asked whether the rows so far are to be exported; false when declined.
+bool BMSMainWin::endListingFirst(bool askExport) {
+    if (!session().listing().progress().open)
+        return true;
+    session().listing().setReadAll(false);
+    QElapsedTimer waited;
+    waited.start();
+    while (m_portOpen && session().listing().pageComing() && !waited.hasExpired(kPageSettleMs))
+        DelayMs(kPageSettleStepMs);
+    const ListingProgress p = session().listing().progress();
+    if (!p.open) {
+        showPaging();
+        return true; // it ended on its own meanwhile
     }
-    session().continueCooldown().start(kContinueCooldownMs);
-    m_serial->write(QStringLiteral("\r"));
-    DelayMs(kContinueWaitMs);
+    if (askExport) {
+        const QString question =
+            p.total ? tr("%1 of %2 records have arrived. Export them?").arg(p.rows).arg(*p.total)
+                    : tr("%1 records have arrived. Export them?").arg(p.rows);
+        if (prompts().question(this, tr("Message"), question, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::NoButton) != QMessageBox::Yes) {
+            showPaging();
+            return false;
+        }
+    }
+    if (m_portOpen)
+        m_serial->write(kQuitPagingKey);
+    qDebug() << "listing ended after" << p.rows << "records";
+    session().listing().end();
+    showPaging();
+    return true;
+}
+
+// The Continue button waits for the page's prompt; the paging line says where it stands.
+void BMSMainWin::showPaging() {
+    const ListingProgress p = session().listing().progress();
+    m_pagingBar->showProgress(p);
+    ui->ContinueBtn->setEnabled(!p.pageComing);
+    ui->ContinueBtn->setToolTip(p.pageComing ? m_pagingBar->stateText() : QString());
 }
 
 void BMSMainWin::RefleshBtn_clicked() {
     m_recordModel->removeRows(0, m_recordModel->rowCount());
     SendCommand(QStringLiteral("data"));
     session().listing().reset();
+    showPaging();
 }
 
 void BMSMainWin::DataNumberParse(const QString& reply) {
@@ -176,27 +268,32 @@ void BMSMainWin::HistoryListParse(const QString& text) {
     applyListingText(RecordKind::History, text);
 }
 
+// Rows are added as their lines end; a page's prompt lets Continue (or "Read all") go on.
 void BMSMainWin::applyListingText(RecordKind kind, const QString& text) {
     qDebug() << "Command:" << currentCommand();
     const ListingAnswer answer = session().listing().take(kind, text);
-    if (answer.kept || answer.dropped) {
-        qDebug() << (answer.kept ? "page kept until its marker:" : "listing text dropped:")
-                 << text.size() << "characters";
-        return;
-    }
-    static const char* const kPageLog[] = {"unmarked data:", "Item data:", "Item completed data:",
-                                           "continued data:", "completed data:"};
-    qDebug() << kPageLog[int(answer.page)] << answer.text;
+    if (answer.dropped)
+        qDebug() << "listing text dropped: a line without end";
     if (answer.layout)
         applyRecordLayout(*answer.layout);
     if (answer.clearRows)
         m_recordModel->removeRows(0, m_recordModel->rowCount());
-    qDebug() << "EventData:" << answer.records.size() << "records";
-    appendRecords(m_recordModel, answer.records, session().listing().maskLayout());
-    ui->DataListlView->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    if (answer.clearRows)
-        widenInteractiveColumns(ui->DataListlView);
-    showListingEnd(kind, answer.end, answer.text);
+    const int firstNew = m_recordModel->rowCount();
+    if (!answer.records.isEmpty()) {
+        qDebug() << "EventData:" << answer.records.size() << "records";
+        appendRecords(m_recordModel, answer.records, session().listing().maskLayout());
+        QHeaderView* header = ui->DataListlView->horizontalHeader();
+        header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+        if (answer.clearRows)
+            widenInteractiveColumns(ui->DataListlView);
+        else if (firstNew > 0 && firstNew == session().listing().progress().firstPageRow)
+            ui->DataListlView->scrollTo(m_recordModel->index(firstNew, 0),
+                                        QAbstractItemView::PositionAtTop);
+    }
+    if (answer.pageDone && session().listing().readingAll() && session().listing().atPrompt())
+        writeEnter(m_serial, m_portOpen, session().listing());
+    showPaging();
+    showListingEnd(kind, answer.end, answer.endLine);
 }
 
 void BMSMainWin::applyRecordLayout(bool maskLayout) {
@@ -212,6 +309,9 @@ void BMSMainWin::showListingEnd(RecordKind kind, ListingEnd end, const QString& 
     QString message;
     switch (end) {
     case ListingEnd::None:
+        return;
+    case ListingEnd::Quit:
+        qDebug() << "listing left:" << text;
         return;
     case ListingEnd::Completed:
         qDebug() << "datalist completed";
@@ -234,6 +334,7 @@ void BMSMainWin::showListingEnd(RecordKind kind, ListingEnd end, const QString& 
 // A double-click asks the unit for the record's full text; RecordDetailParse shows it.
 void BMSMainWin::ClickEventShow(QModelIndex IndexClick) {
     qDebug() << "index" << IndexClick;
+    endListingFirst(false);
     QString item;
     if (IndexClick.isValid()) {
         item = IndexClick.model()->index(IndexClick.row(), 0).data().toString();

@@ -12,6 +12,10 @@
 #include <QUrl>
 
 void BMSMainWin::HisDownBtn_clicked() {
+    // A listing still paging: the user is told how many records have arrived and asked
+    // first; afterwards the listing is over, so Event and History work again.
+    if (!endListingFirst(true))
+        return;
     const QString folder = m_settings->value("path/downpath", ".").toString();
     const QString fileName = prompts().saveFileName(ui->DataListlView, tr("choose a file"), folder,
                                                     QStringLiteral("Excel (*.xlsx)"));

@@ -85,6 +85,8 @@ SessionEnd BMSMainWin::endSession(LinkEnd cause) {
     const bool wasLinked = ended->linked();
     m_session = std::make_unique<UnitSession>(false); // the idle one until the next Login
     m_replyDelivery->clear();
+    if (m_pagingBar)
+        showPaging(); // the listing and its page in flight went with the session
     const bool transferring = ended->takesTransferBytes();
     const SessionEnd was = ended->end();
     // Anything still on the call stack that belongs to the session finishes first; should the
@@ -124,7 +126,7 @@ void BMSMainWin::tellInterrupted(const SessionEnd& was, LinkEnd cause) {
                    "receive the whole image.\nWake the battery and upgrade it again.");
     }
     if (was.flashing) {
-        const int minutes = qMax(1, (was.flashLeftMs + kMsPerMinute - 1) / kMsPerMinute);
+        const int minutes = qMax(1, (was.flashLeftMs + kMsPerMinute / 2) / kMsPerMinute);
         told << tr("The link ended while the unit was flashing its new firmware.\nThe unit may "
                    "still be flashing: check its version after %1 minutes.")
                     .arg(minutes);

@@ -72,8 +72,15 @@ void BMSMainWin::PwrTableParse(const QString& reply, int presentNum) {
         return;
     batteryGroup()->setBatInfoList(QList<BatStatusRow>::fromVector(r.rows));
     batteryGroup()->refreshAlarmText();
-    for (int p = 0; p < r.rows.size() && p < 16; ++p)
-        paintGauge(gauge(p + 1), r.rows[p].soc);
+    // Each row on the tile of the battery it names: a short line moves no other battery.
+    for (const BatStatusRow& row : r.rows) {
+        Battery* tile = gauge(batteryNumber(row));
+        if (!tile)
+            continue;
+        tile->setReadable(row.soc.has_value());
+        if (row.soc)
+            paintGauge(tile, *row.soc);
+    }
     markBatteries();
 }
 
@@ -181,6 +188,9 @@ void BMSMainWin::PwrBatParse(const QString& reply) {
     m_shownBatNum = m_currBatNum;
     markBatteries();
     Battery* g = gauge(m_currBatNum);
-    if (g && r.soc != kNoData && g->value() != r.soc)
+    if (!g || r.soc == kNoData)
+        return;
+    g->setReadable(true);
+    if (g->value() != r.soc)
         paintGauge(g, r.soc);
 }

@@ -5,6 +5,8 @@
 #include <QLatin1String>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 double scaled(double value, double divisor) {
@@ -22,40 +24,53 @@ std::optional<CellRecord> cellRecord(const QString& line) {
     const int shift = withCurrent ? 1 : 0;
     CellRecord cell;
     cell.number = toIntOr(f.at(0), 0);
-    cell.voltage = toDoubleOr(f.at(1), 0.0) / 1000.0;
-    cell.temperature = toDoubleOr(f.at(2 + shift), 0.0) / 1000.0;
-    cell.soc = toIntOr(f.at(7 + shift).section(QLatin1Char('%'), 0, 0), 0);
-    cell.capacity = toIntOr(f.at(8 + shift), 0) / 1000;
+    if (const auto mv = toDouble(f.at(1)))
+        cell.voltage = *mv / 1000.0;
+    if (const auto milli = toDouble(f.at(2 + shift)))
+        cell.temperature = *milli / 1000.0;
+    cell.soc = toInt(f.at(7 + shift).section(QLatin1Char('%'), 0, 0));
+    if (const auto mah = toInt(f.at(8 + shift)))
+        cell.capacity = *mah / 1000;
     return cell;
 }
 
+// The smaller of a value so far and a cell's, either of them possibly none.
+template <typename T> std::optional<T> lowest(std::optional<T> so, std::optional<T> cell) {
+    return so && cell ? std::min(*so, *cell) : (so ? so : cell);
+}
+
 // Line order decides: cell 0 starts the summary over, every other cell moves the extremes
-// only when strictly beyond them, so ties keep the earlier cell.
+// only when strictly beyond them, so ties keep the earlier cell. Unreadable values take no
+// part; a summary without any readable value is no data.
 void summarise(CellTable& t) {
-    t.maxVoltage = t.minVoltage = 0.0;
-    t.maxVoltageCell = t.minVoltageCell = 0;
-    t.soc = 0;
-    int capacity = 0;
+    std::optional<double> maxV, minV;
+    int maxCell = 0, minCell = 0;
+    std::optional<int> soc, capacity;
     for (const CellRecord& c : qAsConst(t.cells)) {
         if (c.number == 0) {
-            t.maxVoltage = t.minVoltage = c.voltage;
-            t.maxVoltageCell = t.minVoltageCell = 0;
-            t.soc = c.soc;
+            maxV = minV = c.voltage;
+            maxCell = minCell = 0;
+            soc = c.soc;
             capacity = c.capacity;
             continue;
         }
-        if (c.voltage > t.maxVoltage) {
-            t.maxVoltage = c.voltage;
-            t.maxVoltageCell = c.number;
+        if (c.voltage && (!maxV || *c.voltage > *maxV)) {
+            maxV = c.voltage;
+            maxCell = c.number;
         }
-        if (c.voltage < t.minVoltage) {
-            t.minVoltage = c.voltage;
-            t.minVoltageCell = c.number;
+        if (c.voltage && (!minV || *c.voltage < *minV)) {
+            minV = c.voltage;
+            minCell = c.number;
         }
-        t.soc = qMin(t.soc, c.soc);
-        capacity = qMin(capacity, c.capacity);
+        soc = lowest(soc, c.soc);
+        capacity = lowest(capacity, c.capacity);
     }
-    t.capacity = capacity;
+    t.maxVoltage = maxV.value_or(kNoDataDouble);
+    t.minVoltage = minV.value_or(kNoDataDouble);
+    t.maxVoltageCell = maxV ? maxCell : kNoData;
+    t.minVoltageCell = minV ? minCell : kNoData;
+    t.soc = soc.value_or(kNoData);
+    t.capacity = capacity ? double(*capacity) : kNoDataDouble;
 }
 
 } // namespace

@@ -30,12 +30,14 @@ struct InfoReply {
 
 InfoReply parseInfo(const QString& reply);
 
+// A value the unit printed unreadable ("----") is none: it is shown as such and left out of
+// the summary, never taken as 0.
 struct CellRecord {
-    int number = 0;           // counted from 0
-    double voltage = 0.0;     // V
-    double temperature = 0.0; // degrees C
-    int soc = 0;              // %
-    int capacity = 0;         // AH
+    int number = 0;                    // counted from 0
+    std::optional<double> voltage;     // V
+    std::optional<double> temperature; // degrees C
+    std::optional<int> soc;            // %
+    std::optional<int> capacity;       // AH
 };
 
 struct CellTable {

@@ -47,6 +47,18 @@ double toDoubleOr(const QString& text, double fallback) {
     return ok && std::isfinite(value) ? value : fallback;
 }
 
+std::optional<double> toDouble(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<int> toInt(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
 int fieldInt(const QString& reply, const QString& label, const QString& unit) {
     return toIntOr(fieldText(reply, label, unit), kNoData);
 }

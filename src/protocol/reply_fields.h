@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <initializer_list>
+#include <optional>
 
 // The reply from the label's first occurrence to its end, trimmed; a null string when the
 // reply does not contain the label.
@@ -25,6 +26,9 @@ double fieldDouble(const QString& reply, const QString& label, const QString& un
 // count as failures.
 int toIntOr(const QString& text, int fallback);
 double toDoubleOr(const QString& text, double fallback);
+// The same without a fallback: no value when the unit printed something unreadable ("----").
+std::optional<double> toDouble(const QString& text);
+std::optional<int> toInt(const QString& text);
 
 bool containsAll(const QString& reply, std::initializer_list<const char*> labels);
 

@@ -31,7 +31,7 @@ BatStatusRow statusRow(const QStringList& f) {
     row.voltState = f.at(9);
     row.currState = f.at(10);
     row.tempState = f.at(11);
-    row.soc = toDoubleOr(QString(f.at(12)).remove(QLatin1Char('%')), 0.0);
+    row.soc = toDouble(QString(f.at(12)).remove(QLatin1Char('%')));
     row.alarmTime = f.at(13) + QLatin1Char(' ') + f.at(14);
     row.cellVolState = f.at(15);
     row.cellTempState = f.at(16);
@@ -122,11 +122,16 @@ BalanceReply parseBalance(const QString& reply, int presentNum) {
         return r;
     }
     r.outcome = BalanceReply::Outcome::Applied;
+    // Each state at the battery number its line carries: a line without a state or without
+    // a readable number (1 to the present number) moves no other battery.
     for (const QString& line : lines) {
         const QStringList fields = splitFields(line.trimmed());
-        if (fields.size() >= 2) {
-            r.states.append(fields.at(1));
-        }
+        const int n = fields.size() >= 2 ? toIntOr(fields.at(0), 0) : 0;
+        if (n < 1 || n > presentNum)
+            continue;
+        while (r.states.size() < n)
+            r.states.append(QString());
+        r.states[n - 1] = fields.at(1);
     }
     return r;
 }
@@ -154,6 +159,11 @@ QVector<RowAlarm> rowAlarms(const BatStatusRow& row) {
     return alarms;
 }
 
+int batteryNumber(const BatStatusRow& row) {
+    const int n = toIntOr(row.batNum, 0);
+    return n >= 1 && n <= kHighestBatteryNumber ? n : 0;
+}
+
 bool rowInAlarm(const BatStatusRow& row) {
     return !rowAlarms(row).isEmpty();
 }
@@ -169,9 +179,8 @@ bool rowTempAlarm(const BatStatusRow& row) {
 QVector<int> alarmedBatteries(const QVector<BatStatusRow>& rows) {
     QVector<int> numbers;
     for (const BatStatusRow& row : rows) {
-        bool ok = false;
-        const int n = row.batNum.toInt(&ok);
-        if (ok && n >= 1 && n <= kHighestBatteryNumber && !numbers.contains(n) && rowInAlarm(row))
+        const int n = batteryNumber(row);
+        if (n > 0 && !numbers.contains(n) && rowInAlarm(row))
             numbers.append(n);
     }
     return numbers;

@@ -30,15 +30,15 @@ PwrSysReply parsePwrSys(const QString& reply);
 
 // One line of the "pwr" table, fields as the unit prints them.
 struct BatStatusRow {
-    QString batNum;        // field 0
-    QString basicState;    // field 8
-    QString voltState;     // field 9
-    QString currState;     // field 10
-    QString tempState;     // field 11
-    double soc = 0.0;      // field 12 without "%", 0 when it does not convert
-    QString alarmTime;     // fields 13 and 14, date and time
-    QString cellVolState;  // field 15
-    QString cellTempState; // field 16
+    QString batNum;            // field 0
+    QString basicState;        // field 8
+    QString voltState;         // field 9
+    QString currState;         // field 10
+    QString tempState;         // field 11
+    std::optional<double> soc; // field 12 without "%"; none when unreadable ("----")
+    QString alarmTime;         // fields 13 and 14, date and time
+    QString cellVolState;      // field 15
+    QString cellTempState;     // field 16
 };
 
 // The states of a row that the alarm text names: a basic state with "SysError", and every
@@ -49,6 +49,8 @@ struct RowAlarm {
     QString state;
 };
 QVector<RowAlarm> rowAlarms(const BatStatusRow& row);
+// The battery number the row carries, 1..16; 0 when its first field is none.
+int batteryNumber(const BatStatusRow& row);
 bool rowInAlarm(const BatStatusRow& row);
 // The row's temperature or cell temperature is in alarm.
 bool rowTempAlarm(const BatStatusRow& row);
@@ -60,8 +62,8 @@ struct PwrTableReply {
     // gauges stay as they are.
     bool applied = false;
     QString body; // for the log
-    // The first `presentNum` lines, minus those with too few fields. Gauge p + 1 takes the SOC
-    // of row p (the row's position, not its battery number), for the first sixteen rows.
+    // The first `presentNum` lines, minus those with too few fields. Each row belongs to the
+    // battery whose number it carries (a dropped line moves no other battery).
     QVector<BatStatusRow> rows;
 };
 
@@ -70,9 +72,11 @@ PwrTableReply parsePwrTable(const QString& reply, int presentNum);
 struct BalanceReply {
     enum class Outcome { Applied, UnknownCommand, CountMismatch };
     Outcome outcome = Outcome::CountMismatch;
-    QString body;       // for the log
-    int lineCount = 0;  // lines of the body
-    QStringList states; // "1" while the battery balances; replaces the group view's list
+    QString body;      // for the log
+    int lineCount = 0; // lines of the body
+    // Entry n - 1 for battery n: "1" while it balances, empty when its line had no state.
+    // Replaces the group view's list.
+    QStringList states;
 };
 
 BalanceReply parseBalance(const QString& reply, int presentNum);

@@ -6,59 +6,39 @@
 
 namespace {
 
-// The record text of a page: from just after the header's last word (or the start, for a
-// page without header) up to the marker that ends the page.
-QString pageBody(const QString& text, bool afterHeader, const QString& marker) {
-    int from = 0;
-    if (afterHeader) {
-        const int events = text.indexOf(kHeaderLastWord);
-        from = events < 0 ? 0 : events + kHeaderLastWord.size();
-    }
-    const int to = text.indexOf(marker);
-    return to < from ? QString() : text.mid(from, to - from).trimmed();
+const QRegularExpression& blanks() {
+    static const QRegularExpression kBlanks(QStringLiteral("\\s+"));
+    return kBlanks;
 }
 
-ListingEnd endOf(const QString& text) {
-    if (text.contains(kSuccessMarker))
+bool startsWithNumber(const QString& line) {
+    bool number = false;
+    line.trimmed().section(blanks(), 0, 0).toInt(&number);
+    return number;
+}
+
+// The header names the columns; a record line starts with its item number instead.
+bool isHeader(const QString& line) {
+    return line.contains(kRecordHeaderWord) && !startsWithNumber(line);
+}
+
+// A listing's end named by a line that is no record.
+ListingEnd endNamedBy(const QString& line) {
+    if (line.contains(kSuccessMarker))
         return ListingEnd::Completed;
-    if (text.contains(kListingFailure))
+    if (line.contains(kListingFailure))
         return ListingEnd::Failed;
-    if (text.contains(kListingUnknown) && !text.contains(kRecordHeaderWord))
+    if (line.contains(kQuitModeMarker))
+        return ListingEnd::Quit;
+    if (line.contains(kListingUnknown))
         return ListingEnd::Unknown;
     return ListingEnd::None;
-}
-
-QString classify(QString& text, PageCase& page) {
-    const bool header = text.contains(kRecordHeaderWord);
-    const bool prompt = text.contains(kPagingPrompt);
-    const bool done = text.contains(kSuccessMarker);
-    if (header && prompt && done) {
-        // A listing that came whole: the prompts inside it end no page.
-        text.remove(kPagingPrompt);
-        return classify(text, page);
-    }
-    if (header && prompt) {
-        page = PageCase::FirstPage;
-        return pageBody(text, true, kPagingPrompt);
-    }
-    if (header && done) {
-        page = PageCase::WholeListing;
-        return pageBody(text, true, kSuccessMarker);
-    }
-    if (prompt || done) {
-        text = text.trimmed();
-        page = prompt ? PageCase::FurtherPage : PageCase::LastPage;
-        return pageBody(text, false, prompt ? kPagingPrompt : kSuccessMarker);
-    }
-    page = PageCase::None;
-    return QString();
 }
 
 } // namespace
 
 bool parseRecordLine(const QString& line, bool maskLayout, EventRecord& out) {
-    static const QRegularExpression kBlanks(QStringLiteral("\\s+"));
-    const QStringList words = line.trimmed().split(kBlanks);
+    const QStringList words = line.trimmed().split(blanks());
     const int fixed = maskLayout ? kMinWordsMask : kMinWordsPlain;
     if (words.size() < fixed)
         return false;
@@ -75,60 +55,63 @@ bool parseRecordLine(const QString& line, bool maskLayout, EventRecord& out) {
     return true;
 }
 
-ListingText parseListingText(const QString& text, bool maskLayout) {
-    ListingText out;
-    out.text = text;
-    if (text.contains(kRecordHeaderWord))
-        out.header = text.contains(kMaskHeaderWord);
-    const bool mask = out.header.value_or(maskLayout);
-    const QString body = classify(out.text, out.page);
-    if (!body.isEmpty()) {
-        const QStringList lines = body.split(QLatin1Char('\n'));
-        for (const QString& line : lines) {
-            EventRecord r;
-            if (parseRecordLine(line, mask, r))
-                out.records.append(r);
-        }
-    }
-    out.end = endOf(out.text);
-    return out;
+ListingProgress RecordListing::progress() const {
+    ListingProgress p;
+    p.open = active();
+    p.pageComing = pageComing();
+    p.readingAll = readingAll();
+    p.rows = m_rows;
+    p.firstPageRow = m_firstPageRow;
+    p.total = m_total;
+    p.page = m_pages + (p.pageComing ? 1 : 0);
+    if (m_total && m_pageRows > 0)
+        p.pages = qMax(1, (*m_total + m_pageRows - 1) / m_pageRows);
+    if (p.pages)
+        p.page = qMin(p.page, *p.pages);
+    return p;
+}
+
+void RecordListing::expect(RecordKind kind, const QString& echo, std::optional<int> total) {
+    m_open[0] = m_open[1] = false;
+    m_kind = kind;
+    m_pending.clear();
+    m_echo = echo;
+    m_atPrompt = false;
+    m_readAll = false;
+    m_rows = m_pageRows = m_firstPageRow = m_pages = 0;
+    m_total = total;
 }
 
 ListingAnswer RecordListing::take(RecordKind kind, const QString& text) {
     ListingAnswer answer;
-    bool& open = m_open[index(kind)];
+    if (kind != m_kind || !active())
+        return answer; // the end of a listing that is over, or of none asked for
     m_pending += text;
     if (!awaitEcho())
-        return keep(answer);
-    ListingText parsed = parseListingText(m_pending, m_mask);
-    if (parsed.page == PageCase::None && parsed.end == ListingEnd::None) {
-        // The page has not ended yet. A header already tells that a listing runs.
-        if (parsed.header)
-            open = true;
-        return keep(answer);
+        return answer;
+    while (active()) {
+        const int lineEnd = m_pending.indexOf(QLatin1Char('\n'));
+        if (lineEnd >= 0) {
+            const QString line = m_pending.left(lineEnd);
+            m_pending.remove(0, lineEnd + 1);
+            readLine(line, answer);
+            continue;
+        }
+        // The unit waits at its prompt without ending the line.
+        const int prompt = m_pending.indexOf(kPagingPrompt);
+        if (prompt < 0)
+            break;
+        const QString before = m_pending.left(prompt);
+        m_pending.remove(0, prompt + kPagingPrompt.size());
+        readPrompt(before, answer);
     }
-    m_pending.clear();
-    if (parsed.header) {
-        m_mask = *parsed.header;
-        open = true;
+    if (!active())
+        m_pending.clear();
+    if (m_pending.size() > kMaxPendingPageChars) {
+        answer.dropped = true;
+        m_pending.clear();
     }
-    if (parsed.page == PageCase::FirstPage)
-        open = true;
-    if (parsed.page == PageCase::WholeListing || parsed.page == PageCase::LastPage ||
-        parsed.end != ListingEnd::None)
-        open = false;
-    answer.layout = parsed.header;
-    answer.clearRows = parsed.page == PageCase::FirstPage || parsed.page == PageCase::WholeListing;
-    answer.records = std::move(parsed.records);
-    answer.page = parsed.page;
-    answer.end = parsed.end;
-    answer.text = std::move(parsed.text);
     return answer;
-}
-
-void RecordListing::expect(const QString& echo) {
-    m_pending.clear();
-    m_echo = echo;
 }
 
 // Drops what precedes the awaited echo; false while the echo has not arrived.
@@ -140,23 +123,106 @@ bool RecordListing::awaitEcho() {
         const int next = at + m_echo.size();
         if (next < m_pending.size() && m_pending.at(next).isDigit())
             continue;
-        m_pending.remove(0, at);
+        if (next == m_pending.size())
+            return false; // the next character may still be a digit
+        m_pending.remove(0, next);
         m_echo.clear();
+        m_open[index(m_kind)] = true;
         return true;
     }
+    // Keep only what may be the start of the echo.
+    m_pending = m_pending.right(m_echo.size());
     return false;
 }
 
-ListingAnswer& RecordListing::keep(ListingAnswer& answer) {
-    answer.kept = m_pending.size() <= kMaxPendingPageChars;
-    answer.dropped = !answer.kept;
-    if (answer.dropped)
-        m_pending.clear();
-    return answer;
+void RecordListing::readLine(const QString& line, ListingAnswer& answer) {
+    if (!active())
+        return; // what follows the end on the same line
+    const int prompt = line.indexOf(kPagingPrompt);
+    if (prompt >= 0) {
+        readPrompt(line.left(prompt), answer);
+        readLine(line.mid(prompt + kPagingPrompt.size()), answer);
+        return;
+    }
+    if (line.trimmed().isEmpty())
+        return;
+    if (isHeader(line)) {
+        // A header starts the table afresh, also when a listing is printed a second time.
+        m_mask = line.contains(kMaskHeaderWord);
+        answer.layout = m_mask;
+        answer.clearRows = true;
+        answer.records.clear();
+        m_rows = m_firstPageRow = 0;
+        return;
+    }
+    EventRecord record;
+    const ListingEnd end = endNamedBy(line);
+    // A record's event words may name a marker; its item number tells it from the marker.
+    if (parseRecordLine(line, m_mask, record) &&
+        (end == ListingEnd::None || startsWithNumber(line))) {
+        answer.records.append(record);
+        ++m_rows;
+        return;
+    }
+    if (end != ListingEnd::None)
+        finish(end, line, answer);
+    // Anything else (the echo, "@", "$$", separators, a line cut by noise) is no record.
+}
+
+void RecordListing::readPrompt(const QString& before, ListingAnswer& answer) {
+    if (!before.trimmed().isEmpty())
+        readLine(before, answer);
+    if (!active())
+        return;
+    if (m_pages == 0)
+        m_pageRows = m_rows;
+    ++m_pages;
+    m_atPrompt = true;
+    answer.pageDone = true;
+}
+
+void RecordListing::finish(ListingEnd end, const QString& line, ListingAnswer& answer) {
+    if (end == ListingEnd::Completed)
+        ++m_pages;
+    if (m_pages == 1 && m_pageRows == 0)
+        m_pageRows = m_rows;
+    answer.end = end;
+    answer.endLine = line.trimmed();
+    m_open[0] = m_open[1] = false;
+    m_echo.clear();
+    m_atPrompt = false;
+    m_readAll = false;
+}
+
+ContinueCheck RecordListing::checkContinue(bool cooldownRunning) const {
+    if (!active())
+        return ContinueCheck::NoListing;
+    if (!m_atPrompt)
+        return ContinueCheck::PageComing;
+    if (cooldownRunning)
+        return ContinueCheck::TooFrequent;
+    return ContinueCheck::Send;
+}
+
+void RecordListing::continued() {
+    m_atPrompt = false;
+    m_firstPageRow = m_rows;
+}
+
+void RecordListing::setReadAll(bool on) {
+    m_readAll = on && active();
+}
+
+void RecordListing::end() {
+    m_open[0] = m_open[1] = false;
+    m_echo.clear();
+    m_pending.clear();
+    m_atPrompt = false;
+    m_readAll = false;
 }
 
 void RecordListing::reset() {
-    m_open[0] = m_open[1] = false;
-    m_pending.clear();
-    m_echo.clear();
+    end();
+    m_rows = m_pageRows = m_firstPageRow = m_pages = 0;
+    m_total.reset();
 }

@@ -21,14 +21,21 @@ inline constexpr int kMinWordsMask = 16;
 inline constexpr int kRecordSectionSize = 89;
 inline constexpr int kFirstFittedColumn = 6;
 
-// Text of a listing page kept while its marker has not arrived (characters). A page is one
-// screen of the console; past this the line is not a listing and the text is dropped.
-inline constexpr int kMaxPendingPageChars = 1024 * 1024;
+// The start of a listing line kept while its line end has not arrived (characters). A record
+// line is some 150; past this the line is no listing and the text is dropped.
+inline constexpr int kMaxPendingPageChars = 64 * 1024;
 
 // Waits (ms) that let the unit's answer arrive before the handler returns.
 inline constexpr int kListingRequestWaitMs = 200;
 inline constexpr int kContinueWaitMs = 300;
 inline constexpr int kDetailRequestWaitMs = 300;
+// A detail request or an export during paging first lets the page in flight arrive (at most
+// this long, ms; looked at every step, ms), then ends the listing.
+inline constexpr int kPageSettleMs = 5000;
+inline constexpr int kPageSettleStepMs = 20;
+
+// Any key but Enter makes the unit leave paging; a line feed alone is no command once it has.
+inline const QString kQuitPagingKey = QStringLiteral("\n");
 
 // Workbook export: every column this wide (characters).
 inline constexpr double kWorkbookColumnWidth = 20.0;

@@ -161,6 +161,9 @@ void Battery::setDetailShown(bool shown) {
 void Battery::setStale(bool stale) {
     setAndUpdate(m_stale, stale);
 }
+void Battery::setReadable(bool readable) {
+    setAndUpdate(m_readable, readable);
+}
 
 QColor Battery::outlineColor() const {
     if (m_alarm) {
@@ -174,7 +177,7 @@ QColor Battery::outlineColor() const {
 }
 
 QString Battery::centreText() const {
-    if (!m_present) {
+    if (!m_present || !m_readable) {
         return QStringLiteral("\u2014");
     }
     return QString::number(m_currentValue, 'g', 6) + "%";
@@ -224,7 +227,7 @@ void Battery::drawBorder(QPainter* painter) {
 }
 
 void Battery::drawBg(QPainter* painter) {
-    if (m_value == m_minValue || !m_present) {
+    if (m_value == m_minValue || !m_present || !m_readable) {
         return;
     }
     painter->save();

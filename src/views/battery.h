@@ -66,6 +66,9 @@ public:
     void setAlarm(bool alarm);
     void setDetailShown(bool shown);
     void setStale(bool stale);
+    // The unit printed the value unreadable: "—" and no fill until a value is read again.
+    void setReadable(bool readable);
+    bool isReadable() const { return m_readable; }
     int number() const { return m_number; }
     bool isPresent() const { return m_present; }
     bool isAlarm() const { return m_alarm; }
@@ -73,7 +76,8 @@ public:
     bool isStale() const { return m_stale; }
     // The outline's colour after the states.
     QColor outlineColor() const;
-    // The centre text: the shown value with "%", or "—" for a battery not present.
+    // The centre text: the shown value with "%", or "—" for a battery not present or a value
+    // not readable.
     QString centreText() const;
 
     // The value drawn right now (it lags behind value() while animating).
@@ -150,6 +154,7 @@ private:
     bool m_alarm = false;
     bool m_detailShown = false;
     bool m_stale = false;
+    bool m_readable = true;
 
     bool m_isForward = false; // true while the shown value decreases
     double m_currentValue = 0.0;

@@ -23,6 +23,11 @@ QString formatDouble(double value) {
     return QString::number(value, 'g', 6);
 }
 
+// A cell value the unit printed unreadable.
+QString formatDouble(const std::optional<double>& value) {
+    return value ? formatDouble(*value) : QStringLiteral("—");
+}
+
 bool missing(double value) {
     return value == views::kNoDataDouble;
 }
@@ -186,9 +191,12 @@ void BatteryInfo::refreshPwr() {
 void BatteryInfo::rebuildPoints() {
     m_voltPoints.clear();
     m_tempPoints.clear();
+    // An unreadable value is no point: the line skips the cell rather than diving to 0.
     for (const CellRecord& cell : qAsConst(m_cells)) {
-        m_voltPoints.append({QPointF(cell.number + 1, cell.voltage), tr("Volt")});
-        m_tempPoints.append({QPointF(cell.number + 1, cell.temperature), tr("Temp")});
+        if (cell.voltage)
+            m_voltPoints.append({QPointF(cell.number + 1, *cell.voltage), tr("Volt")});
+        if (cell.temperature)
+            m_tempPoints.append({QPointF(cell.number + 1, *cell.temperature), tr("Temp")});
     }
 }
 

@@ -67,13 +67,19 @@ void TstParsers::pwrTable_data() {
     QTest::addColumn<QString>("reply");
     QTest::addColumn<int>("present");
     QTest::addColumn<bool>("applied");
-    QTest::addColumn<QString>("rows"); // "battery:SOC" of each row
+    QTest::addColumn<QString>("rows"); // "tile:SOC" of each row (tile 0: none, SOC "—": none)
     const QString r = fixtureReply("pwr_table.txt");
     QTest::newRow("three present, extra lines unused") << r << 3 << true << "1:87 2:86 3:88";
-    QTest::newRow("absent line has no SOC") << r << 5 << true << "1:87 2:86 3:88 4:85 5:0";
+    QTest::newRow("absent line has no SOC") << r << 5 << true << "1:87 2:86 3:88 4:85 5:—";
     QTest::newRow("more present than lines") << r << 6 << false << "";
+    // A short or garbled line moves no other battery off its own tile.
     QTest::newRow("short line dropped") << withLine(r, "2     53008", "2     53008  -625   Dischg")
                                         << 4 << true << "1:87 3:88 4:85";
+    QTest::newRow("garbled battery number")
+        << withLine(r, "2     53008", QString(r.split('\n').at(4)).replace("2     ", "2#    ")) << 4
+        << true << "1:87 0:86 3:88 4:85";
+    QTest::newRow("unreadable SOC is none, not 0")
+        << QString(r).replace("88%", "----").replace("86%", "--%") << 3 << true << "1:87 2:— 3:—";
     QTest::newRow("header with device type")
         << withLine(r, "B.T.St", "Power Volt Curr Tempr Base.St B.T.St DevType") << 2 << true
         << "1:87 2:86";
@@ -87,9 +93,10 @@ void TstParsers::pwrTable() {
     QTEST(t.applied, "applied");
     QStringList rows;
     for (const BatStatusRow& row : t.rows)
-        rows << row.batNum + ':' + QString::number(row.soc);
+        rows << QString::number(batteryNumber(row)) + ':' +
+                    (row.soc ? QString::number(*row.soc) : QString("—"));
     QTEST(rows.join(' '), "rows");
-    if (present != 4)
+    if (present != 4 || t.rows.size() != 3)
         return;
     // Every state the alarm text needs comes from its own column.
     const BatStatusRow& a = t.rows.at(1); // battery 3, battery 2's line being short
@@ -108,8 +115,10 @@ void TstParsers::balance_data() {
     QTest::newRow("recorded") << r << 4 << "0: 0 1 0 0";
     QTest::newRow("fewer batteries than lines") << r << 3 << "2:";
     QTest::newRow("more batteries than lines") << r << 5 << "2:";
-    QTest::newRow("line without state moves later entries up")
-        << withLine(r, "2      1", "2") << 4 << "0: 0 0 0";
+    QTest::newRow("line without state moves no other battery")
+        << withLine(r, "2      1", "2") << 4 << "0: 0  0 0";
+    QTest::newRow("garbled number moves no other battery")
+        << withLine(r, "2      1", "2#     1") << 4 << "0: 0  0 0";
     QTest::newRow("unit without the command")
         << QStringLiteral("balance\n@\nUnknown command 'balance'\n$$") << 4 << "1:";
 }
@@ -202,6 +211,13 @@ void TstParsers::bat_data() {
         "2 1 3.4 0 3.3 87 87 3.3 25 87 87");
     row("short line skipped", {cellLine(0, 3300), "1 3100 -625", cellLine(2, 3250)},
         "2 0 3.3 2 3.25 87 87 3.3 25 87 87");
+    // "----" is no value: the extremes come from the cells that can be read, never 0.
+    row("unreadable values left out",
+        {"0 ---- -625 ---- Dischg Normal Normal Normal ----% 87000 mAH", cellLine(1, 3290, 88),
+         cellLine(2, 3310, 86), "3 3300 -625 25000 Dischg Normal Normal Normal 85% ---- mAH"},
+        "4 2 3.31 1 3.29 85 87 - - - 87");
+    row("nothing readable", {"0 ---- -625 25000 Dischg Normal Normal Normal 87% 87000 mAH"},
+        "1 - - - - 87 87 - 25 87 87");
 }
 
 void TstParsers::bat() {
@@ -213,7 +229,8 @@ void TstParsers::bat() {
     QCOMPARE(t.matched, !t.cells.isEmpty());
     if (t.matched) {
         const CellRecord& c = t.cells.first();
-        values += ' ' + nums({c.voltage, c.temperature, double(c.soc), double(c.capacity)});
+        const auto none = [](auto v) { return v ? double(*v) : 268435455.0; };
+        values += ' ' + nums({none(c.voltage), none(c.temperature), none(c.soc), none(c.capacity)});
     }
     QTEST(values, "values");
 }

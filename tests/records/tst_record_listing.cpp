@@ -40,11 +40,13 @@ class TestRecordListing : public QObject {
 private slots:
     void pieces_data();
     void pieces();
+    void paging();
     void countsAndStartNumbers();
 };
 
 void TestRecordListing::pieces_data() {
     QTest::addColumn<QStringList>("pieces");
+    QTest::addColumn<int>("recut");     // > 0: the pieces joined and cut again into this many bytes
     QTest::addColumn<QString>("items"); // item numbers of the table rows, in order
     QTest::addColumn<ListingEnd>("end");
     const QString first = header(false) + recs(1, 2, false) + kPrompt;
@@ -53,44 +55,55 @@ void TestRecordListing::pieces_data() {
     const QString page = header(true) + recs(1, 4, true) + kPrompt;
     const int line3 = page.indexOf(rec(3, true));
     using E = ListingEnd;
-    QTest::newRow("first page") << QStringList{first} << "1 2" << E::None;
+    QTest::newRow("first page") << QStringList{first} << 0 << "1 2" << E::None;
     QTest::newRow("earlier reply's end first")
-        << QStringList{stale, stale + first} << "1 2" << E::None;
-    QTest::newRow("further page") << QStringList{first, second} << "1 2 3 4 5" << E::None;
-    QTest::newRow("last page") << QStringList{first, second, "\r\n" + recs(6, 7, false) + kDone}
-                               << "1 2 3 4 5 6 7" << E::Completed;
-    QTest::newRow("one piece, prompt inside")
-        << QStringList{first, first + "\r\n" + recs(3, 4, false) + kDone} << "1 2 3 4"
+        << QStringList{stale, stale + first} << 0 << "1 2" << E::None;
+    QTest::newRow("further page") << QStringList{first, second} << 0 << "1 2 3 4 5" << E::None;
+    const QStringList three{first, second, "\r\n" + recs(6, 7, false) + kDone};
+    QTest::newRow("last page") << three << 0 << "1 2 3 4 5 6 7" << E::Completed;
+    QTest::newRow("byte by byte") << three << 1 << "1 2 3 4 5 6 7" << E::Completed;
+    QTest::newRow("37-byte pieces across lines and pages")
+        << three << 37 << "1 2 3 4 5 6 7" << E::Completed;
+    QTest::newRow("printed again after its prompt")
+        << QStringList{first, first + "\r\n" + recs(3, 4, false) + kDone} << 0 << "1 2 3 4"
         << E::Completed;
     QTest::newRow("mask layout drops 15 words")
-        << QStringList{header(true) + rec(1, true) + rec(2, true, 15) + rec(3, true) + kPrompt}
+        << QStringList{header(true) + rec(1, true) + rec(2, true, 15) + rec(3, true) + kPrompt} << 0
         << "1 3" << E::None;
     QTest::newRow("plain 15 words, empty events")
-        << QStringList{header(false) + rec(3, false) + kDone} << "3" << E::Completed;
+        << QStringList{header(false) + rec(3, false) + kDone} << 0 << "3" << E::Completed;
     QTest::newRow("unknown command")
-        << QStringList{first, "datalist event 0\r\nUnknown command\r\n$$\r\n"} << "1 2"
+        << QStringList{first, "datalist event 0\r\nUnknown command\r\n$$\r\n"} << 0 << "1 2"
         << E::Unknown;
+    QTest::newRow("left paging") << QStringList{first, "\r\nQuit current mode\r\n$$\r\n"} << 0
+                                 << "1 2" << E::Quit;
     QTest::newRow("split at a line boundary, inside a line and the prompt")
         << QStringList{page.left(line3), page.mid(line3, 9), page.mid(line3 + 9).chopped(20),
                        page.right(20)}
-        << "1 2 3 4" << E::None;
+        << 0 << "1 2 3 4" << E::None;
 }
 
 // Feeds the pieces in turn and keeps a table as the records page does.
 void TestRecordListing::pieces() {
     QFETCH(QStringList, pieces);
+    QFETCH(int, recut);
     QFETCH(QString, items);
-    const bool mask = pieces.join(QString()).contains("mask");
+    const QString whole = pieces.join(QString());
+    const bool mask = whole.contains("mask");
+    for (int at = 0; recut > 0 && at < whole.size(); at += recut)
+        pieces = (at ? pieces : QStringList()) << whole.mid(at, recut);
     RecordListing listing;
-    listing.expect("datalist event 0");
+    listing.expect(RecordKind::Event, "datalist event 0");
     QVector<QStringList> table;
-    ListingAnswer last;
+    ListingEnd end = ListingEnd::None;
     for (const QString& piece : pieces) {
-        last = listing.take(RecordKind::Event, piece);
-        if (last.clearRows)
+        const ListingAnswer a = listing.take(RecordKind::Event, piece);
+        if (a.clearRows)
             table.clear();
-        for (const EventRecord& r : last.records)
+        for (const EventRecord& r : a.records)
             table.append(recordCells(r, listing.maskLayout()));
+        QVERIFY(end == ListingEnd::None || a.end == ListingEnd::None); // ends once
+        end = a.end == ListingEnd::None ? end : a.end;
     }
     QStringList shown;
     for (const QStringList& row : table) {
@@ -102,9 +115,37 @@ void TestRecordListing::pieces() {
     }
     QCOMPARE(shown.join(' '), items);
     QCOMPARE(listing.maskLayout(), mask);
-    QTEST(last.end, "end");
-    QCOMPARE(listing.isOpen(RecordKind::Event), last.end == ListingEnd::None);
+    QTEST(end, "end");
+    QCOMPARE(listing.isOpen(RecordKind::Event), end == ListingEnd::None);
     QVERIFY(!listing.isOpen(RecordKind::History));
+}
+
+// Continue is taken only at a prompt, the cooldown refuses it, "Read all" and the paging line
+// follow the pages; the listing's own end (or the program's) closes it.
+void TestRecordListing::paging() {
+    RecordListing l;
+    using C = ContinueCheck;
+    QCOMPARE(l.checkContinue(false), C::NoListing);
+    l.expect(RecordKind::History, "datalist history 0", 25);
+    QCOMPARE(l.checkContinue(false), C::PageComing);
+    l.take(RecordKind::History, header(false).replace("event", "history") + recs(1, 10, false));
+    QCOMPARE(l.checkContinue(false), C::PageComing);
+    QVERIFY(l.take(RecordKind::History, kPrompt.left(30)).records.isEmpty());
+    QVERIFY(l.take(RecordKind::History, kPrompt.mid(30)).pageDone);
+    QCOMPARE(l.checkContinue(true), C::TooFrequent);
+    QCOMPARE(l.checkContinue(false), C::Send);
+    QVERIFY(l.take(RecordKind::Event, "\r\n" + recs(11, 20, false)).records.isEmpty());
+    l.continued();
+    l.setReadAll(true);
+    QCOMPARE(l.take(RecordKind::History, "\r\n" + recs(11, 14, false)).records.size(), 4);
+    ListingProgress p = l.progress();
+    QVERIFY(p.open && p.pageComing && p.readingAll);
+    QCOMPARE(std::make_tuple(p.rows, p.firstPageRow, p.page, *p.pages),
+             std::make_tuple(14, 10, 2, 3));
+    l.end();
+    QCOMPARE(l.checkContinue(false), C::NoListing);
+    QVERIFY(!l.readingAll() && !l.isOpen(RecordKind::History));
+    QVERIFY(l.take(RecordKind::History, recs(15, 20, false) + kPrompt).records.isEmpty());
 }
 
 void TestRecordListing::countsAndStartNumbers() {

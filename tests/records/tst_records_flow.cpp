@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QPushButton>
 #include <QStandardItemModel>
 #include <QtTest>
 
@@ -50,54 +52,115 @@ private slots:
     void wholeLogEqualsUnitLog();
 };
 
+// The unit's record lines, whitespace runs made single.
+QStringList unitRecords(const SimRelay& relay) {
+    const QString printed = QString::fromUtf8(relay.fromUnit()).remove('\r');
+    QStringList lines;
+    for (const QString& line : printed.split('\n').filter(QRegularExpression("^\\d+ +\\d{4}-")))
+        lines << line.simplified();
+    return lines;
+}
+
+QStringList bookRecords(const QJsonObject& book) { // the workbook's rows below the header
+    QStringList rows;
+    for (const QJsonValue& row : book["rows"].toArray())
+        rows << row.toVariant().toStringList().join(' ').simplified();
+    return rows.mid(1);
+}
+
 void TestRecordsFlow::wholeLogEqualsUnitLog_data() {
     QTest::addColumn<QStringList>("simArgs");
     QTest::addColumn<bool>("event");
-    QTest::newRow("events paged, pages cut in two") << QStringList{"--split-pages", "both"} << true;
-    QTest::newRow("histories paged") << QStringList{} << false;
+    QTest::addColumn<QString>("paging"); // "clicks" every 0.5 s, "read all", "interrupted"
+    const QStringList cut{"--chunk", "--split-pages", "both"};
+    QTest::newRow("events in pieces and cut pages, Continue every 0.5 s")
+        << cut << true << "clicks";
+    QTest::newRow("events in pieces and cut pages, Read all") << cut << true << "read all";
+    QTest::newRow("histories paged") << QStringList{} << false << "clicks";
     QTest::newRow("events in one reply, details, export")
-        << QStringList{"--model", "T-RACK-3660Z-M"} << true;
+        << QStringList{"--model", "T-RACK-3660Z-M"} << true << "clicks";
+    QTest::newRow("detail and export while paging") << cut << true << "interrupted";
 }
 
 void TestRecordsFlow::wholeLogEqualsUnitLog() {
     QFETCH(QStringList, simArgs);
     QFETCH(bool, event);
-    SimSession s(simArgs + QStringList{"--events", "250", "--histories", "40", "--seed", "4",
+    QFETCH(QString, paging);
+    SimSession s(simArgs + QStringList{"--events", "36", "--histories", "40", "--seed", "4",
                                        "--reply-delay", "5"});
     BMSMainWin& w = s.w;
     RecordingPrompts& recorder = s.recorder();
     // Showing the page reads the counts and, no battery chosen yet, battery 1's model name.
+    w.show(); // for the table's scrolling
     QVERIFY(s.login());
     w.HistoryBtn_clicked();
-    QTRY_COMPARE_WITH_TIMEOUT(w.eventCount(), 250, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(w.eventCount(), 36, 3000);
     QCOMPARE(w.form()->HistNumLab->text(), QString("Number of histories: 40"));
     QVERIFY(s.sent().contains("info 1") && !s.sent().contains("info 0"));
 
-    // From record 1, Continue as soon as it may, until the listing ends.
     const auto open = [&] { return event ? w.eventListingOpen() : w.historyListingOpen(); };
     auto* model = qobject_cast<QStandardItemModel*>(w.form()->DataListlView->model());
+    QTableView* view = w.form()->DataListlView;
+    const auto rowsLab = [&] { return w.findChild<QLabel*>("PagingRowsLab")->text(); };
+    recorder.textAnswers << s.home.filePath("ev.xlsx");
     event ? w.HisEveBtn_clicked() : w.HistBtn_clicked();
-    QTRY_VERIFY_WITH_TIMEOUT(model->rowCount() > 0, 5000);
-    for (int pages = 1; open() && pages < 40; ++pages) {
-        QTest::qWait(1350);
-        if (open())
-            w.ContinueBtn_clicked();
-    }
-    const QString done = QString("The %1 Command completed successfully!");
-    QTRY_COMPARE_WITH_TIMEOUT(recorder.texts(), QStringList{done.arg(event ? "event" : "history")},
-                              5000);
-    QVERIFY(!open());
-    // The unit's record lines, whitespace runs made single.
-    const QString printed = QString::fromUtf8(s.relay.fromUnit()).remove('\r');
-    const QStringList unit = printed.split('\n').filter(QRegularExpression("^\\d+ +\\d{4}-"));
-    QCOMPARE(unit.size(), event ? 250 : 40);
-    for (int r = 0; r < qMax(unit.size(), model->rowCount()); ++r)
-        QCOMPARE(tableRow(model, r).join(' ').simplified(), unit.value(r).simplified());
-    if (!simArgs.contains("--model"))
+    if (paging == "read all")
+        w.findChild<QPushButton*>("ReadAllBtn")->click(); // taken at the first page's prompt
+    if (paging == "interrupted") {
+        // A double-click while the first page arrives: its rows are kept, the listing ends.
+        QTRY_VERIFY_WITH_TIMEOUT(model->rowCount() > 3, 5000);
+        emit view->doubleClicked(model->index(2, 0));
+        QCOMPARE(model->rowCount(), 10);
+        QTRY_COMPARE_WITH_TIMEOUT(detailWindows().size(), 1, 5000);
+        QVERIFY(detailWindows().first().contains("Form:data event 3"));
+        QVERIFY(!open() && w.form()->ContinueBtn->isEnabled());
+        w.HisEveBtn_clicked(); // Event works again
+        QTRY_VERIFY_WITH_TIMEOUT(rowsLab() == "rows 1–10 of 36", 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.form()->ContinueBtn->isEnabled(), 5000);
+        w.ContinueBtn_clicked();
+        QTRY_VERIFY_WITH_TIMEOUT(rowsLab() == "rows 11–20 of 36", 5000);
+        recorder.buttonAnswers << QMessageBox::Yes << QMessageBox::No; // export, not viewed
+        w.HisDownBtn_clicked(); // asks first, the page still coming is waited for
+        QCOMPARE(recorder.texts().mid(0, 1),
+                 QStringList{"20 of 36 records have arrived. Export them?"});
+        QVERIFY(!open());
+        QCOMPARE(bookRecords(readWorkbook(s.home.filePath("ev.xlsx"))),
+                 unitRecords(s.relay).mid(10)); // the first listing's page printed first
+        recorder.shown.clear();
+        w.HisEveBtn_clicked();
+        QTRY_VERIFY_WITH_TIMEOUT(open() && model->rowCount() == 10, 5000);
+        QVERIFY(recorder.texts().isEmpty());
         return;
+    }
+    // Continue pressed every 0.5 s, as an impatient user does, until the listing ends.
+    const QString done = QString("The %1 Command completed successfully!");
+    for (int clicks = 0;
+         paging == "clicks" && recorder.texts().filter("completed").isEmpty() && clicks < 120;
+         ++clicks) {
+        QTest::qWait(500);
+        if (recorder.texts().filter("completed").isEmpty())
+            w.form()->ContinueBtn->click();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.texts().contains(done.arg(event ? "event" : "history")),
+                             40000);
+    QCOMPARE(recorder.texts().filter("completed").size(), 1);
+    QCOMPARE(recorder.texts().filter("too frequent").size(), recorder.texts().size() - 1);
+    QVERIFY(!open());
+    const QStringList unit = unitRecords(s.relay);
+    QCOMPARE(unit.size(), event ? 36 : 40);
+    for (int r = 0; r < qMax(unit.size(), model->rowCount()); ++r)
+        QCOMPARE(tableRow(model, r).join(' ').simplified(), unit.value(r));
+    if (!simArgs.contains("--model")) {
+        QCOMPARE(rowsLab(), event ? QString("rows 31–36 of 36") : QString("rows 31–40 of 40"));
+        QVERIFY(view->rowAt(0) > 0 && view->rowAt(0) <= 30); // the last page's first row shown
+        QVERIFY(view->rowAt(view->viewport()->height() - 1) >= 30);
+        recorder.buttonAnswers << QMessageBox::No;
+        w.HisDownBtn_clicked();
+        QCOMPARE(bookRecords(readWorkbook(s.home.filePath("ev.xlsx"))), unit);
+        return;
+    }
 
     // Two double-clicks, two windows, each showing its record's reply.
-    QTableView* view = w.form()->DataListlView;
     for (int row : {6, 11})
         emit view->doubleClicked(model->index(row, 3));
     QStringList details;
@@ -110,11 +173,12 @@ void TestRecordsFlow::wholeLogEqualsUnitLog() {
     QJsonArray table;
     for (int r = -1; r < model->rowCount(); ++r)
         table << QJsonArray::fromStringList(tableRow(model, r));
+    recorder.textAnswers.clear();
     recorder.textAnswers << "/proc/records.xlsx" << s.home.filePath("ev.xlsx");
     w.HisDownBtn_clicked();
     QCOMPARE(recorder.lastText(),
              QString("Historical data table export failed, please try again!"));
-    QCOMPARE(model->rowCount(), 250);
+    QCOMPARE(model->rowCount(), 36);
     recorder.buttonAnswers << QMessageBox::No;
     w.HisDownBtn_clicked();
     QCOMPARE(

@@ -33,7 +33,7 @@ void startWork(UnitSession& s, Work work) {
     case Work::HistoryListing: {
         const bool event = work == Work::EventListing;
         const QString echo = event ? "datalist event 1" : "datalist history 1";
-        s.listing().expect(echo);
+        s.listing().expect(event ? RecordKind::Event : RecordKind::History, echo);
         s.listing().take(event ? RecordKind::Event : RecordKind::History,
                          echo + "\r\nItem Date Time\r\n1 x\r\n"
                                 "Press [Enter] to be continued,other key to exit");
@@ -65,7 +65,7 @@ QString told(const SessionEnd& e) {
     if (e.transfer)
         t << (e.consoleSend ? "console send" : "transfer");
     if (e.flashing)
-        t << QString("flashing %1 min").arg((e.flashLeftMs + 59999) / 60000);
+        t << QString("flashing %1 min").arg((e.flashLeftMs + 30000) / 60000);
     if (e.waking)
         t << "waking";
     if (e.streaming)
