@@ -1404,6 +1404,10 @@ Prüfen Sie die Schalterzustände nach der nächsten Anmeldung.</translation>
         <comment>cell table column</comment>
         <translation>Temp(℃)</translation>
     </message>
+    <message>
+        <source>Choose a battery to see its cells</source>
+        <translation>Wählen Sie eine Batterie, um ihre Zellen zu sehen</translation>
+    </message>
 </context>
 <context>
     <name>CrashReportDialog</name>
@@ -1539,6 +1543,11 @@ und danach ab- und wieder anmelden.</translation>
     <message>
         <source>Please wait for the battery to upgrade !</source>
         <translation>Bitte warten, die Batterie wird aktualisiert!</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>time waited of the longest wait</comment>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 </TS>

@@ -1404,6 +1404,10 @@ Compruebe el estado de los interruptores tras la próxima conexión.</translatio
         <comment>cell table column</comment>
         <translation>Temp(℃)</translation>
     </message>
+    <message>
+        <source>Choose a battery to see its cells</source>
+        <translation>Elija una batería para ver sus celdas</translation>
+    </message>
 </context>
 <context>
     <name>CrashReportDialog</name>
@@ -1539,6 +1543,11 @@ y después cierre la sesión y vuelva a iniciarla.</translation>
     <message>
         <source>Please wait for the battery to upgrade !</source>
         <translation>¡Espere mientras se actualiza la batería!</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>time waited of the longest wait</comment>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 </TS>

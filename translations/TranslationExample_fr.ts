@@ -870,11 +870,11 @@ Vérifiez l&apos;état des interrupteurs après la prochaine connexion.</transla
     </message>
     <message>
         <source>%1 of %2 records have arrived. Export them?</source>
-        <translation>%1 enregistrements sur %2 sont arrivés. Les exporter ?</translation>
+        <translation>%1 enregistrements sur %2 sont arrivés. Les exporter&#xa0;?</translation>
     </message>
     <message>
         <source>%1 records have arrived. Export them?</source>
-        <translation>%1 enregistrements sont arrivés. Les exporter ?</translation>
+        <translation>%1 enregistrements sont arrivés. Les exporter&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1404,6 +1404,10 @@ Vérifiez l&apos;état des interrupteurs après la prochaine connexion.</transla
         <comment>cell table column</comment>
         <translation>Temp(℃)</translation>
     </message>
+    <message>
+        <source>Choose a battery to see its cells</source>
+        <translation>Choisissez une batterie pour voir ses cellules</translation>
+    </message>
 </context>
 <context>
     <name>CrashReportDialog</name>
@@ -1539,6 +1543,11 @@ puis fermez la session et rouvrez-la.</translation>
     <message>
         <source>Please wait for the battery to upgrade !</source>
         <translation>Veuillez patienter pendant la mise à jour de la batterie&#xa0;!</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>time waited of the longest wait</comment>
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 </TS>

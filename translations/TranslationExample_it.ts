@@ -1404,6 +1404,10 @@ Verificare lo stato degli interruttori dopo la prossima connessione.</translatio
         <comment>cell table column</comment>
         <translation>Temp(℃)</translation>
     </message>
+    <message>
+        <source>Choose a battery to see its cells</source>
+        <translation>Scegliere una batteria per vederne le celle</translation>
+    </message>
 </context>
 <context>
     <name>CrashReportDialog</name>
@@ -1539,6 +1543,11 @@ poi uscire dalla sessione e rientrare.</translation>
     <message>
         <source>Please wait for the battery to upgrade !</source>
         <translation>Attendere l&apos;aggiornamento della batteria!</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>time waited of the longest wait</comment>
+        <translation>%1 di %2</translation>
     </message>
 </context>
 </TS>

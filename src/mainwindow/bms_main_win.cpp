@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QThread>
@@ -69,6 +70,10 @@ void BMSMainWin::InitMainWindow() {
     m_settings = new QSettings(kSettingsFile, QSettings::IniFormat, this);
     m_currLang = m_settings->value("Language/lastLanguage", "en").toString();
     applyLanguageImages(m_currLang);
+    // The port of the last Login, when it is there again.
+    const QString lastPort = m_settings->value(kLastPortSetting).toString();
+    if (m_portNames.contains(lastPort))
+        ui->PortComBox->setCurrentText(lastPort);
 
     m_serial = new MySerial(this);
     m_portOpen = false;
@@ -161,6 +166,18 @@ void BMSMainWin::SetupConnections() {
     };
     for (const auto& b : buttons)
         connect(b.first, &QPushButton::clicked, this, b.second);
+    // Ctrl+1 .. Ctrl+5 press the five page buttons: refused as a click is (a disabled button
+    // does nothing; the slots refuse while streaming).
+    const QList<QPushButton*> pageKeys = {ui->BasicBtn, ui->RealBtn, ui->ConfigBtn, ui->HistoryBtn,
+                                          ui->UpPageBtn};
+    for (int i = 0; i < pageKeys.size(); ++i) {
+        QPushButton* button = pageKeys.at(i);
+        auto* key = new QShortcut(QKeySequence(int(Qt::CTRL) + Qt::Key_1 + i), this);
+        connect(key, &QShortcut::activated, button, [button] {
+            if (button->isEnabled())
+                button->click();
+        });
+    }
 
     connect(ui->SendEd, &HistoryTextEdit::ReturnEnterSigal, this, &BMSMainWin::SendBtn_clicked);
     connect(m_portCheckTimer, &QTimer::timeout, this, &BMSMainWin::PortCheckTimeOut);

@@ -12,6 +12,7 @@
 #include <QDebug>
 #include <QPointer>
 #include <QSerialPort>
+#include <QSettings>
 
 QStringList BMSMainWin::AvailablePortNames() const {
     return availablePortNames();
@@ -85,6 +86,7 @@ void BMSMainWin::OpenBtn_clicked() {
     ui->CloseBtn->setEnabled(true);
     ui->OpenBtn->setEnabled(false);
     m_portOpen = true;
+    m_settings->setValue(kLastPortSetting, s.portName);
     beginSession();
     linkLoggedIn(s.portName);
 

@@ -116,5 +116,6 @@ void BMSMainWin::markBatteries() {
         tile->setDetailShown(n == m_shownBatNum);
     }
     batteryGroup()->setShownBattery(m_shownBatNum);
+    batteryInfo()->setNoneChosen(m_shownBatNum == 0);
     batteryInfo()->setTempAlarm(shownRow && rowTempAlarm(*shownRow));
 }

@@ -81,6 +81,7 @@ void BMSMainWin::SendDataBtn_clicked() {
     QScrollBar* bar = ui->ReceTextBro->verticalScrollBar();
     bar->setValue(bar->maximum());
     showOtherPage(ui->SendDataBtn, 0);
+    ui->SendEd->setFocus();
 }
 
 void BMSMainWin::BasicBtn_clicked() {

@@ -4,6 +4,7 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "app/prompts.h"
+#include "mainwindow/window_geometry.h"
 #include "records/record_paging_bar.h"
 #include "records/record_table.h"
 #include "records/records_constants.h"
@@ -351,5 +352,6 @@ void BMSMainWin::RecordDetailParse(const QString& reply) {
     // One still open goes with the main window (the connection ends if it closes first).
     connect(this, &QObject::destroyed, window, [window] { delete window; });
     window->setText(reply);
+    placeOver(window, this);
     window->show();
 }

@@ -4,6 +4,7 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "app/prompts.h"
+#include "mainwindow/window_geometry.h"
 #include "serial/my_serial.h"
 #include "ui_bms_main_win.h"
 #include "upgrade/trans_progress.h"
@@ -77,6 +78,8 @@ void BMSMainWin::UpdataFileTranFinish(int tranres) {
     }
     session().upgradeTimer().start(wait.timerMs);
     m_waitConfig->setNotice(wait.target);
+    m_waitConfig->followClock(&session().upgradeTimer());
+    placeOver(m_waitConfig, this);
     m_waitConfig->show();
     m_waitConfig->raise();
 }

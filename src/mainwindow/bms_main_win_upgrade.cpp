@@ -4,6 +4,7 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "app/prompts.h"
+#include "mainwindow/window_geometry.h"
 #include "protocol/protocol_constants.h"
 #include "serial/my_serial.h"
 #include "serial/serial_constants.h"
@@ -63,6 +64,7 @@ void BMSMainWin::openUpgradeGate(bool bootLoader) {
     // While the gate is open nothing else is clicked: a chain or a page started behind it
     // would write between "updata" and the image.
     gate->setWindowModality(Qt::ApplicationModal);
+    placeOver(gate, this);
     gate->show();
     connect(gate, &UpdataLogin::LoginSuccess, this,
             bootLoader ? &BMSMainWin::UbootLoginPass : &BMSMainWin::UpdataLoginPass);
@@ -181,6 +183,7 @@ void BMSMainWin::UpdataSendFile(const QString& command) {
     SendCommand(command);
     setUpgradeControlsEnabled(false);
     startTransfer(path, false);
+    placeOver(m_transProgress, this);
     m_transProgress->show();
     m_transProgress->raise();
 }

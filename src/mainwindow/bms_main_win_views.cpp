@@ -16,6 +16,11 @@ void BMSMainWin::connectViews() {
     connect(ui->BattGroupWid, &BatteryGroup::GroupBattBtnClick, this,
             &BMSMainWin::BatteryButtonSelected);
     connect(ui->BattInfoWid, &BatteryInfo::MissBarcode, this, &BMSMainWin::BarcodeMissing);
+    // A tile chooses its battery as the battery's button does, cooldown and refusals included.
+    for (int n = 1; n <= 16; ++n) {
+        gauge(n)->setCursor(Qt::PointingHandCursor);
+        connect(gauge(n), &Battery::clicked, ui->BattGroupWid, &BatteryGroup::selectBattery);
+    }
 }
 
 void BMSMainWin::setViewsLanguage(const QString& code) {

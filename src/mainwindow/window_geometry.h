@@ -4,6 +4,8 @@
 
 #include <QRect>
 
+class QWidget;
+
 struct ScreenRates {
     double width = 1.0;  // available width / 1920
     double height = 1.0; // available height / 1080
@@ -22,3 +24,11 @@ int scaledFontPointSize(double widthRate);
 // Which small-screen band a width rate falls in: 1 (at most 800 px), 2 (at most 1176 px), or
 // 0 for every larger screen. The battery views get extra room in bands 1 and 2.
 int smallScreenBand(double widthRate);
+
+// Where a secondary window of `size` goes: centred over `owner` (the main window's frame),
+// then pushed inside `available` (the screen's free area) as far as it fits; a window larger
+// than the area keeps the area's top-left corner.
+QRect centredOver(const QRect& owner, const QSize& size, const QRect& available);
+
+// Moves `window` (a top-level) to centredOver the owner's frame on the owner's screen.
+void placeOver(QWidget* window, const QWidget* owner);

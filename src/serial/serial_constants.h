@@ -4,6 +4,8 @@
 #include <QtGlobal>
 
 constexpr int kPortCheckIntervalMs = 1000;
+// The settings key of the port of the last Login, chosen again at start when it is there.
+constexpr const char* kLastPortSetting = "Serial/lastPort";
 constexpr int kPollIntervalMs = 1000;
 constexpr int kClockIntervalMs = 1000;
 // The poll asks for the system every ten ticks; a unit that has answered before counts as

@@ -57,6 +57,14 @@ bool UpdataLogin::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void UpdataLogin::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void UpdataLogin::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
         ui->retranslateUi(this);

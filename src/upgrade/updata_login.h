@@ -1,6 +1,6 @@
 #pragma once
 // The password gate before a firmware or boot-loader upgrade: a warning that a wrong image
-// leaves the battery dead, and the password. It deletes itself when closed.
+// leaves the battery dead, and the password. It deletes itself when closed (Escape closes it).
 
 #include <QWidget>
 
@@ -27,6 +27,7 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override; // Escape closes the gate
 
 private:
     Ui::UpdataLogin* ui;

@@ -56,6 +56,8 @@ inline const QString kGatePassword = QStringLiteral("740318");
 // Flashing wait (ms): per battery present, or once when the number is unknown (wake flow).
 constexpr int kFlashWaitPerBatteryMs = 180000;
 constexpr int kFlashWaitUnknownMs = 60000;
+// The flashing wait's clock is redrawn this often while it is shown (ms).
+constexpr int kFlashClockTickMs = 1000;
 
 // Wait for "Updata is ready!" after the wake characters (ms).
 constexpr int kWakeTimeoutMs = 60000;

@@ -117,3 +117,15 @@ void UpgradeFlow::keepTail(QString& text) {
     if (text.size() > Upgrade::kMarkerTextKeep)
         text.remove(0, text.size() - Upgrade::kMarkerTextKeep);
 }
+
+namespace {
+QString minutesSeconds(qint64 seconds) {
+    return QString("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+}
+} // namespace
+
+FlashClock flashClock(qint64 elapsedMs, qint64 longestMs) {
+    const qint64 longest = qMax<qint64>(0, longestMs);
+    const qint64 elapsed = qBound<qint64>(0, elapsedMs, longest);
+    return {minutesSeconds(elapsed / 1000), minutesSeconds((longest + 999) / 1000)};
+}

@@ -35,6 +35,15 @@ struct ReportVerdict {
     bool ended() const { return success || fault != VersionFault::None; }
 };
 
+// The flashing wait's clock as two "m:ss" texts, elapsed and longest (minutes go past 59).
+// The elapsed time is held between 0 and the longest and counts whole seconds; the
+// longest is rounded up to a whole second.
+struct FlashClock {
+    QString elapsed;
+    QString longest;
+};
+FlashClock flashClock(qint64 elapsedMs, qint64 longestMs);
+
 class UpgradeFlow {
 public:
     // By the present number (0 and the no-data marker mean unknown).

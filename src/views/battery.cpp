@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
@@ -200,6 +201,12 @@ void Battery::setNormalColorStart(const QColor& color) {
 }
 void Battery::setNormalColorEnd(const QColor& color) {
     setAndUpdate(m_normalColorEnd, color);
+}
+
+void Battery::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->pos()))
+        emit clicked(m_number);
+    QWidget::mouseReleaseEvent(event);
 }
 
 void Battery::paintEvent(QPaintEvent*) {

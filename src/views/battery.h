@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QWidget>
 
+class QMouseEvent;
 class QTimer;
 
 // One animation tick: the shown value moved by one step towards the target.
@@ -91,6 +92,8 @@ public:
 
 signals:
     void valueChanged(double value);
+    // A left click released over the tile; carries its position number.
+    void clicked(int number);
 
 public slots:
     void updateValue();
@@ -117,6 +120,7 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void drawBorder(QPainter* painter);

@@ -271,6 +271,23 @@ void BatteryGroup::createBatButtons() {
 void BatteryGroup::BtnBatClicked() {
     const QString name = sender() ? sender()->objectName() : QString();
     qDebug() << "btnname:" << name;
+    bool ok = false;
+    const int number = name.startsWith("batBtn") ? name.mid(6).toInt(&ok) : 0;
+    if (!ok || number < 1 || number > views::kMaxBatteries ||
+        name != QString("batBtn%1").arg(number)) {
+        startCooldown();
+        return;
+    }
+    emitChoice(number);
+}
+
+void BatteryGroup::selectBattery(int batNum) {
+    if (!isEnabled() || batNum < 1 || batNum > m_batButtons.size())
+        return;
+    emitChoice(batNum);
+}
+
+bool BatteryGroup::startCooldown() {
     if (!m_clickTimer) {
         m_clickTimer = new QTimer(this);
         m_clickTimer->setInterval(views::kBatButtonCooldownMs);
@@ -280,12 +297,11 @@ void BatteryGroup::BtnBatClicked() {
     if (!active) {
         m_clickTimer->start();
     }
-    bool ok = false;
-    const int number = name.startsWith("batBtn") ? name.mid(6).toInt(&ok) : 0;
-    if (!ok || number < 1 || number > views::kMaxBatteries ||
-        name != QString("batBtn%1").arg(number)) {
-        return;
-    }
+    return active;
+}
+
+void BatteryGroup::emitChoice(int number) {
+    const bool active = startCooldown();
     qDebug() << "click:" << number;
     emit GroupBattBtnClick(active, number);
 }

@@ -93,8 +93,15 @@ signals:
 
 public slots:
     void BtnBatClicked();
+    // The same choice made elsewhere (a tile on the status page): refused like a click on the
+    // battery's button would be, that is when the button does not exist or the view is
+    // disabled, and under the same cooldown.
+    void selectBattery(int batNum);
 
 private:
+    // Starts the cooldown; true when it was running already (the click comes too soon).
+    bool startCooldown();
+    void emitChoice(int number);
     QRadioButton* balanceIndicator(int index) const;
     QString batButtonStyle(int batNum) const;
     void restyleButtons();

@@ -8,6 +8,7 @@
 
 #include <QDebug>
 #include <QHeaderView>
+#include <QLabel>
 #include <QStandardItemModel>
 #include <QtCharts/QChart>
 #include <QtCharts/QLegend>
@@ -74,6 +75,15 @@ BatteryInfo::BatteryInfo(QWidget* parent) : QWidget(parent), ui(new Ui::BatteryI
     ui->CellStackWid->setCurrentIndex(0);
     ui->AddBarBtn->hide();
     m_staleCaption = addStaleCaption(this, ui->verticalLayout);
+    m_choiceNotice = new QLabel(this);
+    m_choiceNotice->setObjectName("ChoiceNoticeLab");
+    m_choiceNotice->setAlignment(Qt::AlignCenter);
+    m_choiceNotice->setWordWrap(true);
+    m_choiceNotice->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_choiceNotice->setStyleSheet("QLabel{color: #606060; font: 14pt \"Arial\";}");
+    m_choiceNotice->setText(choiceNotice());
+    m_choiceNotice->hide();
+    ui->verticalLayout->addWidget(m_choiceNotice);
     // Its alarm frame hugs the text rather than the whole column.
     ui->TempLab->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     connect(ui->ChangeBtn, &QPushButton::clicked, this, &BatteryInfo::ChangeBtn_clicked);
@@ -347,8 +357,22 @@ void BatteryInfo::setLanguage(const QString& suffix) {
     ui->AddBarBtn->setStyleSheet(pictureButtonSheet("Add", suffix));
 }
 
+void BatteryInfo::setNoneChosen(bool none) {
+    if (none == m_noneChosen)
+        return;
+    m_noneChosen = none;
+    ui->InfoWid->setVisible(!none);
+    m_choiceNotice->setVisible(none);
+}
+
+QString BatteryInfo::choiceNotice() const {
+    return tr("Choose a battery to see its cells");
+}
+
 void BatteryInfo::retranslate() {
     ui->retranslateUi(this);
+    if (m_choiceNotice)
+        m_choiceNotice->setText(choiceNotice());
     if (m_chart) {
         m_chart->setTitle(tr("Cell Volt-Temp"));
         m_cellAxis->setTitleText(tr("Cell ID"));

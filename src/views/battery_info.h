@@ -90,6 +90,12 @@ public:
     void setLanguage(const QString& suffix);
     void retranslate();
 
+    // No battery's detail is shown: a notice that asks for one takes the place of the
+    // captions and the chart.
+    void setNoneChosen(bool none);
+    bool isNoneChosen() const { return m_noneChosen; }
+    QString choiceNotice() const;
+
     // The shown battery's temperature is in alarm: the temperature in the alarm style.
     void setTempAlarm(bool alarm);
     bool tempAlarm() const { return m_tempAlarm; }
@@ -168,4 +174,6 @@ private:
     bool m_showsPwr = false;  // the power labels show values
     bool m_tempAlarm = false;
     QLabel* m_staleCaption = nullptr;
+    QLabel* m_choiceNotice = nullptr;
+    bool m_noneChosen = false;
 };

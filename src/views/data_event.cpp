@@ -3,6 +3,8 @@
 #include "ui_data_event.h"
 
 #include <QEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
 
 DataEvent::DataEvent(QWidget* parent) : QWidget(parent), ui(new Ui::DataEvent) {
     ui->setupUi(this);
@@ -10,6 +12,17 @@ DataEvent::DataEvent(QWidget* parent) : QWidget(parent), ui(new Ui::DataEvent) {
     // A detail window left open must not keep the program running once the main window
     // has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(ui->EventTextBro->font().pointSize());
+    ui->EventTextBro->setFont(fixed);
+}
+
+void DataEvent::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 DataEvent::~DataEvent() {

@@ -1,6 +1,7 @@
 #pragma once
 // The detail window of one record: the unit's whole reply to "data event N" or
-// "data history N", shown as printed. It frees itself when closed.
+// "data history N", shown as printed in a fixed-width font so that the unit's padded labels
+// line up. It frees itself when closed.
 
 #include <QWidget>
 
@@ -19,6 +20,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override; // Escape closes the window
 
 private:
     Ui::DataEvent* ui;

@@ -12,6 +12,8 @@ private slots:
     void verdicts();
     void flashWait();
     void secondsLeft();
+    void clock_data();
+    void clock();
 };
 
 // Catches a marker matched loosely or missed when cut across bursts, success taken before the
@@ -87,6 +89,28 @@ void TstUpgradeFlow::secondsLeft() {
     QCOMPARE(transferSecondsLeft(1280, 204800, 400), -1);      // too early to tell
     QCOMPARE(transferSecondsLeft(100000, 1048576, 10000), 95); // 1 MB at 10 kB/s
     QCOMPARE(transferSecondsLeft(3, 10, 1000), 3);             // rounded up
+}
+
+// The flashing wait's clock: whole seconds, minutes past the hour, and never outside 0..longest.
+void TstUpgradeFlow::clock_data() {
+    QTest::addColumn<qint64>("elapsedMs");
+    QTest::addColumn<qint64>("longestMs");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("start") << qint64(0) << qint64(720000) << QString("0:00 of 12:00");
+    QTest::newRow("seconds padded, truncated")
+        << qint64(65999) << qint64(720000) << QString("1:05 of 12:00");
+    QTest::newRow("past the longest, sixteen batteries")
+        << qint64(3599000) << qint64(2880000) << QString("48:00 of 48:00");
+    QTest::newRow("before the start") << qint64(-40) << qint64(60000) << QString("0:00 of 1:00");
+    QTest::newRow("longest rounded up")
+        << qint64(61000) << qint64(61500) << QString("1:01 of 1:02");
+}
+
+void TstUpgradeFlow::clock() {
+    QFETCH(qint64, elapsedMs);
+    QFETCH(qint64, longestMs);
+    const FlashClock c = flashClock(elapsedMs, longestMs);
+    QTEST(c.elapsed + " of " + c.longest, "shown");
 }
 
 QTEST_APPLESS_MAIN(TstUpgradeFlow)
