@@ -3,6 +3,8 @@
 
 #include <QtGlobal>
 
+#include <cstddef>
+
 namespace app {
 
 // Log files live in this folder, relative to the working directory.
@@ -28,5 +30,9 @@ constexpr int kLogRetentionDays = 30;
 constexpr qint64 kLogCleanUpIntervalSecs = 3600;
 // When an archive name is taken, "_1" ... up to this counter is tried before giving up.
 constexpr int kMaxArchiveCounter = 99;
+
+// Alternate signal stack of each thread (bytes): room for the crash handler, which unwinds
+// the stack and formats the dump there.
+constexpr size_t kSignalStackBytes = 256 * 1024;
 
 } // namespace app

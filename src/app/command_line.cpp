@@ -21,7 +21,8 @@ CommandLineOptions parseCommandLine(const QCoreApplication& app) {
         "demo", "Start the simulated unit (norvanebat-sim, beside this program) on a fresh "
                 "pseudo-terminal, select it and log in. The simulator ends with the program.");
     // Hidden: for trying crash capture and the next start's report by hand and in tests.
-    QCommandLineOption crash("crash", "Crash on purpose: segv, fpe, ill, bus or abort.", "KIND");
+    QCommandLineOption crash(
+        "crash", "Crash on purpose: segv, fpe, ill, bus, abort, stack or stack-thread.", "KIND");
     crash.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({port, login, demo, crash});
     parser.process(app);

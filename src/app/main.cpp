@@ -87,7 +87,8 @@ int main(int argc, char* argv[]) {
     if (!options.crash.isEmpty()) {
         QTimer::singleShot(0, window.get(), [kind = options.crash] {
             crash::crashOnPurpose(kind);
-            qWarning() << "--crash" << kind << "did not crash (kinds: segv, fpe, ill, bus, abort)";
+            qWarning() << "--crash" << kind
+                       << "did not crash (kinds: segv, fpe, ill, bus, abort, stack, stack-thread)";
         });
     }
 
