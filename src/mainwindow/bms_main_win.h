@@ -6,6 +6,7 @@
 #include "protocol/frame_assembler.h"
 #include "realtime/real_time_chart.h"
 #include "realtime/real_time_run.h"
+#include "realtime/real_time_text.h"
 #include "records/record_listing.h"
 #include "records/record_requests.h"
 #include "serial/link_watch.h"
@@ -24,6 +25,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class Battery;
@@ -36,6 +38,7 @@ class TransProgress;
 class WaitConfig;
 struct BurstEdit;
 enum class UnitControl;
+class QIODevice;
 class QLabel;
 class QProgressBar;
 class QSettings;
@@ -118,6 +121,7 @@ private:
     void showOtherPage(QPushButton* button, int index);
     bool refuseWhileRealTime();
     void saveTextAs(const QString& text, const QString& failure);
+    void saveTextAs(const std::function<bool(QIODevice&)>& write, const QString& failure);
 
     Ui::BMSMainWin* ui = nullptr;
     double m_widthRate = 1.0;
@@ -243,11 +247,14 @@ private:
     void clearRealTimeSeries();
     void plotSample(const RealTimeSample& sample, SamplePlot& plot);
     void showPointHover(Quantity q, const QPointF& point, bool state);
+    void appendRealTimeText(const QString& text);
+    void clearRealTimeText();
 
     bool m_realTimeDisplay = false;
     RealTimeRun m_rtRun;
     std::array<std::unique_ptr<RealTimeChart>, kQuantityCount> m_rtCharts;
     QLabel* m_hoverLab = nullptr;
+    RealTimeText m_rtText; // the stream's whole text, for the Download
 
     // ----- Configuration, control commands, barcode (bms_main_win_config.cpp) ---------------
 public slots:

@@ -56,6 +56,13 @@ inline constexpr int kMaxDrawnColumns = 512;
 // through ~1,000 noisy points costs ~45 ms a repaint per chart, segments ~3 ms).
 inline constexpr int kShortSeriesPoints = 120;
 
+// The stream's text: the page's text view keeps this many of the newest lines; the whole
+// text is held for the Download in blocks of this many bytes, compressed once full (zlib
+// level; a 64 KiB block takes about a millisecond).
+inline constexpr int kTextViewLines = 10000;
+inline constexpr int kTextBlockBytes = 64 * 1024;
+inline constexpr int kTextCompressionLevel = 6;
+
 // Hover label: its initial geometry (px) and its two style sheets.
 inline constexpr int kHoverLabelX = 1290;
 inline constexpr int kHoverLabelY = 0;
