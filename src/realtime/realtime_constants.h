@@ -49,8 +49,9 @@ inline constexpr double kWideSpanDivisor = 100.0;
 
 // Drawing. A series is drawn from at most kMaxDrawnColumns columns of samples, each column
 // drawn as its lowest and highest sample; up to that many samples every sample is drawn.
-// About two pixels a column on a chart of a 1920 px screen.
-inline constexpr int kMaxDrawnColumns = 512;
+// About three pixels a column on a chart of a 1920 px screen; once the columns fill up, the
+// cost of a repaint follows their number.
+inline constexpr int kMaxDrawnColumns = 256;
 // A run of at most this many samples is drawn as an animated spline, one appended point per
 // sample; beyond, as straight segments through the thinned copy, without animation (a spline
 // through ~1,000 noisy points costs ~45 ms a repaint per chart, segments ~3 ms).
