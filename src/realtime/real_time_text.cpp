@@ -24,8 +24,8 @@ void RealTimeText::appendBytes(const QByteArray& bytes) {
     if (m_open.capacity() < kTextBlockBytes)
         m_open.reserve(kTextBlockBytes);
     m_open.append(bytes);
-    m_bytes += bytes.size();
     m_last = bytes.back();
+    m_empty = false;
     if (m_open.size() >= kTextBlockBytes)
         sealOpenBlock();
 }
@@ -41,8 +41,8 @@ void RealTimeText::sealOpenBlock() {
 void RealTimeText::clear() {
     m_sealed.clear();
     m_open = QByteArray();
-    m_bytes = 0;
     m_last = '\0';
+    m_empty = true;
 }
 
 qint64 RealTimeText::heldBytes() const {

@@ -20,9 +20,8 @@ public:
     QString appendLine(const QString& line);
     void clear();
 
-    bool isEmpty() const { return m_bytes == 0; }
-    // Length of the text in UTF-8, and the memory that holding it takes.
-    qint64 bytes() const { return m_bytes; }
+    bool isEmpty() const { return m_empty; }
+    // The memory that holding the text takes.
     qint64 heldBytes() const;
     // The whole text in UTF-8; false as soon as a write fails.
     bool writeTo(QIODevice& out) const;
@@ -33,6 +32,6 @@ private:
 
     QVector<QByteArray> m_sealed; // compressed blocks, oldest first
     QByteArray m_open;            // the newest text, less than a block
-    qint64 m_bytes = 0;
-    char m_last = '\0';
+    char m_last = '\0';           // the text's last byte
+    bool m_empty = true;
 };
