@@ -47,4 +47,8 @@ constexpr int kMaxArchiveCounter = 99;
 // the stack and formats the dump there.
 constexpr size_t kSignalStackBytes = 256 * 1024;
 
+// Allocations of at least this many bytes are mapped apart from the heap and given back when
+// freed (KeepLargeBlocksOffTheHeap).
+constexpr int kLargeBlockBytes = 256 * 1024;
+
 } // namespace app

@@ -24,6 +24,7 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    KeepLargeBlocksOffTheHeap();
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication app(argc, argv);
 

@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "app/app_constants.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
@@ -7,6 +9,9 @@
 #include <QUrl>
 #ifdef Q_OS_WIN
 #include <QProcess>
+#endif
+#if defined(__GLIBC__)
+#include <malloc.h>
 #endif
 
 bool LoadTranslator(QTranslator& translator, const QString& fileName) {
@@ -27,5 +32,11 @@ void OpenInExplorer(const QString& path) {
     QProcess::startDetached("explorer.exe  \"" + p + "\"");
 #else
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
+}
+
+void KeepLargeBlocksOffTheHeap() {
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, app::kLargeBlockBytes);
 #endif
 }

@@ -9,3 +9,9 @@ class QTranslator;
 bool LoadTranslator(QTranslator& translator, const QString& fileName);
 // Shows a folder in the desktop's file manager (Windows explorer on Windows).
 void OpenInExplorer(const QString& path);
+// Blocks of 256 KiB and more are given back to the system when freed. The C library
+// otherwise raises that limit each time it frees such a block and serves later ones from
+// the heap, where buffers of megabytes that come and go (the text views', the window's
+// paint buffers) leave holes the heap grows around: over a long run the memory would grow
+// several times faster than what is kept. Call first thing in main().
+void KeepLargeBlocksOffTheHeap();
