@@ -4,11 +4,17 @@
 // RealTimeParse; after each burst the event loop runs, so the repaint the burst causes is
 // counted. The last line:
 //
-//   realtime: samples=86400 kept=K first_ms=A last_ms=B max_ms=C rss_mb=D
+//   realtime: samples=86400 kept=K first_ms=A last_ms=B max_ms=C rss_mb=D slope_b_per_sample=E
 //
 // first_ms / last_ms: median handling time of a burst over the first / last 1,000 bursts;
 // max_ms: the worst burst; kept: the samples the SOC chart holds at the end; rss_mb: the
-// resident memory at the end.
+// resident memory at the end; slope_b_per_sample: the growth of the resident memory per
+// sample over the second half of the run (least squares over a reading every 1,000 bursts).
+// Then the stream is stopped and downloaded, and the sample lines of the file are counted:
+//
+//   realtime: download_lines=N download_ms=T
+//
+// Budget: E <= 100, B <= 1.5 x A, C < 300, N = samples; the exit code says whether it held.
 //
 //   realtime_bench [--samples N]      the run above (N defaults to 86,400)
 //   realtime_bench --compare N        ways of drawing N samples on the four charts, each in
@@ -19,6 +25,7 @@
 //                                     kCompareCapS seconds.
 
 #include "app/log_handler.h"
+#include "app/startup.h"
 #include "mainwindow/bms_main_win.h"
 #include "realtime/min_max_decimator.h"
 #include "realtime/real_time_run.h"
@@ -27,9 +34,11 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
@@ -50,6 +59,11 @@ namespace {
 constexpr int kDaySamples = 86400;
 constexpr int kWindow = 1000; // bursts in the first / last median
 constexpr double kCompareCapS = 120.0;
+// Budget of the day's run: bytes of resident memory per sample over its second half, the
+// last bursts against the first, and the worst burst (ms).
+constexpr double kSlopeBudget = 100.0;
+constexpr double kFlatBudget = 1.5;
+constexpr double kMaxMsBudget = 300.0;
 const QRect kScreen(0, 0, 1920, 1040); // a full-HD screen's available area
 FILE* g_report = stdout;               // the report; standard output takes the log sink's copy
 
@@ -103,6 +117,15 @@ double rssMb() {
 
 struct Timings {
     std::vector<double> ms;
+    std::vector<double> handlerMs; // the same without the repaint
+    double handlerFirst() const {
+        return median(
+            {handlerMs.begin(), handlerMs.begin() + std::min<size_t>(kWindow, handlerMs.size())});
+    }
+    double handlerLast() const {
+        return median(
+            {handlerMs.end() - std::min<size_t>(kWindow, handlerMs.size()), handlerMs.end()});
+    }
     int done = 0;
     double total() const { return std::accumulate(ms.begin(), ms.end(), 0.0); }
     double firstMedian() const {
@@ -124,10 +147,15 @@ std::unique_ptr<BMSMainWin> showRealTimePage() {
 }
 
 // Feeds `count` bursts to `handle`, running the event loop after each; stops after capS.
-Timings feed(int count, double capS, const std::function<void(int, const QString&)>& handle) {
+// `rss`, when given, gets (burst, resident bytes) every kWindow bursts of the second half.
+Timings feed(int count, double capS, const std::function<void(int, const QString&)>& handle,
+             std::vector<std::pair<double, double>>* rss = nullptr) {
     StreamSource source;
     Timings t;
-    t.ms.reserve(count);
+    // Taken (and touched) up-front, so that the bench's own records add nothing to the
+    // resident memory while the run is measured.
+    t.ms.assign(count, 0.0);
+    t.handlerMs.assign(count, 0.0);
     QElapsedTimer all;
     all.start();
     for (int id = 1; id <= count && all.elapsed() < capS * 1000; ++id) {
@@ -135,11 +163,16 @@ Timings feed(int count, double capS, const std::function<void(int, const QString
         QElapsedTimer one;
         one.start();
         handle(id, burst);
+        t.handlerMs[id - 1] = one.nsecsElapsed() / 1e6;
         QApplication::processEvents(); // the scene's update request
         QApplication::processEvents(); // the repaint it posts
-        t.ms.push_back(one.nsecsElapsed() / 1e6);
+        t.ms[id - 1] = one.nsecsElapsed() / 1e6;
         t.done = id;
+        if (rss && id >= count / 2 && id % kWindow == 0)
+            rss->push_back({double(id), rssMb() * 1024 * 1024});
     }
+    t.ms.resize(t.done); // a capped run ends early
+    t.handlerMs.resize(t.done);
     return t;
 }
 
@@ -164,6 +197,37 @@ struct DirectCharts {
     RealTimeRun run;
     std::array<const RealTimeChart*, kQuantityCount> charts{};
 };
+
+// Least-squares slope of y over x.
+double slope(const std::vector<std::pair<double, double>>& points) {
+    const double n = double(points.size());
+    double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (const auto& [x, y] : points) {
+        sx += x;
+        sy += y;
+        sxx += x * x;
+        sxy += x * y;
+    }
+    const double d = n * sxx - sx * sx;
+    return d == 0 ? 0.0 : (n * sxy - sx * sy) / d;
+}
+
+// Stops the stream, downloads it into `path` and counts the file's sample lines.
+int downloadedSampleLines(BMSMainWin& w, RecordingPrompts& recorder, const QString& path) {
+    w.RealTimeOffParse("disp 0\n@\nCommand completed successfully\n$$\n");
+    recorder.textAnswers << path;
+    w.RTDataDownBtn_clicked();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QRegularExpression sampleLine("^\\d+ +\\d{4}-\\d{2}-\\d{2} ");
+    int lines = 0;
+    while (!file.atEnd()) {
+        if (sampleLine.match(QString::fromUtf8(file.readLine())).hasMatch())
+            ++lines;
+    }
+    return lines;
+}
 
 void printCompare(const char* name, const Timings& t) {
     std::fprintf(g_report, "%-28s bursts=%d total_s=%.1f first_ms=%.2f last_ms=%.2f max_ms=%.1f\n",
@@ -218,6 +282,7 @@ void compare(int count) {
 } // namespace
 
 int main(int argc, char** argv) {
+    KeepLargeBlocksOffTheHeap(); // as the program does
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int compareAt = args.indexOf("--compare");
@@ -225,6 +290,8 @@ int main(int argc, char** argv) {
     const int samples = samplesAt > 0 ? args.value(samplesAt + 1).toInt() : kDaySamples;
 
     QTemporaryDir dir;
+    // The window keeps its settings (the download folder) under the working folder.
+    QDir::setCurrent(dir.path());
     LogHandler::setFolderPath(dir.filePath("log"));
     LogHandler::installMessageHandler();
     // The sink copies every line to standard output; keep that copy out of this report.
@@ -241,12 +308,24 @@ int main(int argc, char** argv) {
         return 0;
     }
     auto w = showRealTimePage();
-    const Timings t = feed(samples, 1e9, [&](int, const QString& b) { w->RealTimeParse(b); });
+    std::vector<std::pair<double, double>> rss;
+    const Timings t = feed(
+        samples, 1e9, [&](int, const QString& b) { w->RealTimeParse(b); }, &rss);
     const int kept = w->realTimeChart(Quantity::Soc).samples().size();
-    const double rss = rssMb();
-    LogHandler::releaseMessageHandler();
+    const double rssEnd = rssMb();
+    const double perSample = slope(rss);
     const int drawn = w->realTimeChart(Quantity::Soc).series()->count();
     std::fprintf(g_report, "realtime: drawn points per chart at the end: %d\n", drawn);
+    std::fprintf(g_report,
+                 "realtime: handler alone, without the repaint: first_ms=%.2f last_ms=%.2f\n",
+                 t.handlerFirst(), t.handlerLast());
+    std::fprintf(g_report, "realtime: median ms of each tenth of the run:");
+    for (size_t i = 0; i < 10; ++i) {
+        const size_t from = t.ms.size() * i / 10;
+        const size_t to = t.ms.size() * (i + 1) / 10;
+        std::fprintf(g_report, " %.2f", median({t.ms.begin() + from, t.ms.begin() + to}));
+    }
+    std::fprintf(g_report, "\n");
     std::vector<std::pair<double, int>> worst;
     for (size_t i = 0; i < t.ms.size(); ++i)
         worst.push_back({t.ms[i], int(i) + 1});
@@ -258,8 +337,18 @@ int main(int argc, char** argv) {
     std::fprintf(g_report, "\n");
     std::fprintf(g_report,
                  "realtime: samples=%d kept=%d first_ms=%.2f last_ms=%.2f max_ms=%.1f "
-                 "rss_mb=%.0f\n",
-                 t.done, kept, t.firstMedian(), t.lastMedian(), t.max(), rss);
+                 "rss_mb=%.0f slope_b_per_sample=%.1f\n",
+                 t.done, kept, t.firstMedian(), t.lastMedian(), t.max(), rssEnd, perSample);
     std::fflush(g_report);
-    return kept == samples ? 0 : 1;
+
+    QElapsedTimer download;
+    download.start();
+    const int lines = downloadedSampleLines(*w, prompts.recorder, dir.filePath("realtime.txt"));
+    std::fprintf(g_report, "realtime: download_lines=%d download_ms=%lld\n", lines,
+                 download.elapsed());
+    std::fflush(g_report);
+    LogHandler::releaseMessageHandler();
+    const bool held = kept == samples && lines == samples && perSample <= kSlopeBudget &&
+                      t.lastMedian() <= kFlatBudget * t.firstMedian() && t.max() < kMaxMsBudget;
+    return held ? 0 : 1;
 }

@@ -26,7 +26,8 @@ CommandLineOptions parseCommandLine(const QCoreApplication& app) {
         "missing: the settings (ConFig/) and the log files (log/) go there instead of the "
         "folder the program was started from. The menu entry starts the program so.");
     // Hidden: for trying crash capture and the next start's report by hand and in tests.
-    QCommandLineOption crash("crash", "Crash on purpose: segv, fpe, ill, bus or abort.", "KIND");
+    QCommandLineOption crash(
+        "crash", "Crash on purpose: segv, fpe, ill, bus, abort, stack or stack-thread.", "KIND");
     crash.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({port, login, demo, dataHome, crash});
     parser.process(app);

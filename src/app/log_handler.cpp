@@ -1,6 +1,7 @@
 #include "app/log_handler.h"
 
 #include "app/app_constants.h"
+#include "app/thread_signal_stack.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -10,7 +11,11 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <tuple>
+#include <vector>
 
 namespace logfiles {
 
@@ -47,33 +52,91 @@ QString formatLine(const QDateTime& when, QtMsgType type, const QMessageLogConte
              QString::fromUtf8(context.function), message);
 }
 
-QDate archiveDate(const QString& fileName) {
+namespace {
+
+// Where an archive stands among the others: its day, the second of that day it was cut (a
+// day's archive after every part of its day), and its counter when its first name was taken.
+struct ArchiveStamp {
+    QDate date;
+    int second = 0;
+    int counter = 0;
+    bool operator<(const ArchiveStamp& o) const {
+        return std::tie(date, second, counter) < std::tie(o.date, o.second, o.counter);
+    }
+};
+
+constexpr int kSecondsPerDay = 24 * 60 * 60;
+
+std::optional<ArchiveStamp> archiveStamp(const QString& fileName) {
     // A day ("2024-03-03"), optionally a time of day with ':' or '-', optionally "_<n>".
-    static const QRegularExpression pattern(
-        QStringLiteral("^(\\d{4}-\\d{2}-\\d{2})(?: \\d{2}[:-]\\d{2}[:-]\\d{2})?(?:_\\d+)?$"));
-    const QRegularExpressionMatch match = pattern.match(QFileInfo(fileName).baseName());
+    static const QRegularExpression pattern(QStringLiteral(
+        "^(\\d{4})-(\\d{2})-(\\d{2})(?: (\\d{2})[:-](\\d{2})[:-](\\d{2}))?(?:_(\\d+))?$"));
+    // The base name: up to the first '.'.
+    const int dot = fileName.indexOf(QLatin1Char('.'));
+    const QRegularExpressionMatch match =
+        pattern.match(QStringView(fileName).left(dot < 0 ? fileName.size() : dot));
     if (!match.hasMatch())
-        return QDate();
-    return QDate::fromString(match.captured(1), QLatin1String(app::kDayArchiveFormat));
+        return std::nullopt;
+    // The numbers are read directly: a date parser per name would cost a time-zone look-up
+    // each, for every file of a folder that may hold half a million.
+    const auto number = [&match](int group) { return match.capturedView(group).toInt(); };
+    ArchiveStamp stamp;
+    stamp.date = QDate(number(1), number(2), number(3));
+    if (!stamp.date.isValid())
+        return std::nullopt;
+    stamp.second = match.capturedLength(4) == 0 ? kSecondsPerDay
+                                                : (number(4) * 60 + number(5)) * 60 + number(6);
+    stamp.counter = number(7);
+    return stamp;
+}
+
+// The last day whose archives have expired at `now`: the one whose start lies before now
+// minus the retention period.
+QDate lastExpiredDay(const QDateTime& now) {
+    const QDateTime cutOff = now.addDays(-app::kLogRetentionDays);
+    return cutOff.time() > QTime(0, 0) ? cutOff.date() : cutOff.date().addDays(-1);
+}
+
+} // namespace
+
+QDate archiveDate(const QString& fileName) {
+    const std::optional<ArchiveStamp> stamp = archiveStamp(fileName);
+    return stamp ? stamp->date : QDate();
 }
 
 bool isExpired(const QString& fileName, const QDateTime& now) {
-    const QDate date = archiveDate(fileName);
-    if (!date.isValid())
-        return false;
-    return date.startOfDay() < now.addDays(-app::kLogRetentionDays);
+    const std::optional<ArchiveStamp> stamp = archiveStamp(fileName);
+    return stamp && stamp->date <= lastExpiredDay(now);
 }
 
-ExpiryCheck::ExpiryCheck(const QDateTime& now)
-    : m_now(now), m_lastExpiredDay(now.addDays(-app::kLogRetentionDays)
-                                       .date()
-                                       .toString(QLatin1String(app::kDayArchiveFormat))) {}
-
-bool ExpiryCheck::operator()(const QString& fileName) const {
-    // "yyyy-MM-dd" sorts like the date it names; any later name is not an expired archive.
-    if (QStringView(fileName).left(m_lastExpiredDay.size()) > QStringView(m_lastExpiredDay))
-        return false;
-    return isExpired(fileName, m_now);
+QStringList archivesToRemove(const QVector<FolderEntry>& entries, const QDateTime& now,
+                             const FolderBound& bound) {
+    const QDate lastExpired = lastExpiredDay(now);
+    QStringList removed;
+    std::vector<std::pair<ArchiveStamp, const FolderEntry*>> kept;
+    kept.reserve(size_t(entries.size()));
+    for (const FolderEntry& entry : entries) {
+        const std::optional<ArchiveStamp> stamp = archiveStamp(entry.name);
+        if (!stamp)
+            continue;
+        if (stamp->date <= lastExpired)
+            removed << entry.name;
+        else
+            kept.emplace_back(*stamp, &entry);
+    }
+    std::sort(kept.begin(), kept.end(), [](const auto& a, const auto& b) {
+        return b.first < a.first; // newest first
+    });
+    qint64 bytes = 0;
+    for (size_t i = 0; i < kept.size(); ++i) {
+        bytes += kept[i].second->bytes;
+        if (bytes <= bound.maxBytes && qint64(i) < bound.maxArchives)
+            continue;
+        for (size_t j = i; j < kept.size(); ++j)
+            removed << kept[j].second->name;
+        break;
+    }
+    return removed;
 }
 
 QStringList archiveNames(const QString& stem) {
@@ -135,16 +198,24 @@ QDateTime now() {
     return clock ? clock() : QDateTime::currentDateTime();
 }
 
-// Lists the folder once, by name only, and deletes the archives expired at `now`. Runs on a
-// thread of its own and takes no lock: it touches only files that no one writes any more.
-void removeExpiredArchives(const QString& folder, const QDateTime& now) {
-    const logfiles::ExpiryCheck expired(now);
+logfiles::FolderBound& boundRef() {
+    static logfiles::FolderBound bound{app::kLogFolderMaxBytes, app::kLogFolderMaxArchives};
+    return bound;
+}
+
+// Lists the folder once and deletes what the rules give up at `now`. Runs on a thread of its
+// own and takes no lock: it touches only files that no one writes any more.
+void cleanUpFolder(const QString& folder, const QDateTime& now, logfiles::FolderBound bound) {
+    const ThreadSignalStack signalStack(app::kLogCleanUpThreadName);
+    QVector<logfiles::FolderEntry> entries;
     QDirIterator it(folder, QDir::Files | QDir::Hidden);
     while (it.hasNext()) {
-        const QString path = it.next();
-        if (expired(it.fileName()))
-            QFile::remove(path);
+        it.next();
+        entries.append({it.fileName(), it.fileInfo().size()});
     }
+    const QDir dir(folder);
+    for (const QString& name : logfiles::archivesToRemove(entries, now, bound))
+        QFile::remove(dir.filePath(name));
 }
 
 void writeStandardOutput(const QString& message) {
@@ -201,6 +272,11 @@ void LogHandler::messageHandler(QtMsgType type, const QMessageLogContext& contex
 void LogHandler::setClock(Clock clock) {
     QMutexLocker lock(&logMutex());
     clockRef() = std::move(clock);
+}
+
+void LogHandler::setFolderBound(const logfiles::FolderBound& bound) {
+    QMutexLocker lock(&logMutex());
+    boundRef() = bound;
 }
 
 void LogHandler::setFolderPath(const QString& path) {
@@ -266,7 +342,8 @@ void LogHandler::maintain() {
     const QDateTime current = now();
     // Also when the clock was set back.
     if (!m_lastCleanUp.isValid() || current < m_lastCleanUp ||
-        m_lastCleanUp.secsTo(current) >= app::kLogCleanUpIntervalSecs)
+        m_lastCleanUp.secsTo(current) >= app::kLogCleanUpIntervalSecs ||
+        m_archivedSinceCleanUp >= app::kLogArchivesPerCleanUp)
         m_cleanUpDue = true;
     if (m_cleanUpDue)
         startCleanUp();
@@ -299,9 +376,10 @@ void LogHandler::startCleanUp() {
     if (m_cleanUp.valid() && m_cleanUp.wait_for(0ms) != std::future_status::ready)
         return;
     m_cleanUpDue = false;
+    m_archivedSinceCleanUp = 0;
     m_lastCleanUp = now();
-    m_cleanUp = std::async(std::launch::async, removeExpiredArchives, m_folder.absolutePath(),
-                           m_lastCleanUp);
+    m_cleanUp = std::async(std::launch::async, cleanUpFolder, m_folder.absolutePath(),
+                           m_lastCleanUp, boundRef());
 }
 
 void LogHandler::waitForCleanUp() {
@@ -352,6 +430,7 @@ bool LogHandler::archiveToday(const QString& archiveStem) {
             continue;
         // Removed only once its copy exists.
         QFile::remove(source);
+        ++m_archivedSinceCleanUp;
         return true;
     }
     return false;

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QVector>
 #include <QtGlobal>
 
 #include <functional>
@@ -36,17 +37,25 @@ QDate archiveDate(const QString& fileName);
 // True when the file is an archive whose date lies before now minus the retention period.
 bool isExpired(const QString& fileName, const QDateTime& now);
 
-// The same rule for one moment, made to be applied to a whole folder of names: a name whose
-// first ten characters sort after the last expired day is passed over without parsing.
-class ExpiryCheck {
-public:
-    explicit ExpiryCheck(const QDateTime& now);
-    bool operator()(const QString& fileName) const;
-
-private:
-    QDateTime m_now;
-    QString m_lastExpiredDay; // "yyyy-MM-dd"
+// One file of the log folder as the clean-up finds it.
+struct FolderEntry {
+    QString name;
+    qint64 bytes = 0;
 };
+
+// How much the archives may hold together.
+struct FolderBound {
+    qint64 maxBytes = 0;
+    int maxArchives = 0;
+};
+
+// The names the clean-up deletes at `now`: the archives past the retention period and,
+// counting from the newest archive back, every archive from the first one that would take
+// the rest past either bound. Archives are ordered by the moment their name stands for (a
+// day's archive closes its day); names that are no archives are neither counted nor deleted.
+QStringList archivesToRemove(const QVector<FolderEntry>& entries, const QDateTime& now,
+                             const FolderBound& bound);
+
 // File names to try for an archive, preferred first: the stem itself, the stem with '-' for
 // ':' (for file systems that refuse ':'), then both with a counter.
 QStringList archiveNames(const QString& stem);
@@ -67,6 +76,8 @@ public:
     // The clock used for time stamps, rotation and retention (the system clock when unset).
     // It may be called from any thread that logs.
     static void setClock(Clock clock);
+    // The bounds of the archives, taken at the next clean-up (the shipped ones by default).
+    static void setFolderBound(const logfiles::FolderBound& bound);
     // The folder of the log files, taken at the next installation; "log" by default.
     static void setFolderPath(const QString& path);
     static QString folderPath();
@@ -101,6 +112,7 @@ private:
     QDate m_logDate; // the day the current "today.log" belongs to
     QDateTime m_lastCleanUp;
     bool m_cleanUpDue = true;
+    int m_archivedSinceCleanUp = 0;
     std::future<void> m_cleanUp; // the expiry scan, run off the lock and off this thread
     std::unique_ptr<QFile> m_file;
     std::unique_ptr<QTextStream> m_stream;

@@ -26,6 +26,7 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    KeepLargeBlocksOffTheHeap();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -107,7 +108,8 @@ int main(int argc, char* argv[]) {
     if (!options.crash.isEmpty()) {
         QTimer::singleShot(0, window.get(), [kind = options.crash] {
             crash::crashOnPurpose(kind);
-            qWarning() << "--crash" << kind << "did not crash (kinds: segv, fpe, ill, bus, abort)";
+            qWarning() << "--crash" << kind
+                       << "did not crash (kinds: segv, fpe, ill, bus, abort, stack, stack-thread)";
         });
     }
 

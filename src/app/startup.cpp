@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/app_constants.h"
 #include "app/install_paths.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,9 @@
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
+#if defined(__GLIBC__)
+#include <malloc.h>
 #endif
 
 bool LoadTranslator(QTranslator& translator, const QString& fileName) {
@@ -64,5 +68,11 @@ void QuitOnTermSignal(QCoreApplication& app) {
     sigaction(SIGTERM, &sa, nullptr);
 #else
     Q_UNUSED(app);
+#endif
+}
+
+void KeepLargeBlocksOffTheHeap() {
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, app::kLargeBlockBytes);
 #endif
 }

@@ -1,6 +1,10 @@
 #pragma once
 // Constants of crash capture and of the report offered at the next start.
 
+#include "app/app_constants.h"
+
+#include <cstddef>
+
 namespace crash {
 
 // The dump folder is this name under the application's local data folder.
@@ -15,8 +19,9 @@ constexpr const char* kReportFolderName = "TarnixReportBug";
 // way. Sizes in bytes.
 constexpr int kMaxDumpPathBytes = 4096;
 constexpr int kMaxDumpHeaderBytes = 1024;
-// Alternate stack for the handler, so a stack overflow of the main thread is still written.
-constexpr int kHandlerStackBytes = 256 * 1024;
+// Alternate stack for the handler in the installing thread, so a stack overflow of the main
+// thread is still written (the other threads map their own, ThreadSignalStack).
+constexpr size_t kHandlerStackBytes = app::kSignalStackBytes;
 constexpr int kMaxBacktraceFrames = 128;
 constexpr int kMaxSymbolBytes = 512;
 // The process memory map is copied into the dump up to this size (for addr2line).

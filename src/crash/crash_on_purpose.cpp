@@ -1,9 +1,27 @@
 #include "crash/crash_on_purpose.h"
 
+#include "app/thread_signal_stack.h"
+
 #include <csignal>
 #include <cstdlib>
+#include <thread>
 
 namespace crash {
+namespace {
+
+volatile bool g_deeper = true; // never cleared; unknown to the compiler
+
+// Calls itself until the stack runs out. The frame's buffer and the addition after the call
+// keep the compiler from turning the recursion into a loop.
+Q_NEVER_INLINE int overflowStack(int depth) {
+    volatile char frame[1024];
+    frame[0] = static_cast<char>(depth);
+    if (!g_deeper)
+        return frame[0];
+    return overflowStack(depth + 1) + frame[0];
+}
+
+} // namespace
 
 // Never inlined, so the backtrace of the crash names this function. The sanitizer build
 // must not stop the faults before they become the signals they are meant to be.
@@ -32,6 +50,15 @@ crashOnPurpose(const QString& kind) {
         raise(SIGBUS);
     } else if (kind == "abort") {
         std::abort();
+    } else if (kind == "stack") {
+        overflowStack(0);
+    } else if (kind == "stack-thread") {
+        // A worker set up as the program's own threads are.
+        std::thread worker([] {
+            const ThreadSignalStack stack(kCrashWorkerName);
+            overflowStack(0);
+        });
+        worker.join();
     } else {
         return false;
     }

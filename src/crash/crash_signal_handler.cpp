@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -195,7 +196,14 @@ void writeSignal(DumpWriter& out, int sig, const siginfo_t* info) {
     }
     out << "Process: ";
     out.decimal(getpid()) << "  Thread: ";
-    out.decimal(gettid()) << "\n";
+    out.decimal(gettid());
+    // The thread's name (a system call, no allocation): which worker it was.
+    char name[16] = {};
+    if (prctl(PR_GET_NAME, name, 0, 0, 0) == 0) {
+        name[sizeof name - 1] = '\0';
+        out << " (" << name << ")";
+    }
+    out << "\n";
 }
 
 void writeDump(int sig, const siginfo_t* info) {

@@ -11,10 +11,11 @@ namespace crash {
 bool prepareDump(const char* path, const char* header);
 
 // Installs the handler for SIGSEGV, SIGBUS, SIGFPE, SIGILL and SIGABRT, with an alternate
-// stack for the calling thread so that its stack overflow is still written. On a crash the
-// handler writes the prepared file (header, signal, faulting address, backtrace of the
-// crashing thread, memory map), then ends the process by the same signal. Call from one
-// thread; a second call does nothing.
+// stack for the calling thread so that its stack overflow is still written (other threads
+// set up their own, ThreadSignalStack). On a crash the handler writes the prepared file
+// (header, signal, faulting address, the crashing thread's id and name, its backtrace, the
+// memory map), then ends the process by the same signal. Call from one thread; a second call
+// does nothing.
 void installSignalHandlers();
 
 } // namespace crash

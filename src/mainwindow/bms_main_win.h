@@ -5,6 +5,7 @@
 
 #include "realtime/real_time_chart.h"
 #include "realtime/real_time_run.h"
+#include "realtime/real_time_text.h"
 #include "records/record_requests.h"
 #include "serial/link_watch.h"
 #include "serial/serial_settings.h"
@@ -20,6 +21,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class Battery;
@@ -32,6 +34,7 @@ class TransProgress;
 class WaitConfig;
 struct BurstEdit;
 enum class UnitControl;
+class QIODevice;
 class QLabel;
 class QProgressBar;
 class QSettings;
@@ -117,6 +120,7 @@ private:
     void showOtherPage(QPushButton* button, int index);
     bool refuseWhileRealTime();
     void saveTextAs(const QString& text, const QString& failure);
+    void saveTextAs(const std::function<bool(QIODevice&)>& write, const QString& failure);
 
     Ui::BMSMainWin* ui = nullptr;
     double m_widthRate = 1.0;
@@ -246,10 +250,13 @@ private:
     void clearRealTimeSeries();
     void plotSample(const RealTimeSample& sample, SamplePlot& plot);
     void showPointHover(Quantity q, const QPointF& point, bool state);
+    void appendRealTimeText(const QString& text);
+    void clearRealTimeText();
 
     RealTimeRun m_rtRun;
     std::array<std::unique_ptr<RealTimeChart>, kQuantityCount> m_rtCharts;
     QLabel* m_hoverLab = nullptr;
+    RealTimeText m_rtText; // the stream's whole text, for the Download
 
     // ----- Configuration, control commands, barcode (bms_main_win_config.cpp) ---------------
 public slots:

@@ -149,6 +149,11 @@ void BMSMainWin::LanguageBtn_clicked() {
 // the last saved one. A file that could not be written is named with the reason (failure's
 // %1 and %2), and the stored folder stays where the last file could be written.
 void BMSMainWin::saveTextAs(const QString& text, const QString& failure) {
+    saveTextAs([&text](QIODevice& file) { return writeText(file, text); }, failure);
+}
+
+// The same for a text written piece by piece (`write` returns false when a write failed).
+void BMSMainWin::saveTextAs(const std::function<bool(QIODevice&)>& write, const QString& failure) {
     const char* const downPathKey = "path/downpath";
     const QString folder = m_settings->value(downPathKey, ".").toString();
     const QString path =
@@ -156,7 +161,7 @@ void BMSMainWin::saveTextAs(const QString& text, const QString& failure) {
     if (path.isEmpty())
         return;
     QString error;
-    if (!writeTextFile(path, text, &error)) {
+    if (!writeTextFile(path, write, &error)) {
         prompts().warning(this, tr("warning"), failure.arg(QDir::toNativeSeparators(path), error),
                           QMessageBox::Yes);
         return;

@@ -4,6 +4,7 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "app/prompts.h"
+#include "protocol/protocol_constants.h"
 #include "realtime/real_time_layout.h"
 #include "realtime/realtime_constants.h"
 #include "ui_bms_main_win.h"
@@ -21,6 +22,7 @@ using namespace realtime;
 
 void BMSMainWin::initRealTimePage() {
     ui->RTDataTextBrow->hide();
+    clearRealTimeText();
     ui->widget_2->hide();
     ui->widget_3->hide();
     ui->widget_4->hide();
@@ -98,16 +100,16 @@ void BMSMainWin::RTDataOffBtn_clicked() {
 void BMSMainWin::RealTimeParse(const QString& burst) {
     qDebug() << "Command:" << currentCommand() << "datadata:" << burst;
     session().realTimeDisplay = true;
-    // Appended, not re-set whole: the cost of a burst must not grow with the run.
-    QTextCursor end(ui->RTDataTextBrow->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(burst);
+    appendRealTimeText(burst);
 
     const RealTimeBurst parsed = parseRealTimeBurst(burst);
     SamplePlot plot;
-    for (const RealTimeSample& s : parsed.samples)
+    bool placed = false;
+    for (const RealTimeSample& s : parsed.samples) {
         plotSample(s, plot);
-    if (!parsed.samples.isEmpty()) {
+        placed = placed || plot.x != kNoDataDouble;
+    }
+    if (placed) {
         for (int q = 0; q < kQuantityCount; ++q) {
             m_rtCharts[q]->setRanges(plot.xRange, plot.yRanges[q]);
             m_rtCharts[q]->flush();
@@ -121,14 +123,34 @@ void BMSMainWin::RealTimeParse(const QString& burst) {
 
 void BMSMainWin::plotSample(const RealTimeSample& sample, SamplePlot& plot) {
     plot = m_rtRun.add(sample);
-    for (int q = 0; q < kQuantityCount; ++q)
-        m_rtCharts[q]->append(plot.x, plot.y[q]);
+    if (plot.x == kNoDataDouble)
+        return;
+    for (int q = 0; q < kQuantityCount; ++q) {
+        if (plot.y[q] != kNoDataDouble)
+            m_rtCharts[q]->append(plot.x, plot.y[q]);
+    }
     Battery* g = gauge(m_currBatNum);
-    if (!g || g->value() == sample.soc)
+    if (!g || sample.soc == kNoData || g->value() == sample.soc)
         return;
     g->setValue(sample.soc);
     g->setBorderColorStart(views::themeColor());
     g->setBorderColorEnd(views::themeColor());
+}
+
+// The whole text goes to the run's store; the view, hidden, keeps only its newest lines, so
+// neither the insertion nor the view's memory grows with the run.
+void BMSMainWin::appendRealTimeText(const QString& text) {
+    m_rtText.append(text);
+    QTextCursor end(ui->RTDataTextBrow->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+}
+
+void BMSMainWin::clearRealTimeText() {
+    m_rtText.clear();
+    ui->RTDataTextBrow->clear();
+    // Also drops the view's undo history, which would otherwise keep every burst.
+    ui->RTDataTextBrow->document()->setMaximumBlockCount(kTextViewLines);
 }
 
 void BMSMainWin::RealTimeOffParse(const QString& burst) {
@@ -139,11 +161,10 @@ void BMSMainWin::RealTimeOffParse(const QString& burst) {
         return;
     }
     // "finish" on a line of its own, and the next run's text on the line after it.
+    const QString finish = m_rtText.appendLine(tr("finish"));
     QTextCursor end(ui->RTDataTextBrow->document());
     end.movePosition(QTextCursor::End);
-    if (!end.atBlockStart())
-        end.insertBlock();
-    end.insertText(tr("finish") + "\n");
+    end.insertText(finish);
     session().realTimeDisplay = false;
     prompts().information(this, tr("Message"), tr("RTdata off succcess!"), QMessageBox::Yes);
 }
@@ -207,7 +228,7 @@ void BMSMainWin::RTDataDownBtn_clicked() {
                               tr("Can't download, Please click \"RTData OFF\"!"), QMessageBox::Yes);
         return;
     }
-    saveTextAs(ui->RTDataTextBrow->toPlainText(),
+    saveTextAs([this](QIODevice& file) { return m_rtText.writeTo(file); },
                tr("The real-time data could not be saved to\n%1\n%2"));
 }
 
@@ -218,7 +239,7 @@ void BMSMainWin::ClearRTDataBtn_clicked() {
                               QMessageBox::Yes);
         return;
     }
-    ui->RTDataTextBrow->clear();
+    clearRealTimeText();
     clearRealTimeSeries();
     m_rtRun.clearValues();
 }
@@ -230,6 +251,6 @@ void BMSMainWin::clearRealTimeSeries() {
 }
 
 void BMSMainWin::resetRealTimeAfterLogout() {
-    ui->RTDataTextBrow->clear();
+    clearRealTimeText();
     clearRealTimeSeries();
 }

@@ -5,8 +5,13 @@
 MinMaxDecimator::MinMaxDecimator(int maxColumns) : m_maxColumns(std::max(2, maxColumns)) {}
 
 void MinMaxDecimator::append(const QPointF& point) {
-    const int index = m_points.size();
-    m_points.append(point);
+    const int index = m_size;
+    if (index % kBlockPoints == 0) {
+        m_blocks.append(QVector<QPointF>());
+        m_blocks.last().reserve(kBlockPoints);
+    }
+    m_blocks.last().append(point);
+    ++m_size;
     if (m_columns.isEmpty() || m_columns.last().count >= m_perColumn) {
         m_columns.append({1, index, index});
         if (m_columns.size() > m_maxColumns)
@@ -15,9 +20,9 @@ void MinMaxDecimator::append(const QPointF& point) {
     }
     Column& c = m_columns.last();
     ++c.count;
-    if (point.y() < m_points.at(c.lowest).y())
+    if (point.y() < y(c.lowest))
         c.lowest = index;
-    if (point.y() > m_points.at(c.highest).y())
+    if (point.y() > y(c.highest))
         c.highest = index;
 }
 
@@ -29,9 +34,9 @@ void MinMaxDecimator::mergePairs() {
         if (i + 1 < m_columns.size()) {
             const Column& next = m_columns.at(i + 1);
             c.count += next.count;
-            if (m_points.at(next.lowest).y() < m_points.at(c.lowest).y())
+            if (y(next.lowest) < y(c.lowest))
                 c.lowest = next.lowest;
-            if (m_points.at(next.highest).y() > m_points.at(c.highest).y())
+            if (y(next.highest) > y(c.highest))
                 c.highest = next.highest;
         }
         merged.append(c);
@@ -40,23 +45,32 @@ void MinMaxDecimator::mergePairs() {
     m_perColumn *= 2;
 }
 
+QVector<QPointF> MinMaxDecimator::points() const {
+    QVector<QPointF> out;
+    out.reserve(m_size);
+    for (const QVector<QPointF>& block : m_blocks)
+        out += block;
+    return out;
+}
+
 void MinMaxDecimator::clear() {
-    m_points.clear();
+    m_blocks.clear();
+    m_size = 0;
     m_columns.clear();
     m_perColumn = 1;
 }
 
 QVector<QPointF> MinMaxDecimator::drawn() const {
     QVector<QPointF> out;
-    if (m_points.isEmpty())
+    if (m_size == 0)
         return out;
     out.reserve(m_columns.size() * 2 + 2);
     // The first and the newest point are always drawn, so the curve spans the whole run.
     int last = 0;
-    out.append(m_points.first());
+    out.append(point(0));
     auto take = [&](int index) {
         if (index > last) {
-            out.append(m_points.at(index));
+            out.append(point(index));
             last = index;
         }
     };
@@ -64,6 +78,6 @@ QVector<QPointF> MinMaxDecimator::drawn() const {
         take(std::min(c.lowest, c.highest));
         take(std::max(c.lowest, c.highest));
     }
-    take(m_points.size() - 1);
+    take(m_size - 1);
     return out;
 }

@@ -2,6 +2,7 @@
 
 #include "realtime/realtime_constants.h"
 
+#include <QPen>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLegendMarker>
@@ -44,7 +45,12 @@ RealTimeChart::RealTimeChart(QChartView* view, const QString& yLabelFormat, Axis
         s->attachAxis(m_xAxis);
         s->attachAxis(m_yAxis);
     }
-    m_line->setPen(m_spline->pen());
+    // The thinned copy is drawn 1 px wide: once its columns hold many samples each spans its
+    // column's whole range, and a wider antialiased pen costs several times as much to draw.
+    QPen thin = m_spline->pen();
+    thin.setWidth(1);
+    thin.setCosmetic(true);
+    m_line->setPen(thin);
     m_chart->legend()->markers(m_line).first()->setVisible(false);
     m_chart->setAnimationOptions(QChart::SeriesAnimations);
     // The view gives up its own default chart without deleting it.
@@ -73,8 +79,17 @@ void RealTimeChart::setFonts(const ChartFontSizes& sizes) {
 }
 
 void RealTimeChart::setRanges(const AxisRange& x, const AxisRange& y) {
-    setRangeIfChanged(m_xAxis, x);
-    setRangeIfChanged(m_yAxis, y);
+    m_xRange = x;
+    m_yRange = y;
+    m_rangesDue = true;
+}
+
+void RealTimeChart::applyRanges() {
+    if (!m_rangesDue)
+        return;
+    setRangeIfChanged(m_xAxis, m_xRange);
+    setRangeIfChanged(m_yAxis, m_yRange);
+    m_rangesDue = false;
 }
 
 QXYSeries* RealTimeChart::series() const {
@@ -85,20 +100,30 @@ QXYSeries* RealTimeChart::series() const {
 
 void RealTimeChart::flush() {
     const int count = m_samples.size();
-    if (count == m_drawnFrom)
-        return;
     if (count <= kShortSeriesPoints) {
+        applyRanges();
         // Appended point by point, so that each animates in from the last; a replaced series
         // would restart its animation with every burst and trail behind the stream.
         for (int i = m_drawnFrom; i < count; ++i)
-            m_spline->append(m_samples.points().at(i));
-    } else {
-        if (m_chart->animationOptions() != QChart::NoAnimation)
-            m_chart->setAnimationOptions(QChart::NoAnimation);
-        if (m_spline->count() > 0)
-            m_spline->clear();
-        m_line->replace(m_samples.drawn());
+            m_spline->append(m_samples.point(i));
+        m_drawnFrom = count;
+        return;
     }
+    if (count == m_drawnFrom) {
+        applyRanges();
+        return;
+    }
+    if (m_chart->animationOptions() != QChart::NoAnimation)
+        m_chart->setAnimationOptions(QChart::NoAnimation);
+    if (m_spline->count() > 0)
+        m_spline->clear();
+    // Every change of an axis range makes the chart redo the outline of the whole drawn
+    // curve (its stroke, for the hover). Emptied first, the ranges cost next to nothing and
+    // the outline is made once per burst instead of once per axis and once for the points.
+    if (m_rangesDue && m_line->count() > 0)
+        m_line->clear();
+    applyRanges();
+    m_line->replace(m_samples.drawn());
     m_drawnFrom = count;
 }
 

@@ -37,8 +37,9 @@ public:
     void setFonts(const ChartFontSizes& sizes);
 
     void append(double x, double y) { m_samples.append({x, y}); }
+    // The axis ranges, applied at the next flush.
     void setRanges(const AxisRange& x, const AxisRange& y);
-    // Hands the samples appended since the last call to the series.
+    // Hands the samples appended since the last call to the series and applies the ranges.
     void flush();
     void clear();
 
@@ -56,7 +57,12 @@ private:
     QtCharts::QValueAxis* m_xAxis;
     QtCharts::QValueAxis* m_yAxis;
     QtCharts::QSplineSeries* m_spline;
-    QtCharts::QLineSeries* m_line; // shares the spline's name, pen and legend entry
+    QtCharts::QLineSeries* m_line; // shares the spline's name, colour and legend entry
+    void applyRanges();
+
     MinMaxDecimator m_samples;
     int m_drawnFrom = 0; // samples().size() at the last flush
+    AxisRange m_xRange;
+    AxisRange m_yRange;
+    bool m_rangesDue = false;
 };

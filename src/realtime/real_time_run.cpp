@@ -1,5 +1,6 @@
 #include "realtime/real_time_run.h"
 
+#include "protocol/protocol_constants.h"
 #include "realtime/realtime_constants.h"
 
 #include <QDebug>
@@ -10,8 +11,13 @@
 using namespace realtime;
 
 namespace {
+// The SOC's no-data marker reads as kNoDataDouble too.
 std::array<double, kQuantityCount> valuesOf(const RealTimeSample& s) {
     return {double(s.soc), s.voltage, s.current, s.temperature};
+}
+
+bool readable(double value) {
+    return value != kNoDataDouble;
 }
 
 // Nearest integer, halves to even (22.5 -> 22, 23.5 -> 24).
@@ -38,29 +44,47 @@ SamplePlot RealTimeRun::add(const RealTimeSample& s) {
     const QDateTime now = parseSampleTime(s.time);
     qDebug() << "NowTime:" << now;
     SamplePlot plot;
-    if (m_runStart.isValid() && now.isValid())
-        plot.x = m_runStart.msecsTo(now) / kMsPerMinute;
-    qDebug() << "TimeInterval:" << plot.x;
-    plot.xRange = {0.0, plot.x};
     plot.y = valuesOf(s);
+    if (m_runStart.isValid()) {
+        // A time that cannot be read has no place on the time axis: nothing of the sample
+        // is plotted (drawn at 0 it would pull the curves back to the run's start).
+        plot.x = now.isValid() ? m_runStart.msecsTo(now) / kMsPerMinute : kNoDataDouble;
+        if (!now.isValid())
+            plot.y.fill(kNoDataDouble);
+    }
+    qDebug() << "TimeInterval:" << plot.x;
+    if (readable(plot.x))
+        m_xRange = {0.0, plot.x};
+    plot.xRange = m_xRange;
     updateExtremes(plot.y);
     plot.yRanges = verticalRanges();
     qDebug() << "SocValue:" << s.soc << "VoltValue:" << s.voltage << "CurrValue:" << s.current
              << "TempValue:" << s.temperature;
-    addValues(s);
+    addValues(plot.y);
     return plot;
 }
 
 void RealTimeRun::startRun(const RealTimeSample& s) {
     m_runStart = parseSampleTime(s.time);
     qDebug() << "RealStartTime:" << m_runStart;
-    // Only the minima restart with the run; the maxima keep growing across runs.
-    m_min = valuesOf(s);
+    // Only the minima restart with the run; the maxima keep growing across runs. A value the
+    // unit printed unreadably leaves its minimum to the next one that can be read.
+    const std::array<double, kQuantityCount> v = valuesOf(s);
+    for (int q = 0; q < kQuantityCount; ++q) {
+        m_minPending[q] = !readable(v[q]);
+        if (readable(v[q]))
+            m_min[q] = v[q];
+    }
     clearValues();
 }
 
 void RealTimeRun::updateExtremes(const std::array<double, kQuantityCount>& v) {
     for (int q = 0; q < kQuantityCount; ++q) {
+        if (!readable(v[q]))
+            continue;
+        if (m_minPending[q])
+            m_min[q] = v[q];
+        m_minPending[q] = false;
         m_max[q] = std::max(m_max[q], v[q]);
         m_min[q] = std::min(m_min[q], v[q]);
     }
@@ -79,11 +103,15 @@ std::array<AxisRange, kQuantityCount> RealTimeRun::verticalRanges() const {
     return ranges;
 }
 
-void RealTimeRun::addValues(const RealTimeSample& s) {
-    appendDistinct(m_socValues, s.soc);
-    appendDistinct(m_voltValues, m_voltSeen, s.voltage);
-    appendDistinct(m_currValues, m_currSeen, s.current);
-    appendDistinct(m_tempValues, roundHalfEven(s.temperature));
+void RealTimeRun::addValues(const std::array<double, kQuantityCount>& v) {
+    if (readable(v[int(Quantity::Soc)]))
+        appendDistinct(m_socValues, int(v[int(Quantity::Soc)]));
+    if (readable(v[int(Quantity::Volt)]))
+        appendDistinct(m_voltValues, m_voltSeen, v[int(Quantity::Volt)]);
+    if (readable(v[int(Quantity::Curr)]))
+        appendDistinct(m_currValues, m_currSeen, v[int(Quantity::Curr)]);
+    if (readable(v[int(Quantity::Temp)]))
+        appendDistinct(m_tempValues, roundHalfEven(v[int(Quantity::Temp)]));
 }
 
 void RealTimeRun::clearValues() {

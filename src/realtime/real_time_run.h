@@ -23,8 +23,9 @@ struct AxisRange {
 };
 
 // What one sample changes on the charts: the x of its four points (minutes since the run
-// start), their y values, the horizontal range (0 to x) and the four vertical ranges, indexed
-// by Quantity.
+// start), their y values, the horizontal range (0 to the last x) and the four vertical
+// ranges, indexed by Quantity. An x or y of kNoDataDouble is no point: a time that cannot be
+// read places none of the four, an unreadable value only its own.
 struct SamplePlot {
     double x = 0.0;
     std::array<double, kQuantityCount> y{};
@@ -63,12 +64,15 @@ public:
 private:
     void startRun(const RealTimeSample& s);
     void updateExtremes(const std::array<double, kQuantityCount>& v);
-    void addValues(const RealTimeSample& s);
+    void addValues(const std::array<double, kQuantityCount>& v);
     std::array<AxisRange, kQuantityCount> verticalRanges() const;
 
     QDateTime m_runStart; // invalid until a sample with item number 1
     std::array<double, kQuantityCount> m_min{};
     std::array<double, kQuantityCount> m_max{};
+    // The run's start had no readable value: the next readable one becomes the minimum.
+    std::array<bool, kQuantityCount> m_minPending{};
+    AxisRange m_xRange; // 0 to the x of the last sample placed
     // Distinct values in order of first appearance; the sets answer "already there?" at
     // once for a day of samples.
     QVector<int> m_socValues;

@@ -30,7 +30,8 @@ std::optional<Layout> layoutFor(int fieldCount) {
 }
 
 double milli(const QString& field) {
-    return toDoubleOr(field, 0.0) / kMilliPerUnit;
+    const double value = toDoubleOr(field, kNoDataDouble);
+    return value == kNoDataDouble ? kNoDataDouble : value / kMilliPerUnit;
 }
 } // namespace
 
@@ -50,8 +51,8 @@ std::optional<RealTimeSample> parseRealTimeLine(const QString& line) {
     s.voltage = milli(f.at(3));
     s.current = milli(f.at(layout->current));
     s.temperature = milli(f.at(layout->temperature));
-    s.soc = toIntOr(QString(f.at(layout->soc)).remove('%'), 0);
-    s.coulomb = toIntOr(f.at(layout->coulomb), 0);
+    s.soc = toIntOr(QString(f.at(layout->soc)).remove('%'), kNoData);
+    s.coulomb = toIntOr(f.at(layout->coulomb), kNoData);
     return s;
 }
 

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+// A value the unit printed unreadably ("----", a field cut by noise) is the no-data marker
+// (kNoData, kNoDataDouble): it is neither plotted nor counted in the extremes.
 struct RealTimeSample {
     int item = 0;             // the unit's sample ID; 1 starts a run
     QString time;             // date + " " + time, as printed
@@ -20,7 +22,7 @@ struct RealTimeSample {
 
 // A sample from one line, or nothing when the line has no sample's field count (16, 17 or
 // 19 fields, split at runs of white space, a leading blank giving an empty first field).
-// Numbers that do not convert give 0.
+// An item number that does not convert gives 0; any other number the no-data marker.
 std::optional<RealTimeSample> parseRealTimeLine(const QString& line);
 
 // The time of a sample: "yy-MM-dd HH:mm:ss" when it has 17 characters, else

@@ -49,12 +49,20 @@ inline constexpr double kWideSpanDivisor = 100.0;
 
 // Drawing. A series is drawn from at most kMaxDrawnColumns columns of samples, each column
 // drawn as its lowest and highest sample; up to that many samples every sample is drawn.
-// About two pixels a column on a chart of a 1920 px screen.
-inline constexpr int kMaxDrawnColumns = 512;
+// About three pixels a column on a chart of a 1920 px screen; once the columns fill up, the
+// cost of a repaint follows their number.
+inline constexpr int kMaxDrawnColumns = 256;
 // A run of at most this many samples is drawn as an animated spline, one appended point per
 // sample; beyond, as straight segments through the thinned copy, without animation (a spline
 // through ~1,000 noisy points costs ~45 ms a repaint per chart, segments ~3 ms).
 inline constexpr int kShortSeriesPoints = 120;
+
+// The stream's text: the page's text view keeps this many of the newest lines; the whole
+// text is held for the Download in blocks of this many bytes, compressed once full (zlib
+// level; a 64 KiB block takes about a millisecond).
+inline constexpr int kTextViewLines = 10000;
+inline constexpr int kTextBlockBytes = 64 * 1024;
+inline constexpr int kTextCompressionLevel = 6;
 
 // Hover label: its initial geometry (px) and its two style sheets.
 inline constexpr int kHoverLabelX = 1290;

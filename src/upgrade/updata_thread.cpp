@@ -1,5 +1,6 @@
 #include "upgrade/updata_thread.h"
 
+#include "app/thread_signal_stack.h"
 #include "upgrade/transfer_routing.h"
 #include "upgrade/upgrade_constants.h"
 
@@ -52,6 +53,7 @@ int UpdataThread::progress() const {
 }
 
 void UpdataThread::run() {
+    const ThreadSignalStack signalStack; // named by Qt after the class
     for (;;) {
         qDebug() << "thead run";
         if (isInterruptionRequested())

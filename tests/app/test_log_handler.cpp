@@ -2,6 +2,8 @@
 // cannot be used, and a message from another thread during a rotation.
 #include "app/log_handler.h"
 
+#include "app/app_constants.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +21,9 @@ const char* const kToday = "today.log";
 constexpr int kRotateBytes = 5120;
 // "yyyy-MM-dd hh:mm:ss.zzz - [LEVEL] (:0, ): " of a line without source location.
 constexpr int kBarePrefixBytes = 42;
+// The archives' bounds, as shipped.
+constexpr qint64 kFolderMaxBytes = 200000000;
+constexpr int kFolderMaxArchives = 20000;
 
 QDateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
     return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms));
@@ -55,6 +60,9 @@ private slots:
     void archivesPartPastSizeLimit();
     void cleanUpDeletesOnlyExpiredArchives();
     void cleanUpFollowsTheClock();
+    void boundKeepsNewestArchives_data();
+    void boundKeepsNewestArchives();
+    void cleanUpAppliesBoundToFolder();
 
 private:
     QString logFile(const QString& name = kToday) const { return m_dir->path() + "/log/" + name; }
@@ -79,6 +87,7 @@ void TestLogHandler::cleanup() {
     LogHandler::releaseMessageHandler();
     LogHandler::setClock(nullptr);
     LogHandler::setFolderPath("log");
+    LogHandler::setFolderBound({app::kLogFolderMaxBytes, app::kLogFolderMaxArchives});
     m_dir.reset();
 }
 
@@ -257,6 +266,83 @@ void TestLogHandler::cleanUpFollowsTheClock() {
     LogHandler::runMaintenance();
     QTRY_VERIFY(!QFileInfo::exists(logFile("2024-01-02 10:00:00.log")));
     QCOMPARE(folderEntries(), QStringList({"2024-02-15.log", kToday}));
+}
+
+// The archives the sink would leave for `days` up to `now`: a part every `periodSecs` of
+// `bytes` and a day's archive at each midnight, oldest first.
+QVector<logfiles::FolderEntry> archivesUpTo(const QDateTime& now, int days, int periodSecs,
+                                            int bytes) {
+    QVector<logfiles::FolderEntry> out;
+    const QDateTime start = now.addDays(-days);
+    const int startSecond = start.time().msecsSinceStartOfDay() / 1000;
+    QString day;
+    for (qint64 s = startSecond; s < startSecond + days * 86400LL; s += periodSecs) {
+        const QString today = start.date().addDays(s / 86400).toString("yyyy-MM-dd");
+        if (!day.isEmpty() && today != day)
+            out.append({day + ".log", bytes});
+        day = today;
+        const int t = int(s % 86400);
+        out.append(
+            {day + QString::asprintf(" %02d:%02d:%02d.log", t / 3600, t / 60 % 60, t % 60), bytes});
+    }
+    return out;
+}
+
+void TestLogHandler::boundKeepsNewestArchives_data() {
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("periodSecs");
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<int>("kept"); // the newest archives kept; -1: all of them
+    QTest::newRow("a month at the idle rate") << 30 << 5 << 5120 << kFolderMaxArchives;
+    QTest::newRow("two days of large archives") << 2 << 5 << 50000 << 4000;
+    QTest::newRow("a quiet week") << 7 << 600 << 6000 << -1;
+}
+
+// Whatever piled up, the archives end within both bounds, the newest kept; the expired ones
+// go, and files that are no archives stay and do not count.
+void TestLogHandler::boundKeepsNewestArchives() {
+    QFETCH(int, days);
+    QFETCH(int, periodSecs);
+    QFETCH(int, bytes);
+    QFETCH(int, kept);
+    const QDateTime now(QDate(2024, 3, 31), QTime(12, 0), Qt::UTC);
+    const QVector<logfiles::FolderEntry> archives = archivesUpTo(now, days, periodSecs, bytes);
+    const QVector<logfiles::FolderEntry> others{
+        {"2024-02-20 10:00:00.log", 10}, {kToday, 300000000}, {"notes.txt", 300000000}};
+    QStringList removed =
+        logfiles::archivesToRemove(others + archives, now, {kFolderMaxBytes, kFolderMaxArchives});
+
+    const int cut = kept < 0 ? 0 : archives.size() - kept;
+    QStringList expected{"2024-02-20 10:00:00.log"};
+    qint64 keptBytes = 0;
+    for (int i = 0; i < archives.size(); ++i) {
+        if (i < cut)
+            expected << archives[i].name;
+        else
+            keptBytes += archives[i].bytes;
+    }
+    removed.sort();
+    expected.sort();
+    QCOMPARE(removed, expected);
+    QVERIFY(archives.size() - cut <= kFolderMaxArchives && keptBytes <= kFolderMaxBytes);
+    // Once trimmed, the next clean-up has nothing to do.
+    QVERIFY(logfiles::archivesToRemove(others.mid(1) + archives.mid(cut), now,
+                                       {kFolderMaxBytes, kFolderMaxArchives})
+                .isEmpty());
+}
+
+// The clean-up reads the archives' sizes from the folder: past the byte bound the oldest
+// go, even while the count bound would keep them.
+void TestLogHandler::cleanUpAppliesBoundToFolder() {
+    const QStringList names{"2024-03-04 10:00:00.log", "2024-03-04.log", "2024-03-05 08:00:00.log",
+                            "2024-03-05 09:00:00.log"};
+    const int sizes[] = {4, 4, 6, 2};
+    for (int i = 0; i < names.size(); ++i)
+        QVERIFY(writeFile(logFile(names[i]), QByteArray(sizes[i], 'x'), at(2024, 3, 5)));
+    QVERIFY(writeFile(logFile("notes.txt"), QByteArray(100, 'n'), at(2024, 3, 5)));
+    LogHandler::setFolderBound({10, 3});
+    LogHandler::installMessageHandler();
+    QTRY_COMPARE(folderEntries(), names.mid(2) + QStringList({"notes.txt", kToday}));
 }
 
 QTEST_GUILESS_MAIN(TestLogHandler)

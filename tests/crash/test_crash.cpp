@@ -53,7 +53,9 @@ private slots:
         QCOMPARE(setrlimit(RLIMIT_CORE, &noCoreFiles), 0);
     }
 
-    // A processor fault is caught in the crashing function itself, so it is frame #0. What
+    // A processor fault is caught in the crashing function itself, so it is frame #0; a stack
+    // overflow, of the main thread or of a worker, still leaves its dump, naming its thread.
+    // What
     // the next start finds: the dump's name already in the report folder, or a file where the
     // report folder must go (not even root can make a folder of it).
     void crashLeavesDumpForNextStart_data() {
@@ -61,11 +63,22 @@ private slots:
         QTest::addColumn<int>("signal");
         QTest::addColumn<bool>("faultInPlace");
         QTest::addColumn<QString>("nextStart");
-        QTest::newRow("SIGSEGV") << "segv" << 11 << true << "";
-        QTest::newRow("SIGFPE, its name already reported") << "fpe" << 8 << true << "reported";
-        QTest::newRow("SIGILL, no report folder") << "ill" << 4 << true << "no folder";
-        QTest::newRow("SIGBUS") << "bus" << 7 << false << "";
-        QTest::newRow("SIGABRT") << "abort" << 6 << false << "";
+        QTest::addColumn<QString>("frame");  // a function the backtrace shows
+        QTest::addColumn<QString>("thread"); // the crashing thread's name
+        const QString main = "norvanebat";
+        const QString crash = "crashOnPurpose";
+        QTest::newRow("SIGSEGV") << "segv" << 11 << true << "" << crash << main;
+        QTest::newRow("SIGFPE, its name already reported")
+            << "fpe" << 8 << true << "reported" << crash << main;
+        QTest::newRow("SIGILL, no report folder")
+            << "ill" << 4 << true << "no folder" << crash << main;
+        QTest::newRow("SIGBUS") << "bus" << 7 << false << "" << crash << main;
+        QTest::newRow("SIGABRT") << "abort" << 6 << false << "" << crash << main;
+        QTest::newRow("SIGSEGV, stack overflow") << "stack" << 11 << true << ""
+                                                 << "overflowStack" << main;
+        QTest::newRow("SIGSEGV, stack overflow in a worker") << "stack-thread" << 11 << true << ""
+                                                             << "overflowStack"
+                                                             << "CrashWorker";
     }
 
     void crashLeavesDumpForNextStart() {
@@ -106,12 +119,18 @@ private slots:
         QVERIFY(dump.contains("Version: 2.8.6\n"));
         const QString name = QString(QTest::currentDataTag()).section(',', 0, 0);
         QVERIFY(dump.contains(QString("Signal: %1 (%2)\n").arg(signal).arg(name).toUtf8()));
+        QFETCH(QString, thread);
+        QVERIFY2(QRegularExpression(QString("\nProcess: \\d+  Thread: \\d+ \\(%1\\)\n").arg(thread))
+                     .match(QString::fromUtf8(dump))
+                     .hasMatch(),
+                 dump.left(400).constData());
+        QFETCH(QString, frame);
         const int from = dump.indexOf("Backtrace of the crashing thread:\n");
         const QByteArray backtrace = dump.mid(from, dump.indexOf("\nMemory map:\n") - from);
-        QVERIFY2(from > 0 && backtrace.contains("crashOnPurpose"), dump.constData());
+        QVERIFY2(from > 0 && backtrace.contains(frame.toUtf8()), dump.constData());
         QFETCH(bool, faultInPlace);
         const QByteArray first = backtrace.split('\n').value(1);
-        QVERIFY2(!faultInPlace || (first.startsWith("#0 ") && first.contains("crashOnPurpose")),
+        QVERIFY2(!faultInPlace || (first.startsWith("#0 ") && first.contains(frame.toUtf8())),
                  first.constData());
 
         const QString reported = reportDir + "/" + dumps.first();

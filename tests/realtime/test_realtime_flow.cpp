@@ -80,25 +80,33 @@ void TestRealTimeFlow::streamExportClearLongRunLogout() {
     QVERIFY(w.form()->RTDataTextBrow->toPlainText().isEmpty());
     QVERIFY(w.realTimeRun().socValues().isEmpty());
 
-    // 3000 samples a second apart in two bursts, 52.1/52.0 V alternately with a 60 V spike at
-    // the 1700th: every sample kept, a thinned copy drawn with its spike and newest point.
+    // 10,050 samples a second apart in three bursts, 52.1/52.0 V alternately with a 60 V spike
+    // at the 1700th and an unreadable voltage at the 1800th: every readable sample kept, a
+    // thinned copy drawn with its spike and newest point, the unreadable one nowhere; the
+    // hidden text view holds only the newest 10,000 lines.
+    const int total = 10050;
     QString burst;
-    for (int id = 1; id <= 3000; ++id) {
+    for (int id = 1; id <= total; ++id) {
+        const QString mv =
+            id == 1800 ? "----" : QString::number(id == 1700 ? 60000 : 52000 + id % 2 * 100);
         burst += QString("%1 2024-05-01 %2 %3 0 0 25000 1 2 3 4 N N N N N N 50% 9\n")
                      .arg(id)
                      .arg(QTime(8, 0).addSecs(id - 1).toString("HH:mm:ss"))
-                     .arg(id == 1700 ? 60000 : 52000 + id % 2 * 100);
-        if (id == 100 || id == 3000)
+                     .arg(mv);
+        if (id == 100 || id == 5000 || id == total)
             w.RealTimeParse(std::exchange(burst, QString()));
     }
     const RealTimeChart& volt = w.realTimeChart(Quantity::Volt);
-    QCOMPARE(volt.samples().size(), 3000);
+    QCOMPARE(volt.samples().size(), total - 1);
+    QCOMPARE(w.realTimeChart(Quantity::Soc).samples().size(), total);
     QCOMPARE(volt.spline()->count(), 0);
     const QVector<QPointF> drawn = volt.line()->pointsVector();
     QVERIFY(drawn.size() < 1100);
-    QCOMPARE(drawn.last(), QPointF(2999 / 60.0, 52.0));
+    QCOMPARE(drawn.last(), QPointF((total - 1) / 60.0, 52.0));
     QVERIFY(drawn.contains(QPointF(1699 / 60.0, 60.0)));
-    QCOMPARE(volt.xAxis()->max(), 2999 / 60.0);
+    QCOMPARE(volt.xAxis()->max(), (total - 1) / 60.0);
+    QCOMPARE(volt.yAxis()->min(), 50.0);
+    QVERIFY(w.form()->RTDataTextBrow->document()->blockCount() <= 10001);
 
     QLabel* hover = w.findChild<QLabel*>("RTHoverLab");
     w.SocPointHoverd({1.2, 50.4}, true);
@@ -112,13 +120,28 @@ void TestRealTimeFlow::streamExportClearLongRunLogout() {
     w.RealTimeOffParse("disp 0\n@\nInvalid command or fail to excute.\n$$\n");
     QCOMPARE(recorder.lastText(), QString("RTdata off fail! please click again!"));
     QVERIFY(w.realTimeDisplay());
+    // The Download holds every line of the long run as the unit printed it, the unreadable
+    // one included.
+    w.RealTimeOffParse("disp 0\n@\nCommand completed successfully\n$$\n");
+    recorder.textAnswers << s.home.filePath("out/long.txt");
+    w.RTDataDownBtn_clicked();
+    QFile longRun("out/long.txt");
+    QVERIFY(longRun.open(QIODevice::ReadOnly));
+    const QStringList longLines = QString::fromUtf8(longRun.readAll()).split('\n');
+    QCOMPARE(longLines.filter(QRegularExpression("^\\d+ 2024-05-01 ")).size(), total);
+    QVERIFY(
+        longLines.contains("1800 2024-05-01 08:29:59 ---- 0 0 25000 1 2 3 4 N N N N N N 50% 9"));
+    QCOMPARE(longLines.mid(longLines.size() - 2), QStringList({"finish", ""}));
     // A Logout in the middle of a run ends the display and says so; the run stays for
     // Download until "Clean All".
+    w.RealTimeParse(QString("%1 2024-05-01 09:00:00 52000 0 0 25000 1 2 3 4 N N N N N N 50% 9\n")
+                        .arg(total + 1));
+    QVERIFY(w.realTimeDisplay());
     w.CloseBtn_clicked();
     QVERIFY(!w.realTimeDisplay());
     QVERIFY2(recorder.lastText().startsWith("The real-time display ended with the link."),
              qPrintable(recorder.lastText()));
-    QCOMPARE(volt.samples().size(), 3000);
+    QCOMPARE(volt.samples().size(), total);
     QVERIFY(!w.form()->RTDataTextBrow->toPlainText().isEmpty());
     w.ClearRTDataBtn_clicked();
     QCOMPARE(volt.samples().size(), 0);

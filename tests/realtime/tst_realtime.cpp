@@ -4,10 +4,15 @@
 #include "realtime/real_time_layout.h"
 #include "realtime/real_time_run.h"
 #include "realtime/real_time_sample.h"
+#include "realtime/real_time_text.h"
 
+#include <QBuffer>
 #include <QtTest>
 
 namespace {
+// The no-data marker, restated: what an unreadable field reads as.
+constexpr double kNoValue = 268435455.0;
+
 // The unit's 19-column line: ID, date, time, Vo, Vrf, Cu, Tmpr, Tlow, Thigh, Vlow, Vhigh, six
 // states, Per%, Coul(mAH).
 QString line19(int id, const QString& at, int mv, int ma, int mc, const QString& per) {
@@ -24,6 +29,9 @@ private slots:
     void parsesLineByFieldCount();
     void burstToPointsAndRanges();
     void valueListsAndHover();
+    void unreadableValuesAreNotPlotted();
+    void textKeptWholeAndCompact_data();
+    void textKeptWholeAndCompact();
     void decimatorKeepsEverySampleAndDrawsFew();
     void layoutBySize();
 };
@@ -39,7 +47,10 @@ void TestRealTime::parsesLineByFieldCount_data() {
     QTest::newRow("16") << "3 24-05-01 08:00:02 51000 2500 30000" + tail8 + "61 4001"
                         << "3|24-05-01 08:00:02|51|2.5|30|61|4001";
     QTest::newRow("bad numbers") << "x d t v 9 a b" + tail8 + "y% z"
-                                 << "0|d t|0|0|0|0|0";
+                                 << "0|d t|--|--|--|--|--";
+    QTest::newRow("19, dashes") << line19(8, "2024-05-01 08:00:00", 0, -1500, 25500, "----%")
+                                       .replace(" 0   52300", " ----   52300")
+                                << "8|2024-05-01 08:00:00|--|-1.5|25.5|--|50000";
     QTest::newRow("15") << "3 24-05-01 08:00:02 51000 2500 30000" + tail8 + "61" << QString();
     QTest::newRow("18") << "2 d t 1 2 3 4" + tail8 + "5 60% 4000" << QString();
     QTest::newRow("20") << line19(1, "d t", 1, 2, 3, "4%") + " 9" << QString();
@@ -49,7 +60,7 @@ void TestRealTime::parsesLineByFieldCount_data() {
 void TestRealTime::parsesLineByFieldCount() {
     QFETCH(QString, line);
     const std::optional<RealTimeSample> s = parseRealTimeLine(line);
-    const auto n = [](double v) { return QString::number(v); };
+    const auto n = [](double v) { return v == kNoValue ? QString("--") : QString::number(v); };
     QTEST(!s ? QString()
              : QStringList({n(s->item), s->time, n(s->voltage), n(s->current), n(s->temperature),
                             n(s->soc), n(s->coulomb)})
@@ -90,7 +101,69 @@ void TestRealTime::burstToPointsAndRanges() {
     QCOMPARE(p.x, 2.5);
     QCOMPARE(p.yRanges[int(Quantity::Soc)], (AxisRange{0, 100}));
     QCOMPARE(p.yRanges[int(Quantity::Volt)], (AxisRange{38, 55}));
-    QCOMPARE(run.add({3, "garbage", 41, 0, 10, 5}).x, 0.0);
+    // A time that cannot be read places no point and leaves the time axis where it was.
+    p = run.add({3, "garbage", 41, 0, 10, 5});
+    QCOMPARE(p.x, kNoValue);
+    QCOMPARE(p.y[int(Quantity::Volt)], kNoValue);
+    QCOMPARE(p.xRange, (AxisRange{0.0, 2.5}));
+}
+
+// An unreadable value is no point, stretches no axis and joins no value list; a run that
+// starts with one takes its minimum from the first readable value.
+void TestRealTime::unreadableValuesAreNotPlotted() {
+    RealTimeRun run;
+    const double no = kNoValue;
+    run.add({1, "2024-05-01 08:00:00", no, 2, 25, int(no)});
+    SamplePlot p = run.add({2, "2024-05-01 08:00:30", 52, no, 26, 60});
+    QCOMPARE(p.x, 0.5);
+    QCOMPARE(p.y[int(Quantity::Curr)], no);
+    QCOMPARE(p.yRanges[int(Quantity::Volt)], (AxisRange{50, 54}));
+    QCOMPARE(p.yRanges[int(Quantity::Soc)], (AxisRange{50, 70}));
+    QCOMPARE(p.yRanges[int(Quantity::Curr)], (AxisRange{0, 4}));
+    p = run.add({3, "2024-05-01 08:01:00", 51, 1, no, int(no)});
+    QCOMPARE(p.yRanges[int(Quantity::Volt)], (AxisRange{49, 54}));
+    QCOMPARE(p.yRanges[int(Quantity::Temp)], (AxisRange{15, 36}));
+    QCOMPARE(run.voltValues(), (QVector<double>{52, 51}));
+    QCOMPARE(run.socValues(), (QVector<int>{60}));
+    QCOMPARE(run.tempValues(), (QVector<int>{25, 26}));
+}
+
+void TestRealTime::textKeptWholeAndCompact_data() {
+    QTest::addColumn<QStringList>("pieces"); // a piece starting with '>' is a line of its own
+    QTest::addColumn<QString>("text");
+    QTest::newRow("finish alone") << QStringList{">finish"} << "finish\n";
+    QTest::newRow("after a cut line")
+        << QStringList{"1 a", ">finish", "2 b\n"} << "1 a\nfinish\n2 b\n";
+    QTest::newRow("after a whole line") << QStringList{"1 a\n", ">fin ✓"} << "1 a\nfin ✓\n";
+}
+
+// Whatever was appended comes back whole and in order, across many compressed blocks.
+void TestRealTime::textKeptWholeAndCompact() {
+    QFETCH(QStringList, pieces);
+    QFETCH(QString, text);
+    RealTimeText kept;
+    QString expected;
+    for (int id = 1; id <= 20000; ++id) {
+        const QString line = line19(id, QTime(8, 0).addSecs(id).toString("'2024-05-01 'HH:mm:ss"),
+                                    52000 + id % 97, -1500, 25000 + id % 13, "55%") +
+                             "\n";
+        kept.append(line);
+        expected += line;
+    }
+    for (const QString& piece : pieces) {
+        if (piece.startsWith('>'))
+            kept.appendLine(piece.mid(1));
+        else
+            kept.append(piece);
+    }
+    expected += text;
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    QVERIFY(kept.writeTo(out));
+    QCOMPARE(out.data(), expected.toUtf8());
+    QVERIFY2(kept.heldBytes() * 5 < out.size(), qPrintable(QString::number(kept.heldBytes())));
+    kept.clear();
+    QCOMPARE(kept.appendLine("finish"), QString("finish\n")); // nothing before it
 }
 
 void TestRealTime::valueListsAndHover() {
