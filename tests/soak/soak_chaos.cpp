@@ -195,5 +195,13 @@ void SoakChaos::chaos() {
     std::printf("soak: seed %u, %d steps in %d minutes, no invariant broken\n", s0, step, minutes);
 }
 
-QTEST_MAIN(SoakChaos)
+// QtTest ends a test function after five minutes unless told otherwise: the soak runs longer.
+int main(int argc, char** argv) {
+    const int minutes = qMax(1, qEnvironmentVariableIntValue("NB_SOAK_MINUTES"));
+    qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number((minutes + 10) * 60 * 1000));
+    QApplication app(argc, argv);
+    SoakChaos soak;
+    return QTest::qExec(&soak, argc, argv);
+}
+
 #include "soak_chaos.moc"
