@@ -17,7 +17,6 @@
 
 namespace {
 constexpr int kMsPerMinute = 60 * 1000;
-const char kCancel[] = "\x18\x18"; // tells the receiver the transfer is over
 } // namespace
 
 void BMSMainWin::beginSession() {
@@ -40,42 +39,23 @@ void BMSMainWin::connectTransfer(UpdataThread* thread) {
     const auto live = [this, owner] {
         return owner && owner == m_session.get() && !owner->ended();
     };
+    const auto whileLive = [this, live](auto slot) {
+        return [this, live, slot](auto... args) {
+            if (live())
+                (this->*slot)(args...);
+        };
+    };
     const auto queued = Qt::QueuedConnection;
-    connect(
-        thread, &UpdataThread::sendData, this,
-        [this, live](QByteArray packet) {
-            if (live())
-                UpdataSendPacket(packet);
-        },
-        queued);
-    connect(
-        thread, &UpdataThread::TransStart, this,
-        [this, live] {
-            if (live())
-                UpdataFileTranStart();
-        },
-        queued);
-    connect(
-        thread, &UpdataThread::TimeOut, this,
-        [this, live] {
-            if (live())
-                UpdataStartTimeOut();
-        },
-        queued);
-    connect(
-        thread, &UpdataThread::TransFinsh, this,
-        [this, live](int result) {
-            if (live())
-                UpdataFileTranFinish(result);
-        },
-        queued);
-    connect(
-        thread, &UpdataThread::FileError, this,
-        [this, live] {
-            if (live())
-                UpdataFileError();
-        },
-        queued);
+    connect(thread, &UpdataThread::sendData, this, whileLive(&BMSMainWin::UpdataSendPacket),
+            queued);
+    connect(thread, &UpdataThread::TransStart, this, whileLive(&BMSMainWin::UpdataFileTranStart),
+            queued);
+    connect(thread, &UpdataThread::TimeOut, this, whileLive(&BMSMainWin::UpdataStartTimeOut),
+            queued);
+    connect(thread, &UpdataThread::TransFinsh, this, whileLive(&BMSMainWin::UpdataFileTranFinish),
+            queued);
+    connect(thread, &UpdataThread::FileError, this, whileLive(&BMSMainWin::UpdataFileError),
+            queued);
 }
 
 SessionEnd BMSMainWin::endSession(LinkEnd cause) {
@@ -98,7 +78,7 @@ SessionEnd BMSMainWin::endSession(LinkEnd cause) {
 
     if (cause == LinkEnd::Logout && m_serial->isOpen()) {
         if (transferring)
-            m_serial->write(QByteArray(kCancel));
+            m_serial->write(QByteArray(2, Xmodem::kCan)); // the receiver ends its transfer
         else if (was.streaming)
             m_serial->write(QStringLiteral("\ndisp 0\n"));
     }

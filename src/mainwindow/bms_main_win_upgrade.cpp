@@ -44,11 +44,8 @@ void BMSMainWin::UbootBtn_clicked() {
 }
 
 void BMSMainWin::openUpgradeGate(bool bootLoader) {
-    if (!m_serial->isOpen()) {
-        prompts().information(this, tr("Notice"), tr("The serial port not open, Please open!"),
-                              QMessageBox::Yes);
+    if (refuseClosedPort())
         return;
-    }
     const int present = batteryGroup()->presentNum();
     if (present == 0 || present == kNoData) {
         prompts().information(this, tr("Notice"),

@@ -8,6 +8,7 @@
 #include "serial/port_list.h"
 #include "sim_relay.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -59,6 +60,14 @@ inline QTimer* whenReady(std::function<bool()> ready, std::function<void()> acti
     });
     timer->start(1);
     return timer;
+}
+
+// The upgrade's password gate while it is shown; nullptr otherwise.
+inline QWidget* visibleGate() {
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (t->objectName() == "UpdateLogin" && t->isVisible())
+            return t;
+    return nullptr;
 }
 
 // The window against the simulated unit, members in the order they must go up and down.

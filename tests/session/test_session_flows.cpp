@@ -15,15 +15,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
-QWidget* visibleGate() {
-    for (QWidget* t : QApplication::topLevelWidgets())
-        if (t->objectName() == "UpdateLogin" && t->isVisible())
-            return t;
-    return nullptr;
-}
-} // namespace
-
 class TestSessionFlows : public QObject {
     Q_OBJECT
 private slots:

@@ -15,13 +15,6 @@
 #include <QtTest>
 
 namespace {
-QWidget* visibleGate() {
-    for (QWidget* t : QApplication::topLevelWidgets())
-        if (t->objectName() == "UpdateLogin" && t->isVisible())
-            return t;
-    return nullptr;
-}
-
 // The longest time the event loop went without turning, sampled every 50 ms.
 class Watchdog : public QObject {
 public:

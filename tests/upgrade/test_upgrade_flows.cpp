@@ -104,9 +104,7 @@ void TestUpgradeFlows::upgrade() {
     }
     if (start == "gate") { // a password with a blank is refused: it is compared as typed
         w.UpDateBtn_clicked();
-        QPointer<QWidget> gate;
-        for (QWidget* t : QApplication::topLevelWidgets())
-            gate = t->objectName() == "UpdateLogin" && t->isVisible() ? t : gate.data();
+        QPointer<QWidget> gate = visibleGate();
         QVERIFY(gate);
         auto* password = gate->findChild<QLineEdit*>("PsdEdit");
         QTest::keyClicks(password, "740318 ");
