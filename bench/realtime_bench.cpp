@@ -24,7 +24,7 @@
 //                                     copy; RealTimeParse as built. Each stops after
 //                                     kCompareCapS seconds.
 
-#include "app/log_handler.h"
+#include "toolbox/log_handler.h"
 #include "app/startup.h"
 #include "mainwindow/bms_main_win.h"
 #include "realtime/min_max_decimator.h"

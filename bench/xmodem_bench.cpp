@@ -5,7 +5,7 @@
 //
 //   bench_xmodem [--runs N] [--paced-runs N]
 
-#include "app/log_handler.h"
+#include "toolbox/log_handler.h"
 #include "line_relay.h"
 #include "pty_pair.h"
 #include "transfer_pump.h"

@@ -1,9 +1,9 @@
 // NorvaneBat: host tool for a battery storage system's battery-management unit.
 #include "app/command_line.h"
 #include "app/demo_unit.h"
-#include "app/install_paths.h"
-#include "app/log_handler.h"
-#include "app/prompts.h"
+#include "toolbox/install_paths.h"
+#include "toolbox/log_handler.h"
+#include "toolbox/prompts.h"
 #include "app/startup.h"
 #include "crash/breakpad_handler.h"
 #include "crash/crash_constants.h"
@@ -39,12 +39,12 @@ int main(int argc, char* argv[]) {
     // this comes first, since the settings file lies relative to the working folder.
     QString dataHomeError;
     const bool dataHome = hasFlag(arguments, kDataHomeFlag);
-    if (dataHome && !app::enterDataHome(&dataHomeError))
+    if (dataHome && !toolbox::enterDataHome(&dataHomeError))
         qWarning().noquote() << "--data-home:" << dataHomeError;
 
     auto settings = std::make_unique<QSettings>("./ConFig/OpenPath.ini", QSettings::IniFormat);
     if (dataHome)
-        app::startDialogsAtHome(*settings);
+        toolbox::startDialogsAtHome(*settings);
     const QString lang = settings->value("Language/lastLanguage", "en").toString();
     auto appTranslator = std::make_unique<QTranslator>();
     auto qtTranslator = std::make_unique<QTranslator>();
@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
     qDebug() << "current time :" << QTime::currentTime().toString("hh:mm:ss");
     qInfo() << "NorvaneBat starting";
     qInfo().noquote() << "working folder" << QDir::currentPath() << "language" << lang
-                      << (appTexts ? "loaded from" : "not found in") << app::languagesFolder();
+                      << (appTexts ? "loaded from" : "not found in") << toolbox::languagesFolder();
     QuitOnTermSignal(app);
 
     DemoUnit demo;

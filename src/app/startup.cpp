@@ -1,17 +1,13 @@
 #include "app/startup.h"
 
 #include "app/app_constants.h"
-#include "app/install_paths.h"
+#include "toolbox/install_paths.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QDesktopServices>
 #include <QSocketNotifier>
 #include <QTranslator>
-#include <QUrl>
-#ifdef Q_OS_WIN
-#include <QProcess>
-#else
+#ifndef Q_OS_WIN
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -21,7 +17,7 @@
 #endif
 
 bool LoadTranslator(QTranslator& translator, const QString& fileName) {
-    const QString path = app::languagesFolder() + '/' + fileName;
+    const QString path = toolbox::languagesFolder() + '/' + fileName;
     if (!translator.load(path, QString(), QString(), QString())) {
         qDebug() << "翻译加载失败";
         return false;
@@ -29,16 +25,6 @@ bool LoadTranslator(QTranslator& translator, const QString& fileName) {
     QCoreApplication::installTranslator(&translator);
     qDebug() << "翻译加载成功";
     return true;
-}
-
-void OpenInExplorer(const QString& path) {
-#ifdef Q_OS_WIN
-    QString p = path;
-    p.replace("/", "\\");
-    QProcess::startDetached("explorer.exe  \"" + p + "\"");
-#else
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-#endif
 }
 
 #ifndef Q_OS_WIN

@@ -1,7 +1,7 @@
 #pragma once
 // Constants of crash capture and of the report offered at the next start.
 
-#include "app/app_constants.h"
+#include "toolbox/toolbox_constants.h"
 
 #include <cstddef>
 
@@ -21,7 +21,7 @@ constexpr int kMaxDumpPathBytes = 4096;
 constexpr int kMaxDumpHeaderBytes = 1024;
 // Alternate stack for the handler in the installing thread, so a stack overflow of the main
 // thread is still written (the other threads map their own, ThreadSignalStack).
-constexpr size_t kHandlerStackBytes = app::kSignalStackBytes;
+constexpr size_t kHandlerStackBytes = toolbox::kSignalStackBytes;
 constexpr int kMaxBacktraceFrames = 128;
 constexpr int kMaxSymbolBytes = 512;
 // The process memory map is copied into the dump up to this size (for addr2line).

@@ -1,6 +1,6 @@
 #include "crash/crash_on_purpose.h"
 
-#include "app/thread_signal_stack.h"
+#include "toolbox/thread_signal_stack.h"
 
 #include <csignal>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "crash/crash_report.h"
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 #include "crash/breakpad_handler.h"
 #include "crash/crash_constants.h"
 #include "crash/crash_report_dialog.h"

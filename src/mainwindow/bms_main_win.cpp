@@ -1,6 +1,6 @@
 #include "mainwindow/bms_main_win.h"
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 #include "serial/my_serial.h"
 #include "serial/reply_delivery.h"
 #include "serial/serial_constants.h"

@@ -2,7 +2,7 @@
 // buttons and the free-text line write without recording one.
 #include "mainwindow/bms_main_win.h"
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 #include "serial/my_serial.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"

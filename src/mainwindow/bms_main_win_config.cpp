@@ -2,7 +2,7 @@
 // configuration) with their replies, and the barcode of a battery that lacks one.
 #include "mainwindow/bms_main_win.h"
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 #include "protocol/config_reply.h"
 #include "protocol/unit_control.h"
 #include "serial/my_serial.h"

@@ -2,7 +2,7 @@
 // the message catalogue page, and "Exit Console" that hides them again.
 #include "mainwindow/bms_main_win.h"
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 #include "console/console_constants.h"
 #include "ui_bms_main_win.h"
 

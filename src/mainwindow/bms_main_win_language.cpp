@@ -1,8 +1,8 @@
 // Interface language: the Language menu, the two translators and the per-language pictures.
 #include "mainwindow/bms_main_win.h"
 
-#include "app/install_paths.h"
-#include "app/prompts.h"
+#include "toolbox/install_paths.h"
+#include "toolbox/prompts.h"
 #include "mainwindow/message_catalogue.h"
 #include "ui_bms_main_win.h"
 #include "upgrade/updata_login.h"
@@ -84,7 +84,7 @@ void BMSMainWin::createLanguageMenu() {
     m_langGroup->setExclusive(true);
     connect(m_langGroup, &QActionGroup::triggered, this, &BMSMainWin::slotLanguageChanged);
 
-    m_langPath = app::languagesFolder();
+    m_langPath = toolbox::languagesFolder();
     const QStringList files =
         QDir(m_langPath).entryList({"TranslationExample_*qm"}, QDir::Files, QDir::Name);
     for (QString code : files) {
@@ -125,7 +125,7 @@ void BMSMainWin::switchTranslator(QTranslator* translator, const QString& fileNa
     if (!translator)
         return;
     qDebug() << (QCoreApplication::removeTranslator(translator) ? "remove success" : "remove fail");
-    const QString path = app::languagesFolder() + '/' + fileName;
+    const QString path = toolbox::languagesFolder() + '/' + fileName;
     qDebug() << "load path:" << path;
     if (translator->load(path)) {
         qDebug() << (QCoreApplication::installTranslator(translator) ? "install success"

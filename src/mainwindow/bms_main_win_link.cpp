@@ -1,7 +1,7 @@
 // The serial link as the user sees it: port list, Login, Logout and the port check.
 #include "mainwindow/bms_main_win.h"
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 #include "serial/my_serial.h"
 #include "serial/port_list.h"
 #include "serial/port_open_error.h"

@@ -1,8 +1,8 @@
 // Page navigation: the page buttons, their pressed/normal pictures and the poll timer.
 #include "mainwindow/bms_main_win.h"
 
-#include "app/prompts.h"
-#include "app/text_file.h"
+#include "toolbox/prompts.h"
+#include "toolbox/text_file.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
 

@@ -3,7 +3,7 @@
 // RealTimeChart. This file asks them and applies the answers to the widgets.
 #include "mainwindow/bms_main_win.h"
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 #include "protocol/protocol_constants.h"
 #include "realtime/real_time_layout.h"
 #include "realtime/realtime_constants.h"

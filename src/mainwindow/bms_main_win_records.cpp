@@ -3,7 +3,7 @@
 // it and applies the answers to the table, the flags and the message boxes.
 #include "mainwindow/bms_main_win.h"
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 #include "mainwindow/window_geometry.h"
 #include "records/record_paging_bar.h"
 #include "records/record_table.h"

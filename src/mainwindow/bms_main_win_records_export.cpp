@@ -1,7 +1,7 @@
 // The records page's export: the record table as an .xlsx workbook.
 #include "mainwindow/bms_main_win.h"
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 #include "records/workbook_writer.h"
 #include "ui_bms_main_win.h"
 

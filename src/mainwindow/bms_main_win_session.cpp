@@ -2,7 +2,7 @@
 // the window closes. Ending is one path for every cause; work it interrupts is told once.
 #include "mainwindow/bms_main_win.h"
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 #include "serial/my_serial.h"
 #include "serial/reply_delivery.h"
 #include "ui_bms_main_win.h"

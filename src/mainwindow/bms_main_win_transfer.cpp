@@ -3,7 +3,7 @@
 // transfer window; and the transfer's outcomes (start, finish, cancel, time-outs).
 #include "mainwindow/bms_main_win.h"
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 #include "mainwindow/window_geometry.h"
 #include "serial/my_serial.h"
 #include "ui_bms_main_win.h"

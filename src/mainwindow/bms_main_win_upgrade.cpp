@@ -3,7 +3,7 @@
 // decisions are UpgradeFlow's; here they are applied to the widgets, timers and port.
 #include "mainwindow/bms_main_win.h"
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 #include "mainwindow/window_geometry.h"
 #include "protocol/protocol_constants.h"
 #include "serial/my_serial.h"

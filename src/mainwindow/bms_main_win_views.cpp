@@ -1,7 +1,7 @@
 // The main window's side of the status views: wiring, language, scale and reset.
 #include "mainwindow/bms_main_win.h"
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 #include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
 #include "views/battery.h"

@@ -1,7 +1,7 @@
 #include "upgrade/updata_login.h"
 
-#include "app/picture_sheet.h"
-#include "app/prompts.h"
+#include "toolbox/picture_sheet.h"
+#include "toolbox/prompts.h"
 #include "ui_updata_login.h"
 #include "upgrade/upgrade_constants.h"
 

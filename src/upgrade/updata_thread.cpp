@@ -1,6 +1,6 @@
 #include "upgrade/updata_thread.h"
 
-#include "app/thread_signal_stack.h"
+#include "toolbox/thread_signal_stack.h"
 #include "upgrade/transfer_routing.h"
 #include "upgrade/upgrade_constants.h"
 

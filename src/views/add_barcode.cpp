@@ -1,7 +1,7 @@
 #include "views/add_barcode.h"
 
-#include "app/picture_sheet.h"
-#include "app/prompts.h"
+#include "toolbox/picture_sheet.h"
+#include "toolbox/prompts.h"
 #include "ui_add_barcode.h"
 #include "views/views_constants.h"
 

@@ -1,6 +1,6 @@
 #include "views/battery_group.h"
 
-#include "app/picture_sheet.h"
+#include "toolbox/picture_sheet.h"
 #include "ui_battery_group.h"
 #include "views/stale_look.h"
 #include "views/views_constants.h"

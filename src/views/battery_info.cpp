@@ -1,6 +1,6 @@
 #include "views/battery_info.h"
 
-#include "app/picture_sheet.h"
+#include "toolbox/picture_sheet.h"
 #include "ui_battery_info.h"
 #include "views/add_barcode.h"
 #include "views/stale_look.h"

@@ -1,7 +1,7 @@
 // Where the shipped files are found (build tree or installed tree), which folder a menu start
 // works in, and when the arguments ask for it.
 #include "app/command_line.h"
-#include "app/install_paths.h"
+#include "toolbox/install_paths.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -30,7 +30,7 @@ private slots:
         QVERIFY(dir.mkpath("bin") && dir.mkpath("share/norvanebat"));
         QVERIFY(!beside || dir.mkpath("bin/languages"));
         QVERIFY(!installed || dir.mkpath("share/norvanebat/languages"));
-        QCOMPARE(app::shippedPath(root.filePath("bin"), "languages"), root.filePath(expected));
+        QCOMPARE(toolbox::shippedPath(root.filePath("bin"), "languages"), root.filePath(expected));
     }
 
     void dataHomeFolder_data() {
@@ -45,7 +45,7 @@ private slots:
     void dataHomeFolder() {
         QFETCH(QString, xdgDataHome);
         QFETCH(QString, expected);
-        QCOMPARE(app::dataHomeFolder(xdgDataHome, "/home/tech"), expected);
+        QCOMPARE(toolbox::dataHomeFolder(xdgDataHome, "/home/tech"), expected);
     }
 
     void hasFlag_data() {

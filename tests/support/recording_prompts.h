@@ -2,7 +2,7 @@
 // A Prompts that records what the program showed and answers from a script, so no test
 // ever blocks on a dialog. Install with ScopedPrompts.
 
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 
 #include <QDialog>
 #include <QList>

@@ -10,7 +10,7 @@
 
 class QSettings;
 
-namespace app {
+namespace toolbox {
 
 // The shipped file or folder `name`: beside the program when it is there, else in the
 // installed share folder when it is there; beside the program when it is in neither (so that
@@ -29,4 +29,4 @@ bool enterDataHome(QString* error);
 // folder, a hidden one, they start in the home folder instead.
 void startDialogsAtHome(QSettings& settings);
 
-} // namespace app
+} // namespace toolbox

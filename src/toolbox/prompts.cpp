@@ -1,10 +1,13 @@
-#include "app/prompts.h"
+#include "toolbox/prompts.h"
 
-#include "app/startup.h"
-
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QUrl>
+#ifdef Q_OS_WIN
+#include <QProcess>
+#endif
 
 namespace {
 QtPrompts g_qtPrompts;
@@ -66,6 +69,13 @@ int QtPrompts::execDialog(QDialog& dialog) {
     return dialog.exec();
 }
 
+// The desktop's file manager (Windows explorer on Windows).
 void QtPrompts::showFolder(const QString& path) {
-    OpenInExplorer(path);
+#ifdef Q_OS_WIN
+    QString p = path;
+    p.replace("/", "\\");
+    QProcess::startDetached("explorer.exe  \"" + p + "\"");
+#else
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
 }

@@ -1,11 +1,11 @@
-#include "app/install_paths.h"
+#include "toolbox/install_paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
-namespace app {
+namespace toolbox {
 
 namespace {
 // From <prefix>/bin to the program's shared files.
@@ -48,4 +48,4 @@ void startDialogsAtHome(QSettings& settings) {
     }
 }
 
-} // namespace app
+} // namespace toolbox

@@ -1,4 +1,4 @@
-#include "app/text_file.h"
+#include "toolbox/text_file.h"
 
 #include <QByteArray>
 #include <QFile>

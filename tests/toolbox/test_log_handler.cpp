@@ -1,8 +1,8 @@
 // The log sink: line format, rotation by date and by size, retention, archive names that
 // cannot be used, and a message from another thread during a rotation.
-#include "app/log_handler.h"
+#include "toolbox/log_handler.h"
 
-#include "app/app_constants.h"
+#include "toolbox/toolbox_constants.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,7 +87,7 @@ void TestLogHandler::cleanup() {
     LogHandler::releaseMessageHandler();
     LogHandler::setClock(nullptr);
     LogHandler::setFolderPath("log");
-    LogHandler::setFolderBound({app::kLogFolderMaxBytes, app::kLogFolderMaxArchives});
+    LogHandler::setFolderBound({toolbox::kLogFolderMaxBytes, toolbox::kLogFolderMaxArchives});
     m_dir.reset();
 }
 

@@ -1,7 +1,7 @@
-#include "app/log_handler.h"
+#include "toolbox/log_handler.h"
 
-#include "app/app_constants.h"
-#include "app/thread_signal_stack.h"
+#include "toolbox/toolbox_constants.h"
+#include "toolbox/thread_signal_stack.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -47,7 +47,7 @@ QString formatLine(const QDateTime& when, QtMsgType type, const QMessageLogConte
                    const QString& message) {
     // One pass over the pattern: a "%1" inside the message stays as it is.
     return QStringLiteral("%1 - [%2] (%3:%4, %5): %6\n")
-        .arg(when.toString(QLatin1String(app::kLineTimeFormat)), levelWord(type),
+        .arg(when.toString(QLatin1String(toolbox::kLineTimeFormat)), levelWord(type),
              sourceFileName(context.file), QString::number(context.line),
              QString::fromUtf8(context.function), message);
 }
@@ -93,7 +93,7 @@ std::optional<ArchiveStamp> archiveStamp(const QString& fileName) {
 // The last day whose archives have expired at `now`: the one whose start lies before now
 // minus the retention period.
 QDate lastExpiredDay(const QDateTime& now) {
-    const QDateTime cutOff = now.addDays(-app::kLogRetentionDays);
+    const QDateTime cutOff = now.addDays(-toolbox::kLogRetentionDays);
     return cutOff.time() > QTime(0, 0) ? cutOff.date() : cutOff.date().addDays(-1);
 }
 
@@ -146,11 +146,11 @@ QStringList archiveNames(const QString& stem) {
     if (dashed != stem)
         stems << dashed;
 
-    const QString suffix = QLatin1String(app::kLogSuffix);
+    const QString suffix = QLatin1String(toolbox::kLogSuffix);
     QStringList names;
     for (const QString& s : stems)
         names << s + suffix;
-    for (int n = 1; n <= app::kMaxArchiveCounter; ++n) {
+    for (int n = 1; n <= toolbox::kMaxArchiveCounter; ++n) {
         for (const QString& s : stems)
             names << QStringLiteral("%1_%2%3").arg(s).arg(n).arg(suffix);
     }
@@ -177,7 +177,7 @@ LogHandler::Clock& clockRef() {
 }
 
 QString& folderRef() {
-    static QString folder = QLatin1String(app::kLogFolder);
+    static QString folder = QLatin1String(toolbox::kLogFolder);
     return folder;
 }
 
@@ -199,14 +199,14 @@ QDateTime now() {
 }
 
 logfiles::FolderBound& boundRef() {
-    static logfiles::FolderBound bound{app::kLogFolderMaxBytes, app::kLogFolderMaxArchives};
+    static logfiles::FolderBound bound{toolbox::kLogFolderMaxBytes, toolbox::kLogFolderMaxArchives};
     return bound;
 }
 
 // Lists the folder once and deletes what the rules give up at `now`. Runs on a thread of its
 // own and takes no lock: it touches only files that no one writes any more.
 void cleanUpFolder(const QString& folder, const QDateTime& now, logfiles::FolderBound bound) {
-    const ThreadSignalStack signalStack(app::kLogCleanUpThreadName);
+    const ThreadSignalStack signalStack(toolbox::kLogCleanUpThreadName);
     QVector<logfiles::FolderEntry> entries;
     QDirIterator it(folder, QDir::Files | QDir::Hidden);
     while (it.hasNext()) {
@@ -320,8 +320,8 @@ LogHandler::LogHandler(const QString& folderPath) : m_folder(folderPath) {
     // The timers belong to the installing thread (the GUI thread) and fire there.
     QObject::connect(&m_maintenanceTimer, &QTimer::timeout, [] { runMaintenance(); });
     QObject::connect(&m_flushTimer, &QTimer::timeout, [] { flush(); });
-    m_maintenanceTimer.start(app::kLogMaintenanceMs);
-    m_flushTimer.start(app::kLogFlushMs);
+    m_maintenanceTimer.start(toolbox::kLogMaintenanceMs);
+    m_flushTimer.start(toolbox::kLogFlushMs);
 }
 
 LogHandler::~LogHandler() {
@@ -332,7 +332,7 @@ LogHandler::~LogHandler() {
 }
 
 QString LogHandler::todayPath() const {
-    return m_folder.filePath(QLatin1String(app::kTodayLogName));
+    return m_folder.filePath(QLatin1String(toolbox::kTodayLogName));
 }
 
 void LogHandler::maintain() {
@@ -342,8 +342,8 @@ void LogHandler::maintain() {
     const QDateTime current = now();
     // Also when the clock was set back.
     if (!m_lastCleanUp.isValid() || current < m_lastCleanUp ||
-        m_lastCleanUp.secsTo(current) >= app::kLogCleanUpIntervalSecs ||
-        m_archivedSinceCleanUp >= app::kLogArchivesPerCleanUp)
+        m_lastCleanUp.secsTo(current) >= toolbox::kLogCleanUpIntervalSecs ||
+        m_archivedSinceCleanUp >= toolbox::kLogArchivesPerCleanUp)
         m_cleanUpDue = true;
     if (m_cleanUpDue)
         startCleanUp();
@@ -358,15 +358,15 @@ bool LogHandler::checkDate() {
         m_logDate = now().date();
     if (now().date() == m_logDate)
         return false;
-    rotate(m_logDate.toString(QLatin1String(app::kDayArchiveFormat)));
+    rotate(m_logDate.toString(QLatin1String(toolbox::kDayArchiveFormat)));
     return true;
 }
 
 void LogHandler::checkSize() {
     flushStream();
-    if (QFileInfo(todayPath()).size() <= app::kLogRotateBytes)
+    if (QFileInfo(todayPath()).size() <= toolbox::kLogRotateBytes)
         return;
-    rotate(now().toString(QLatin1String(app::kPartArchiveFormat)));
+    rotate(now().toString(QLatin1String(toolbox::kPartArchiveFormat)));
 }
 
 // Starts the expiry scan unless the last one is still running (it is then tried again at
