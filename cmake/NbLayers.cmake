@@ -1,3 +1,12 @@
+# A folder's files compiled as one unit (NB_UNITY): the Qt headers, most of each file's
+# compile time, are then read once per folder instead of once per file.
+option(NB_UNITY "Compile each layer's files together" ON)
+function(nb_unity target)
+  if(NB_UNITY)
+    set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 16)
+  endif()
+endfunction()
+
 # Each folder of src/ is one layer, built as its own static library from the files the
 # folder holds (new files are picked up without editing a list). The main window and all
 # of its member files live in src/mainwindow/, above every subsystem layer, so no layer
@@ -13,6 +22,7 @@ function(nb_add_layer name dir)
     return()
   endif()
   add_library(${name} STATIC ${srcs})
+  nb_unity(${name})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()

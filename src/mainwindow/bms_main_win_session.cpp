@@ -16,7 +16,7 @@
 #include <QProgressBar>
 
 namespace {
-constexpr int kMsPerMinute = 60 * 1000;
+constexpr int kWaitMsPerMinute = 60 * 1000;
 } // namespace
 
 void BMSMainWin::beginSession() {
@@ -106,7 +106,7 @@ void BMSMainWin::tellInterrupted(const SessionEnd& was, LinkEnd cause) {
                    "receive the whole image.\nWake the battery and upgrade it again.");
     }
     if (was.flashing) {
-        const int minutes = qMax(1, (was.flashLeftMs + kMsPerMinute / 2) / kMsPerMinute);
+        const int minutes = qMax(1, (was.flashLeftMs + kWaitMsPerMinute / 2) / kWaitMsPerMinute);
         told << tr("The link ended while the unit was flashing its new firmware.\nThe unit may "
                    "still be flashing: check its version after %1 minutes.")
                     .arg(minutes);

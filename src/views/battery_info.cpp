@@ -20,13 +20,13 @@ using namespace QtCharts;
 
 namespace {
 
-QString formatDouble(double value) {
+QString formatCellValue(double value) {
     return QString::number(value, 'g', 6);
 }
 
 // A cell value the unit printed unreadable.
-QString formatDouble(const std::optional<double>& value) {
-    return value ? formatDouble(*value) : QStringLiteral("—");
+QString formatCellValue(const std::optional<double>& value) {
+    return value ? formatCellValue(*value) : QStringLiteral("—");
 }
 
 bool missing(double value) {
@@ -168,24 +168,24 @@ void BatteryInfo::refreshPwr() {
     ui->SOCLab->setText(missing(m_soc) ? tr("SOC: -- %")
                                        : tr("SOC: ") + QString::number(m_soc) + " %");
     ui->SOHLab->setText(missing(m_soh) ? tr("SOH: -- %")
-                                       : tr("SOH: ") + formatDouble(m_soh) + " %");
+                                       : tr("SOH: ") + formatCellValue(m_soh) + " %");
     ui->CapaLab->setText(missing(m_capacity) ? tr("Capacity: -- AH")
-                                             : tr("Capacity: ") + formatDouble(m_capacity) + " AH");
+                                             : tr("Capacity: ") + formatCellValue(m_capacity) + " AH");
     ui->CurrLab->setText(missing(m_current) ? tr("Current: -- A")
-                                            : tr("Current: ") + formatDouble(m_current) + " A");
+                                            : tr("Current: ") + formatCellValue(m_current) + " A");
     ui->TempLab->setText(missing(m_temperature)
                              ? tr("Temp: -- ℃")
-                             : tr("Temp: ") + formatDouble(m_temperature) + " ℃");
+                             : tr("Temp: ") + formatCellValue(m_temperature) + " ℃");
     ui->MaxVolLab->setText(missing(m_maxCellVolt)
                                ? tr("Max Voltage: -- V")
-                               : tr("Max Voltage: ") + formatDouble(m_maxCellVolt) + " V");
+                               : tr("Max Voltage: ") + formatCellValue(m_maxCellVolt) + " V");
     ui->MinVolLab->setText(missing(m_minCellVolt)
                                ? tr("Min Voltage: -- V")
-                               : tr("Min Voltage: ") + formatDouble(m_minCellVolt) + " V");
+                               : tr("Min Voltage: ") + formatCellValue(m_minCellVolt) + " V");
     ui->VolDiffLab->setText(missing(m_maxCellVolt) || missing(m_minCellVolt)
                                 ? tr("Vol Difference: -- V")
                                 : tr("Vol Difference: ") +
-                                      formatDouble(m_maxCellVolt - m_minCellVolt) + " V");
+                                      formatCellValue(m_maxCellVolt - m_minCellVolt) + " V");
     ui->MaxVoltdLab->setText(missing(m_maxVolCell)
                                  ? tr("Max Vol ID: --")
                                  : tr("Max Vol ID: ") + QString::number(m_maxVolCell + 1));
@@ -250,8 +250,8 @@ void BatteryInfo::rebuildTable() {
         if (row >= m_cellModel->rowCount()) {
             m_cellModel->insertRow(row);
         }
-        const QStringList texts = {QString::number(cell.number + 1), formatDouble(cell.voltage),
-                                   formatDouble(cell.temperature)};
+        const QStringList texts = {QString::number(cell.number + 1), formatCellValue(cell.voltage),
+                                   formatCellValue(cell.temperature)};
         for (int k = 0; k < texts.size(); ++k) {
             auto* item = new QStandardItem(texts.at(k));
             item->setTextAlignment(Qt::AlignCenter);
