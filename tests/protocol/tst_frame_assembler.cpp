@@ -95,18 +95,6 @@ private slots:
         checkHoweverCut(chunks.join(), expected, 20);
     }
 
-    // The reply leaves with the chunk that brings its end marker, not earlier, not twice.
-    void dispatchedRightAfterEndChunk() {
-        FrameAssembler a;
-        QVERIFY(a.feed("\r\npwrsys\r\n@").events.isEmpty());
-        QVERIFY(a.feed("\r\nSystem is idle\r\n$").events.isEmpty());
-        const FeedResult r = a.feed("$\r\nbms>");
-        QCOMPARE(r.events.size(), 1);
-        QCOMPARE(r.events.at(0).reply, QStringLiteral("pwrsys\n@\nSystem is idle\n$$"));
-        QCOMPARE(a.bufferedBytes(), 6); // "\r\nbms>" waits for the next reply
-        QVERIFY(a.feed("").events.isEmpty());
-    }
-
     // Noise past the idle limit is trimmed by stream position, never by chunk boundaries.
     void longNoiseTrimmedByStreamPosition() {
         QByteArray all;
