@@ -222,25 +222,20 @@ private slots:
     }
 
     // Archives, by the date their name begins with, are deleted once older than 30 days; nothing
-    // else in the folder is touched. The folder is searched at start, off the sink's thread, and
-    // the sizes it reads there bound the archives: past the byte bound the oldest go, while the
-    // count bound would keep them; files that are no archives do not count.
+    // else in the folder is touched. The folder is searched at start, off the sink's thread.
     void cleanUpDeletesOnlyExpiredArchives() {
         const QDateTime now = at(2024, 2, 15); // 30 days after 16 January
-        const QStringList removed{
-            "2024-01-01 08-00-00_12.log", "2024-01-01_3.log", "2024-01-10 07-00-00_1.log",
-            "2024-01-15 23:59:59.log",    "2024-01-15.log",   "2024-01-16.log"};
-        const QStringList kept =
-            QString("2023-13-45.log|2024-01-01 notes.log|2024-02-14 10:00:00.log|"
-                    "2024-02-14.log|backup-2024-01-01.log|"
-                    "crash-2020-01-01.log|notes.txt")
-                .split('|'); // in name order
-        for (const QString& name : removed + kept)
-            QVERIFY(writeFile(logFile(name), QByteArray(name.endsWith("notes.txt") ? 100 : 4, 'x'),
-                              at(2020, 1, 1)));
+        const QStringList expired{"2024-01-01 08-00-00_12.log", "2024-01-01_3.log",
+                                  "2024-01-10 07-00-00_1.log", "2024-01-15 23:59:59.log",
+                                  "2024-01-15.log"};
+        const QStringList kept = QString("2023-13-45.log|2024-01-01 notes.log|2024-01-16.log|"
+                                         "2024-02-14 10:00:00.log|backup-2024-01-01.log|"
+                                         "crash-2020-01-01.log|notes.txt")
+                                     .split('|'); // in name order
+        for (const QString& name : expired + kept)
+            QVERIFY(writeFile(logFile(name), "x\n", at(2020, 1, 1)));
         QVERIFY(writeFile(logFile(), "kept\n", now));
         setNow(now);
-        LogHandler::setFolderBound({10, 3}); // "2024-01-16.log" is within 30 days but one too many
         LogHandler::installMessageHandler();
         QTRY_COMPARE(folderEntries(), kept + QStringList{kToday});
         QCOMPARE(readAll(logFile()), QByteArray("kept\n"));
@@ -311,6 +306,20 @@ private slots:
         QVERIFY(logfiles::archivesToRemove(others.mid(1) + archives.mid(cut), now,
                                            {kFolderMaxBytes, kFolderMaxArchives})
                     .isEmpty());
+    }
+
+    // The clean-up reads the archives' sizes from the folder: past the byte bound the oldest
+    // go, even while the count bound would keep them.
+    void cleanUpAppliesBoundToFolder() {
+        const QStringList names{"2024-03-04 10:00:00.log", "2024-03-04.log",
+                                "2024-03-05 08:00:00.log", "2024-03-05 09:00:00.log"};
+        const int sizes[] = {4, 4, 6, 2};
+        for (int i = 0; i < names.size(); ++i)
+            QVERIFY(writeFile(logFile(names[i]), QByteArray(sizes[i], 'x'), at(2024, 3, 5)));
+        QVERIFY(writeFile(logFile("notes.txt"), QByteArray(100, 'n'), at(2024, 3, 5)));
+        LogHandler::setFolderBound({10, 3});
+        LogHandler::installMessageHandler();
+        QTRY_COMPARE(folderEntries(), names.mid(2) + QStringList({"notes.txt", kToday}));
     }
 
 private:
