@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <pty.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -78,7 +79,11 @@ void LinePort::setUp() {
 
 int LinePort::unreadBytes() const {
     int pending = 0;
-    if (m_slave >= 0 && ioctl(m_slave, FIONREAD, &pending) == 0)
+    // What the master wrote reaches the slave's queue later, from a kernel worker; until then
+    // FIONREAD counts 0 and a caller that closes the line on it throws the bytes away. A poll
+    // of the slave waits for that hand-over first.
+    pollfd slave{m_slave, POLLIN, 0};
+    if (m_slave >= 0 && ::poll(&slave, 1, 0) >= 0 && ioctl(m_slave, FIONREAD, &pending) == 0)
         return pending;
     if (m_device)
         tcdrain(m_fd);

@@ -54,118 +54,100 @@ QByteArray streamLine(int second) {
 class TstFrameAssembler : public QObject {
     Q_OBJECT
 private slots:
-    void sameEventsHoweverChunked_data();
-    void sameEventsHoweverChunked();
-    void dispatchedRightAfterEndChunk();
-    void longNoiseTrimmedByStreamPosition();
-    void dayOfStreamStaysBounded();
-};
-
-void TstFrameAssembler::sameEventsHoweverChunked_data() {
-    QTest::addColumn<Chunks>("chunks");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("reply in three chunks")
-        << Chunks{"pwrsys\r\n@\r\n", "System is idle\r\nPresent Num : 1\r\n",
-                  "Command completed successfully\r\n$$\r\n"}
-        << QStringList{"R:pwrsys\n@\nSystem is idle\nPresent Num : 1\n"
-                       "Command completed successfully\n$$"};
-    QTest::newRow("two replies in one chunk")
-        << Chunks{"pwr 1\r\n@\r\nA\r\n$$\r\nbalance\r\n@\r\n1 0\r\n$$\r\n"}
-        << QStringList{"R:pwr 1\n@\nA\n$$", "R:balance\n@\n1 0\n$$"};
-    QTest::newRow("end before start is cut, next reply kept")
-        << Chunks{"noise$$ctrl\r\n@\r\nCFET : ON\r\n$$"}
-        << QStringList{"E:noise$$", "R:ctrl\n@\nCFET : ON\n$$"};
-    QTest::newRow("reply without end prefixes the next")
-        << Chunks{"info 1\r\n@\r\npartial\r\n", "pwrsys\r\n@\r\nX\r\n$$"}
-        << QStringList{"R:info 1\n@\npartial\npwrsys\n@\nX\n$$"};
-    QTest::newRow("NUL and CR removed, prompt kept")
-        << Chunks{QByteArray("\r\n\0\0bms>pwr\r\r\n@\0\r\nx\r\n$$", 23)}
-        << QStringList{"R:bms>pwr\n@\nx\n$$"};
-    QTest::newRow("UTF-8 character cut by the line")
-        << Chunks{QStringLiteral("info 1\r\n@\r\nName : B\u00e4tterie \u6e29\r\n$$").toUtf8()}
-        << QStringList{QStringLiteral("R:info 1\n@\nName : B\u00e4tterie \u6e29\n$$")};
-    QTest::newRow("three dollars")
-        << Chunks{"@a$$$", "$@b$$"} << QStringList{"R:@a$$", "E:$$", "R:@b$$"};
-    QByteArray recorded;
-    QStringList replies;
-    for (const QString& name : fixtureNames()) {
-        recorded += "\r\nbms>" + fixtureBytes(name);
-        replies << QStringLiteral("R:bms>") + fixtureReply(name).trimmed();
-    }
-    QTest::newRow("recorded replies back to back") << Chunks{recorded} << replies;
-}
-
-void TstFrameAssembler::sameEventsHoweverChunked() {
-    QFETCH(Chunks, chunks);
-    QFETCH(QStringList, expected);
-    QCOMPARE(feedAll(chunks), expected);
-    checkHoweverCut(chunks.join(), expected, 20);
-}
-
-// The reply leaves with the chunk that brings its end marker, not earlier, not twice.
-void TstFrameAssembler::dispatchedRightAfterEndChunk() {
-    FrameAssembler a;
-    QVERIFY(a.feed("\r\npwrsys\r\n@").events.isEmpty());
-    QVERIFY(a.feed("\r\nSystem is idle\r\n$").events.isEmpty());
-    const FeedResult r = a.feed("$\r\nbms>");
-    QCOMPARE(r.events.size(), 1);
-    QCOMPARE(r.events.at(0).reply, QStringLiteral("pwrsys\n@\nSystem is idle\n$$"));
-    QCOMPARE(a.bufferedBytes(), 6); // "\r\nbms>" waits for the next reply
-    QVERIFY(a.feed("").events.isEmpty());
-}
-
-// Noise past the idle limit is trimmed by stream position, never by chunk boundaries.
-void TstFrameAssembler::longNoiseTrimmedByStreamPosition() {
-    QByteArray all;
-    for (int i = 0; i < 3500; ++i)
-        all += (i == 2000 ? "odd$$" : "") + streamLine(i);
-    all += fixtureBytes("ctrl_fet.txt");
-    const QStringList whole = feedAll(Chunks{all});
-    QCOMPARE(whole.size(), 3);
-    QVERIFY(whole.at(0).startsWith("E:") && whole.at(0).endsWith("odd$$"));
-    QVERIFY(whole.at(1).endsWith(fixtureReply("ctrl_fet.txt").trimmed()));
-    QVERIFY(whole.at(2).startsWith("trimmed "));
-    checkHoweverCut(all, whole, 2);
-}
-
-// 86,400 lines, one chunk each, then a reply, with and without a start marker before: the
-// buffer stays within 64 KiB (4 MiB more once a reply started), the time per chunk at the end is
-// about that at the start, and the reply still comes out.
-void TstFrameAssembler::dayOfStreamStaysBounded() {
-    for (const QByteArray& before : {QByteArray(), QByteArray("disp pwrs 1\r\n@\r\n")}) {
-        const int lines = 86400,
-                  bound = before.isEmpty() ? 64 * 1024 + 1 : 4 * 1024 * 1024 + 64 * 1024;
-        FrameAssembler a;
-        a.feed(before);
-        qint64 fed = before.size(), trimmed = 0, ns[2] = {0, 0};
-        int overflows = 0, maxBuffered = 0;
-        QElapsedTimer clock;
-        for (int i = 0; i < lines; ++i) {
-            const QByteArray line = streamLine(i);
-            fed += line.size();
-            clock.start();
-            const FeedResult r = a.feed(line);
-            if (i < lines / 10 || i >= lines - lines / 10)
-                ns[i >= lines / 2] += clock.nsecsElapsed();
-            trimmed += r.trimmedBytes;
-            for (const FrameEvent& e : r.events) {
-                QCOMPARE(e.kind, FrameEvent::Kind::Overflow);
-                QVERIFY(e.raw.size() <= 512);
-                ++overflows;
-            }
-            maxBuffered = qMax(maxBuffered, a.bufferedBytes());
+    void sameEventsHoweverChunked_data() {
+        QTest::addColumn<Chunks>("chunks");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("reply in three chunks")
+            << Chunks{"pwrsys\r\n@\r\n", "System is idle\r\nPresent Num : 1\r\n",
+                      "Command completed successfully\r\n$$\r\n"}
+            << QStringList{"R:pwrsys\n@\nSystem is idle\nPresent Num : 1\n"
+                           "Command completed successfully\n$$"};
+        QTest::newRow("two replies in one chunk")
+            << Chunks{"pwr 1\r\n@\r\nA\r\n$$\r\nbalance\r\n@\r\n1 0\r\n$$\r\n"}
+            << QStringList{"R:pwr 1\n@\nA\n$$", "R:balance\n@\n1 0\n$$"};
+        QTest::newRow("end before start is cut, next reply kept")
+            << Chunks{"noise$$ctrl\r\n@\r\nCFET : ON\r\n$$"}
+            << QStringList{"E:noise$$", "R:ctrl\n@\nCFET : ON\n$$"};
+        QTest::newRow("reply without end prefixes the next")
+            << Chunks{"info 1\r\n@\r\npartial\r\n", "pwrsys\r\n@\r\nX\r\n$$"}
+            << QStringList{"R:info 1\n@\npartial\npwrsys\n@\nX\n$$"};
+        QTest::newRow("NUL and CR removed, prompt kept")
+            << Chunks{QByteArray("\r\n\0\0bms>pwr\r\r\n@\0\r\nx\r\n$$", 23)}
+            << QStringList{"R:bms>pwr\n@\nx\n$$"};
+        QTest::newRow("UTF-8 character cut by the line")
+            << Chunks{QStringLiteral("info 1\r\n@\r\nName : B\u00e4tterie \u6e29\r\n$$").toUtf8()}
+            << QStringList{QStringLiteral("R:info 1\n@\nName : B\u00e4tterie \u6e29\n$$")};
+        QTest::newRow("three dollars")
+            << Chunks{"@a$$$", "$@b$$"} << QStringList{"R:@a$$", "E:$$", "R:@b$$"};
+        QByteArray recorded;
+        QStringList replies;
+        for (const QString& name : fixtureNames()) {
+            recorded += "\r\nbms>" + fixtureBytes(name);
+            replies << QStringLiteral("R:bms>") + fixtureReply(name).trimmed();
         }
-        QVERIFY2(maxBuffered <= bound, qPrintable(QString::number(maxBuffered)));
-        QCOMPARE(overflows > 0, !before.isEmpty());
-        QVERIFY(!before.isEmpty() || trimmed + a.bufferedBytes() == fed);
-        qInfo("first 10%%: %.1f ms, last 10%%: %.1f ms", ns[0] / 1e6, ns[1] / 1e6);
-        QVERIFY2(ns[1] < 5 * ns[0] + 200 * 1000 * 1000, "time per chunk grew over the day");
-        const FeedResult r = a.feed(fixtureBytes("pwrsys.txt"));
-        QCOMPARE(r.events.size(), 1);
-        QVERIFY(r.events.at(0).reply.endsWith(fixtureReply("pwrsys.txt").trimmed()));
-        QCOMPARE(a.bufferedBytes(), 2); // the trailing line end
+        QTest::newRow("recorded replies back to back") << Chunks{recorded} << replies;
     }
-}
+
+    void sameEventsHoweverChunked() {
+        QFETCH(Chunks, chunks);
+        QFETCH(QStringList, expected);
+        QCOMPARE(feedAll(chunks), expected);
+        checkHoweverCut(chunks.join(), expected, 20);
+    }
+
+    // Noise past the idle limit is trimmed by stream position, never by chunk boundaries.
+    void longNoiseTrimmedByStreamPosition() {
+        QByteArray all;
+        for (int i = 0; i < 3500; ++i)
+            all += (i == 2000 ? "odd$$" : "") + streamLine(i);
+        all += fixtureBytes("ctrl_fet.txt");
+        const QStringList whole = feedAll(Chunks{all});
+        QCOMPARE(whole.size(), 3);
+        QVERIFY(whole.at(0).startsWith("E:") && whole.at(0).endsWith("odd$$"));
+        QVERIFY(whole.at(1).endsWith(fixtureReply("ctrl_fet.txt").trimmed()));
+        QVERIFY(whole.at(2).startsWith("trimmed "));
+        checkHoweverCut(all, whole, 2);
+    }
+
+    // 86,400 lines, one chunk each, then a reply, with and without a start marker before: the
+    // buffer stays within 64 KiB (4 MiB more once a reply started), the time per chunk at the end
+    // is about that at the start, and the reply still comes out.
+    void dayOfStreamStaysBounded() {
+        for (const QByteArray& before : {QByteArray(), QByteArray("disp pwrs 1\r\n@\r\n")}) {
+            const int lines = 86400,
+                      bound = before.isEmpty() ? 64 * 1024 + 1 : 4 * 1024 * 1024 + 64 * 1024;
+            FrameAssembler a;
+            a.feed(before);
+            qint64 fed = before.size(), trimmed = 0, ns[2] = {0, 0};
+            int overflows = 0, maxBuffered = 0;
+            QElapsedTimer clock;
+            for (int i = 0; i < lines; ++i) {
+                const QByteArray line = streamLine(i);
+                fed += line.size();
+                clock.start();
+                const FeedResult r = a.feed(line);
+                if (i < lines / 10 || i >= lines - lines / 10)
+                    ns[i >= lines / 2] += clock.nsecsElapsed();
+                trimmed += r.trimmedBytes;
+                for (const FrameEvent& e : r.events) {
+                    QCOMPARE(e.kind, FrameEvent::Kind::Overflow);
+                    QVERIFY(e.raw.size() <= 512);
+                    ++overflows;
+                }
+                maxBuffered = qMax(maxBuffered, a.bufferedBytes());
+            }
+            QVERIFY2(maxBuffered <= bound, qPrintable(QString::number(maxBuffered)));
+            QCOMPARE(overflows > 0, !before.isEmpty());
+            QVERIFY(!before.isEmpty() || trimmed + a.bufferedBytes() == fed);
+            qInfo("first 10%%: %.1f ms, last 10%%: %.1f ms", ns[0] / 1e6, ns[1] / 1e6);
+            QVERIFY2(ns[1] < 5 * ns[0] + 200 * 1000 * 1000, "time per chunk grew over the day");
+            const FeedResult r = a.feed(fixtureBytes("pwrsys.txt"));
+            QCOMPARE(r.events.size(), 1);
+            QVERIFY(r.events.at(0).reply.endsWith(fixtureReply("pwrsys.txt").trimmed()));
+            QCOMPARE(a.bufferedBytes(), 2); // the trailing line end
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TstFrameAssembler)
 #include "tst_frame_assembler.moc"

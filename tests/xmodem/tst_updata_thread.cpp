@@ -64,10 +64,9 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::addColumn<QString>("receiver");
         QTest::addColumn<QList<int>>("progress"); // at each write, EOT included
-        const QList<int> thousand{12, 25, 38, 51, 64, 76, 89, 100, 100};
         QTest::newRow("empty image") << 0 << "ack" << QList<int>{0, 0};
-        QTest::newRow("1000 bytes") << 1000 << "ack" << thousand;
-        QTest::newRow("ACK+NAK in one chunk is an ACK") << 1000 << "ack+nak" << thousand;
+        QTest::newRow("1000 bytes, ACK+NAK in one chunk is an ACK")
+            << 1000 << "ack+nak" << QList<int>{12, 25, 38, 51, 64, 76, 89, 100, 100};
         // EOT goes out again after about 3 s.
         QTest::newRow("the first EOT's ACK is lost") << 100 << "lose" << QList<int>{100, 100, 100};
     }

@@ -162,12 +162,17 @@ private slots:
         QCOMPARE(s.send(NAK).result, XmodemResult::ReadFailed);
     }
 
+    // SOH, EOT, ACK, NAK and CAN at the start of the buffer belong to the transfer.
     void takeTransferBytes_data() {
         QTest::addColumn<QByteArray>("buffer");
         QTest::addColumn<bool>("taken");
         QTest::newRow("CAN") << QByteArray("\x18") << true;
+        QTest::newRow("a packet") << QByteArray("\x01\x01\xfe") << true;
+        QTest::newRow("EOT") << QByteArray("\x04") << true;
         QTest::newRow("ACK and text after it") << QByteArray("\x06Updata ok\r\n") << true;
-        QTest::newRow("ACK then NAK") << QByteArray("\x06\x15") << true;
+        QTest::newRow("NAK then ACK") << QByteArray("\x15\x06") << true;
+        QTest::newRow("STX") << QByteArray("\x02") << false;
+        QTest::newRow("NUL") << QByteArray(1, '\0') << false;
         QTest::newRow("CRC request") << QByteArray("C") << false;
         QTest::newRow("text then ACK") << QByteArray("@pwr\x06") << false;
         QTest::newRow("empty") << QByteArray() << false;
