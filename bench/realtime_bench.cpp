@@ -48,6 +48,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <functional>
 #include <limits>
@@ -115,8 +117,21 @@ double rssMb() {
     return 0.0;
 }
 
+// CPU time of the calling thread (ms): what a burst costs the window's thread, whatever else
+// the machine runs at the time.
+double threadCpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+double medianOf(const std::vector<double>& v, size_t from, size_t to) {
+    return median({v.begin() + std::min(from, v.size()), v.begin() + std::min(to, v.size())});
+}
+
 struct Timings {
     std::vector<double> ms;
+    std::vector<double> cpuMs; // the same in the thread's CPU time
     std::vector<double> handlerMs; // the same without the repaint
     double handlerFirst() const {
         return median(
@@ -156,23 +171,34 @@ Timings feed(int count, double capS, const std::function<void(int, const QString
     // resident memory while the run is measured.
     t.ms.assign(count, 0.0);
     t.handlerMs.assign(count, 0.0);
+    t.cpuMs.assign(count, 0.0);
     QElapsedTimer all;
     all.start();
     for (int id = 1; id <= count && all.elapsed() < capS * 1000; ++id) {
         const QString burst = source.burst(id);
         QElapsedTimer one;
+        const double cpuStart = threadCpuMs();
         one.start();
         handle(id, burst);
         t.handlerMs[id - 1] = one.nsecsElapsed() / 1e6;
         QApplication::processEvents(); // the scene's update request
         QApplication::processEvents(); // the repaint it posts
         t.ms[id - 1] = one.nsecsElapsed() / 1e6;
+        t.cpuMs[id - 1] = threadCpuMs() - cpuStart;
         t.done = id;
+        // Monotonic clock at the edges of the first and last windows, for a profiler's time
+        // slices (perf record -k CLOCK_MONOTONIC; perf report --time FROM,TO).
+        if (std::getenv("NB_BENCH_MARKS") && (id == 1 || id == kWindow || id == count - kWindow || id == count)) {
+            timespec ts{};
+            clock_gettime(CLOCK_MONOTONIC, &ts);
+            std::fprintf(stderr, "mark burst=%d t=%ld.%09ld\n", id, long(ts.tv_sec), ts.tv_nsec);
+        }
         if (rss && id >= count / 2 && id % kWindow == 0)
             rss->push_back({double(id), rssMb() * 1024 * 1024});
     }
     t.ms.resize(t.done); // a capped run ends early
     t.handlerMs.resize(t.done);
+    t.cpuMs.resize(t.done);
     return t;
 }
 
@@ -250,7 +276,7 @@ void replaceEach(const char* name, int count, bool line, bool thinned) {
             kept[q].append({p.x, p.y[q]});
             QtCharts::QXYSeries* s = line ? static_cast<QtCharts::QXYSeries*>(d.charts[q]->line())
                                           : d.charts[q]->spline();
-            s->replace(thinned ? kept[q].drawn() : kept[q].points());
+            s->replace(thinned ? kept[q].drawn().upper : kept[q].points());
         }
     });
     printCompare(name, t);
@@ -346,6 +372,15 @@ int main(int argc, char** argv) {
     const int lines = downloadedSampleLines(*w, prompts.recorder, dir.filePath("realtime.txt"));
     std::fprintf(g_report, "realtime: download_lines=%d download_ms=%lld\n", lines,
                  download.elapsed());
+    const size_t n = t.cpuMs.size();
+    std::fprintf(g_report, "realtime: thread cpu ms per burst: first=%.2f last=%.2f\n",
+                 medianOf(t.cpuMs, 0, kWindow), medianOf(t.cpuMs, n - std::min<size_t>(kWindow, n), n));
+    // A new run in the same window after "Clean All": as fast as the first bursts when the cost
+    // grew with the run's own state, as slow as the last when it grew with the process.
+    w->ClearRTDataBtn_clicked();
+    const Timings again = feed(kWindow, 1e9, [&](int, const QString& b) { w->RealTimeParse(b); });
+    std::fprintf(g_report, "realtime: a new run after Clean All: ms=%.2f cpu_ms=%.2f\n",
+                 again.firstMedian(), medianOf(again.cpuMs, 0, kWindow));
     std::fflush(g_report);
     LogHandler::releaseMessageHandler();
     const bool held = kept == samples && lines == samples && perSample <= kSlopeBudget &&
