@@ -8,10 +8,6 @@
 
 #include <QDebug>
 
-void BMSMainWin::initConsole() {
-    ui->actionSend_File->setVisible(false);
-}
-
 void BMSMainWin::actionConsole_triggered() {
     // OK or Cancel does not matter: the code in the field decides.
     bool ok = false;

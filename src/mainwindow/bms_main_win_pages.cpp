@@ -1,16 +1,14 @@
 // Page navigation: the page buttons, their pressed/normal pictures and the poll timer.
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
-#include "toolbox/text_file.h"
+#include "mainwindow/message_catalogue.h"
+#include "mainwindow/status_views.h"
 #include "serial/serial_constants.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
 
 #include <QDebug>
-#include <QDir>
-#include <QFileInfo>
 #include <QScrollBar>
-#include <QSettings>
 
 namespace {
 struct PageButtonPictures {
@@ -44,16 +42,8 @@ void BMSMainWin::setPageButtons(QPushButton* pressed) {
     };
     for (const auto& b : buttons) {
         const char* picture = b.first == pressed ? b.second.pressed : b.second.normal;
-        b.first->setStyleSheet(borderImage(picture, m_currLang));
+        b.first->setStyleSheet(borderImage(picture, m_language.code()));
     }
-}
-
-// The page button of the page shown; none for the message catalogue.
-QPushButton* BMSMainWin::shownPageButton() const {
-    const QList<QPushButton*> buttons = {ui->SendDataBtn, ui->BasicBtn,   ui->RealBtn,
-                                         ui->ConfigBtn,   ui->HistoryBtn, ui->UpPageBtn};
-    const int index = ui->StackWid->currentIndex();
-    return index >= 0 && index < buttons.size() ? buttons.at(index) : nullptr;
 }
 
 bool BMSMainWin::refuseWhileRealTime() {
@@ -123,7 +113,7 @@ void BMSMainWin::HistoryBtn_clicked() {
     DelayMs(100);
     // The link may have gone during the wait. Before any battery was chosen the unit is asked
     // for battery 1's identity: there is no battery 0.
-    if (m_deviceName.isEmpty() && linkOpen()) {
+    if (m_status->deviceName().isEmpty() && linkOpen()) {
         SendCommand("info " + QString::number(qMax(1, m_currBatNum)));
         DelayMs(300);
     }
@@ -142,30 +132,5 @@ void BMSMainWin::UpPageBtn_clicked() {
 void BMSMainWin::LanguageBtn_clicked() {
     ui->StackWid->setCurrentIndex(6);
     setPageButtons(nullptr);
-    fillMessageCatalogue();
-}
-
-// The configuration and real-time pages' text downloads: a file chosen from the folder of
-// the last saved one. A file that could not be written is named with the reason (failure's
-// %1 and %2), and the stored folder stays where the last file could be written.
-void BMSMainWin::saveTextAs(const QString& text, const QString& failure) {
-    saveTextAs([&text](QIODevice& file) { return writeText(file, text); }, failure);
-}
-
-// The same for a text written piece by piece (`write` returns false when a write failed).
-void BMSMainWin::saveTextAs(const std::function<bool(QIODevice&)>& write, const QString& failure) {
-    const char* const downPathKey = "path/downpath";
-    const QString folder = m_settings->value(downPathKey, ".").toString();
-    const QString path =
-        prompts().saveFileName(this, tr("choose a file"), folder, "(*.txt);;All Files(*.*)");
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!writeTextFile(path, write, &error)) {
-        prompts().warning(this, tr("warning"), failure.arg(QDir::toNativeSeparators(path), error),
-                          QMessageBox::Yes);
-        return;
-    }
-    m_settings->setValue(downPathKey, QFileInfo(path).path());
-    qDebug() << "downpath" << QFileInfo(path).path();
+    fillMessageCatalogue(ui);
 }

@@ -3,21 +3,18 @@
 // it and applies the answers to the table, the flags and the message boxes.
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
+#include "mainwindow/record_table_view.h"
 #include "mainwindow/window_geometry.h"
-#include "records/record_paging_bar.h"
-#include "records/record_table.h"
+#include "records/record_requests.h"
 #include "records/records_constants.h"
 #include "serial/my_serial.h"
 #include "serial/serial_constants.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
 #include "views/data_event.h"
 
-#include <QBoxLayout>
 #include <QDebug>
 #include <QElapsedTimer>
-#include <QHeaderView>
-#include <QStandardItemModel>
 
 namespace {
 // Enter for the next page; nothing is written while the port is closed.
@@ -27,49 +24,71 @@ void writeEnter(MySerial* serial, bool portOpen, RecordListing& listing) {
     serial->write(QStringLiteral("\r"));
     listing.continued();
 }
+
+QString refusalText(RecordKind kind, StartRefusal refusal, int count) {
+    const bool event = kind == RecordKind::Event;
+    QString text;
+    switch (refusal) {
+    case StartRefusal::ListingOpen:
+        text = event ? BMSMainWin::tr(
+                           "Can't click \"Event\", Please click \"continue\" or click \"reflash\" "
+                           "or wait!")
+                     : BMSMainWin::tr("Can't click \"History\", Please click \"continue\" or click "
+                                      "\"reflash\" or wait!");
+        break;
+    case StartRefusal::OtherListingOpen:
+        text = event ? BMSMainWin::tr("Can't click \"Event\", the history record is being viewed!")
+                     : BMSMainWin::tr("Can't click \"History\", the event record is being viewed!");
+        break;
+    case StartRefusal::NoRecords:
+        text = event ? BMSMainWin::tr("The number of events is zero or events not obtained!")
+                     : BMSMainWin::tr("The number of histories is zero or histories not obtained!");
+        break;
+    case StartRefusal::NotANumber:
+        text = BMSMainWin::tr("Please enter a number!");
+        break;
+    case StartRefusal::OutOfRange:
+        text = BMSMainWin::tr("Please enter a number from 1 to %1!").arg(count);
+        break;
+    case StartRefusal::None:
+        break;
+    }
+    return text;
+}
+
+// The message that ends a listing; empty when none is shown.
+QString listingEndText(RecordKind kind, ListingEnd end, const QString& text) {
+    const bool event = kind == RecordKind::Event;
+    QString message;
+    switch (end) {
+    case ListingEnd::None:
+        return QString();
+    case ListingEnd::Quit:
+        qDebug() << "listing left:" << text;
+        return QString();
+    case ListingEnd::Completed:
+        qDebug() << "datalist completed";
+        message = event ? BMSMainWin::tr("The event Command completed successfully!")
+                        : BMSMainWin::tr("The history Command completed successfully!");
+        break;
+    case ListingEnd::Failed:
+        message =
+            event ? BMSMainWin::tr("The event Command fail to excute!Please click \"Event\"!")
+                  : BMSMainWin::tr("The history Command fail to excute!Please click \"History\"!");
+        break;
+    case ListingEnd::Unknown:
+        qDebug() << "unknown data:" << text;
+        message = event ? BMSMainWin::tr("The Unknown Command!Please click \"Event\"!")
+                        : BMSMainWin::tr("The Unknown Command!Please click \"History\"!");
+        break;
+    }
+    return message;
+}
 } // namespace
 
 void BMSMainWin::initRecordsPage() {
-    m_recordModel = new QStandardItemModel(ui->DataListlView);
-    setRecordColumns(m_recordModel, recordHeaders(false));
-    ui->DataListlView->setModel(m_recordModel);
-    ui->DataListlView->horizontalHeader()->setVisible(true);
-    fitRecordHeader(ui->DataListlView->horizontalHeader(), false);
-    m_pagingBar = new RecordPagingBar(ui->DataListlView->parentWidget());
-    if (auto* column = qobject_cast<QBoxLayout*>(ui->DataListlView->parentWidget()->layout()))
-        column->insertWidget(column->indexOf(ui->DataListlView), m_pagingBar);
-    connect(m_pagingBar, &RecordPagingBar::readAllRequested, this, &BMSMainWin::ReadAllRequested);
-    showPaging();
-}
-
-QStringList BMSMainWin::recordHeaders(bool maskLayout) const {
-    QStringList headers{tr("Item"),
-                        tr("Date"),
-                        tr("Time"),
-                        tr("Volt"),
-                        tr("Current"),
-                        tr("Temp"),
-                        tr("Min. temp of cell"),
-                        tr("Max. temp of cell"),
-                        tr("Min. voltage of cell"),
-                        tr("Max. voltage of cell"),
-                        tr("Base Status"),
-                        tr("Voltage Status"),
-                        tr("Current Status"),
-                        tr("Temp Status"),
-                        tr("Percent%"),
-                        tr("Events")};
-    if (maskLayout)
-        headers.insert(kMaskField, tr("mask"));
-    return headers;
-}
-
-// Headers in the new language for the layout the table has now.
-void BMSMainWin::retranslateRecords() {
-    m_recordModel->setHorizontalHeaderLabels(
-        recordHeaders(m_recordModel->columnCount() == kMaskColumns));
-    widenInteractiveColumns(ui->DataListlView);
-    showRecordCounts();
+    m_recordTable = std::make_unique<RecordTableView>(
+        ui, this, [this](bool start) { ReadAllRequested(start); });
     showPaging();
 }
 
@@ -89,7 +108,8 @@ void BMSMainWin::requestListing(RecordKind kind) {
         checkStartNumber(session().listing().isOpen(kind), session().listing().isOpen(other), count,
                          ui->StartNumEdit->text());
     if (check.refusal != StartRefusal::None) {
-        refuseListing(kind, check.refusal, count);
+        prompts().information(this, tr("Message"), refusalText(kind, check.refusal, count),
+                              QMessageBox::Yes);
         return;
     }
     if (!m_portOpen)
@@ -104,36 +124,6 @@ void BMSMainWin::requestListing(RecordKind kind) {
     SendCommand(command);
     showPaging();
     DelayMs(kListingRequestWaitMs);
-}
-
-void BMSMainWin::refuseListing(RecordKind kind, StartRefusal refusal, int count) {
-    const bool event = kind == RecordKind::Event;
-    QString text;
-    switch (refusal) {
-    case StartRefusal::ListingOpen:
-        text = event ? tr("Can't click \"Event\", Please click \"continue\" or click \"reflash\" "
-                          "or wait!")
-                     : tr("Can't click \"History\", Please click \"continue\" or click "
-                          "\"reflash\" or wait!");
-        break;
-    case StartRefusal::OtherListingOpen:
-        text = event ? tr("Can't click \"Event\", the history record is being viewed!")
-                     : tr("Can't click \"History\", the event record is being viewed!");
-        break;
-    case StartRefusal::NoRecords:
-        text = event ? tr("The number of events is zero or events not obtained!")
-                     : tr("The number of histories is zero or histories not obtained!");
-        break;
-    case StartRefusal::NotANumber:
-        text = tr("Please enter a number!");
-        break;
-    case StartRefusal::OutOfRange:
-        text = tr("Please enter a number from 1 to %1!").arg(count);
-        break;
-    case StartRefusal::None:
-        return;
-    }
-    prompts().information(this, tr("Message"), text, QMessageBox::Yes);
 }
 
 // The next page of a record listing: a bare carriage return once the page's prompt has
@@ -217,16 +207,12 @@ bool BMSMainWin::endListingFirst(bool askExport) {
     return true;
 }
 
-// The Continue button waits for the page's prompt; the paging line says where it stands.
 void BMSMainWin::showPaging() {
-    const ListingProgress p = session().listing().progress();
-    m_pagingBar->showProgress(p);
-    ui->ContinueBtn->setEnabled(!p.pageComing);
-    ui->ContinueBtn->setToolTip(p.pageComing ? m_pagingBar->stateText() : QString());
+    m_recordTable->showPaging(session().listing().progress());
 }
 
 void BMSMainWin::RefleshBtn_clicked() {
-    m_recordModel->removeRows(0, m_recordModel->rowCount());
+    m_recordTable->clearRows();
     SendCommand(QStringLiteral("data"));
     session().listing().reset();
     showPaging();
@@ -244,21 +230,7 @@ void BMSMainWin::DataNumberParse(const QString& reply) {
     session().tally.histories = counts.histories.value_or(-1);
     session().tally.historyText =
         counts.histories ? QString::number(*counts.histories) : QStringLiteral("--");
-    showRecordCounts();
-}
-
-// The count labels from what was read, in the current language.
-void BMSMainWin::showRecordCounts() {
-    const auto text = [](const QString& shown, const QString& caption, const QString& missing,
-                         const QString& label) {
-        if (shown.isEmpty())
-            return caption;
-        return shown == "--" ? missing : label + shown;
-    };
-    ui->EventNumLab->setText(text(session().tally.eventText, tr("Number of events:"),
-                                  tr("Number of events: --"), tr("Number of events: ")));
-    ui->HistNumLab->setText(text(session().tally.historyText, tr("Number of histories: "),
-                                 tr("Number of histories: --"), tr("Number of histories: ")));
+    m_recordTable->showCounts(session().tally);
 }
 
 void BMSMainWin::EventListParse(const QString& text) {
@@ -271,65 +243,25 @@ void BMSMainWin::HistoryListParse(const QString& text) {
 
 // Rows are added as their lines end; a page's prompt lets Continue (or "Read all") go on.
 void BMSMainWin::applyListingText(RecordKind kind, const QString& text) {
-    qDebug() << "Command:" << currentCommand();
+    qDebug() << "Command:" << session().currentCommand();
     const ListingAnswer answer = session().listing().take(kind, text);
     if (answer.dropped)
         qDebug() << "listing text dropped: a line without end";
     if (answer.layout)
-        applyRecordLayout(*answer.layout);
+        m_recordTable->applyLayout(*answer.layout);
     if (answer.clearRows)
-        m_recordModel->removeRows(0, m_recordModel->rowCount());
-    const int firstNew = m_recordModel->rowCount();
+        m_recordTable->clearRows();
     if (!answer.records.isEmpty()) {
         qDebug() << "EventData:" << answer.records.size() << "records";
-        appendRecords(m_recordModel, answer.records, session().listing().maskLayout());
-        QHeaderView* header = ui->DataListlView->horizontalHeader();
-        header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-        if (answer.clearRows)
-            widenInteractiveColumns(ui->DataListlView);
-        else if (firstNew > 0 && firstNew == session().listing().progress().firstPageRow)
-            ui->DataListlView->scrollTo(m_recordModel->index(firstNew, 0),
-                                        QAbstractItemView::PositionAtTop);
+        m_recordTable->append(answer.records, session().listing().maskLayout(), answer.clearRows,
+                              session().listing().progress().firstPageRow);
     }
     if (answer.pageDone && session().listing().readingAll() && session().listing().atPrompt())
         writeEnter(m_serial, m_portOpen, session().listing());
     showPaging();
-    showListingEnd(kind, answer.end, answer.endLine);
-}
-
-void BMSMainWin::applyRecordLayout(bool maskLayout) {
-    if (maskLayout)
-        qDebug() << "Mask data: 17 columns";
-    setRecordColumns(m_recordModel, recordHeaders(maskLayout));
-    ui->DataListlView->horizontalHeader()->setVisible(true);
-    fitRecordHeader(ui->DataListlView->horizontalHeader(), maskLayout);
-}
-
-void BMSMainWin::showListingEnd(RecordKind kind, ListingEnd end, const QString& text) {
-    const bool event = kind == RecordKind::Event;
-    QString message;
-    switch (end) {
-    case ListingEnd::None:
-        return;
-    case ListingEnd::Quit:
-        qDebug() << "listing left:" << text;
-        return;
-    case ListingEnd::Completed:
-        qDebug() << "datalist completed";
-        message = event ? tr("The event Command completed successfully!")
-                        : tr("The history Command completed successfully!");
-        break;
-    case ListingEnd::Failed:
-        message = event ? tr("The event Command fail to excute!Please click \"Event\"!")
-                        : tr("The history Command fail to excute!Please click \"History\"!");
-        break;
-    case ListingEnd::Unknown:
-        qDebug() << "unknown data:" << text;
-        message = event ? tr("The Unknown Command!Please click \"Event\"!")
-                        : tr("The Unknown Command!Please click \"History\"!");
-        break;
-    }
-    prompts().information(this, tr("Message"), message, QMessageBox::Yes);
+    const QString end = listingEndText(kind, answer.end, answer.endLine);
+    if (!end.isEmpty())
+        prompts().information(this, tr("Message"), end, QMessageBox::Yes);
 }
 
 // A double-click asks the unit for the record's full text; RecordDetailParse shows it.
@@ -346,7 +278,7 @@ void BMSMainWin::ClickEventShow(QModelIndex IndexClick) {
 }
 
 void BMSMainWin::RecordDetailParse(const QString& reply) {
-    qDebug() << "Command:" << currentCommand();
+    qDebug() << "Command:" << session().currentCommand();
     qDebug() << "data lenth:" << reply.size();
     auto* window = new DataEvent(); // top-level; frees itself when closed
     // One still open goes with the main window (the connection ends if it closes first).

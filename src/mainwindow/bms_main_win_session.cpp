@@ -2,9 +2,12 @@
 // the window closes. Ending is one path for every cause; work it interrupts is told once.
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
+#include "mainwindow/config_page.h"
+#include "mainwindow/record_table_view.h"
+#include "mainwindow/transfer_display.h"
 #include "serial/my_serial.h"
 #include "serial/reply_delivery.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
 #include "upgrade/trans_progress.h"
 #include "upgrade/updata_thread.h"
@@ -25,7 +28,7 @@ void BMSMainWin::beginSession() {
     m_session = std::make_unique<UnitSession>(m_portOpen);
     UnitSession& s = *m_session;
     connect(&s.pollTimer(), &QTimer::timeout, this, &BMSMainWin::RealTimerTimeOut);
-    connect(&s.controlWaitTimer(), &QTimer::timeout, this, &BMSMainWin::resumePoll);
+    connect(&s.controlWaitTimer(), &QTimer::timeout, this, [this] { m_config->resumePoll(); });
     connect(&s.upgradeTimer(), &QTimer::timeout, this, &BMSMainWin::UpdateTimeOut);
     connect(&s.wakeTimer(), &QTimer::timeout, this, &BMSMainWin::WakeTimeOut);
     connect(&s.transferTimer(), &QTimer::timeout, this, &BMSMainWin::UpdataTransTimeOut);
@@ -65,7 +68,7 @@ SessionEnd BMSMainWin::endSession(LinkEnd cause) {
     const bool wasLinked = ended->linked();
     m_session = std::make_unique<UnitSession>(false); // the idle one until the next Login
     m_replyDelivery->clear();
-    if (m_pagingBar)
+    if (m_recordTable)
         showPaging(); // the listing and its page in flight went with the session
     const bool transferring = ended->takesTransferBytes();
     const SessionEnd was = ended->end();
@@ -86,12 +89,10 @@ SessionEnd BMSMainWin::endSession(LinkEnd cause) {
         m_stopStreamAtLogin = true;
 
     if (was.transfer) {
-        m_progressBar->reset();
-        m_transProgress->resetProgress();
-        m_transProgress->hide();
+        m_transfer->endTransfer();
         ui->UpPageBtn->setEnabled(true);
     }
-    m_waitConfig->hide();
+    m_transfer->endFlashWait();
     setUpgradeControlsEnabled(true);
     return was;
 }

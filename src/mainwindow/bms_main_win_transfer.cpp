@@ -3,9 +3,10 @@
 // transfer window; and the transfer's outcomes (start, finish, cancel, time-outs).
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
+#include "mainwindow/transfer_display.h"
 #include "mainwindow/window_geometry.h"
 #include "serial/my_serial.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
 #include "upgrade/trans_progress.h"
 #include "upgrade/transfer_routing.h"
@@ -32,13 +33,11 @@ void BMSMainWin::UpdataSendPacket(QByteArray packet) {
     last.removeSelectedText();
     last.deletePreviousChar();
     ui->ReceTextBro->append(transferProgressText(p));
-    m_progressBar->setValue(p);
 
     const qint64 sent = session().transferThread()->bytesSent();
     const qint64 total = session().transferThread()->totalSize();
-    m_transProgress->setProgress(p);
-    m_transProgress->setTransferred(
-        sent, total, transferSecondsLeft(sent, total, session().transferClock().elapsed()));
+    m_transfer->showProgress(p, sent, total,
+                             transferSecondsLeft(sent, total, session().transferClock().elapsed()));
 }
 
 void BMSMainWin::UpdataFileTranStart() {
@@ -66,10 +65,8 @@ void BMSMainWin::UpdataFileTranFinish(int tranres) {
         return;
     }
     ui->ReceTextBro->append(tr("\nTransimit finish\n"));
-    m_progressBar->reset();
-    m_transProgress->resetProgress();
-    m_transProgress->hide();
-    const FlashWait wait = session().upgrade().transferCompleted(batteryGroup()->presentNum());
+    m_transfer->endTransfer();
+    const FlashWait wait = session().upgrade().transferCompleted(ui->BattGroupWid->presentNum());
     if (!wait.wait) {
         // A console file send: nothing follows the transfer.
         setUpgradeControlsEnabled(true);
@@ -77,11 +74,7 @@ void BMSMainWin::UpdataFileTranFinish(int tranres) {
         return;
     }
     session().upgradeTimer().start(wait.timerMs);
-    m_waitConfig->setNotice(wait.target);
-    m_waitConfig->followClock(&session().upgradeTimer());
-    placeOver(m_waitConfig, this);
-    m_waitConfig->show();
-    m_waitConfig->raise();
+    m_transfer->showFlashWait(wait.target, &session().upgradeTimer());
 }
 
 // Every ending of a transfer that did not complete.
@@ -89,9 +82,7 @@ void BMSMainWin::TransitAbr() {
     session().endUpgrade();
     if (m_basicPage)
         startPoll();
-    m_progressBar->reset();
-    m_transProgress->resetProgress();
-    m_transProgress->hide();
+    m_transfer->endTransfer();
     setUpgradeControlsEnabled(true);
     // Disabled by a console file send; it must not stay so after a failed one.
     ui->UpPageBtn->setEnabled(true);

@@ -3,17 +3,16 @@
 // decisions are UpgradeFlow's; here they are applied to the widgets, timers and port.
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
+#include "mainwindow/transfer_display.h"
 #include "mainwindow/window_geometry.h"
 #include "protocol/protocol_constants.h"
 #include "serial/my_serial.h"
 #include "serial/serial_constants.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
-#include "upgrade/trans_progress.h"
 #include "upgrade/updata_login.h"
 #include "upgrade/updata_thread.h"
 #include "upgrade/upgrade_constants.h"
-#include "upgrade/wait_config.h"
 #include "views/battery_group.h"
 
 #include <QCoreApplication>
@@ -25,15 +24,30 @@
 
 namespace {
 const char* const kWakeCommand = "DLG\n"; // the current command while waking
-} // namespace
 
-void BMSMainWin::initUpgradePage() {
-    // Windows of their own beside the main window; they go with it.
-    m_transProgress = new TransProgress();
-    m_waitConfig = new WaitConfig();
-    for (QWidget* w : {static_cast<QWidget*>(m_transProgress), static_cast<QWidget*>(m_waitConfig)})
-        connect(this, &QObject::destroyed, w, [w] { delete w; });
+// Asks for the image and checks that it can be read; remembers its folder. Empty when
+// there is nothing to send (the user was told why).
+QString chooseImage(QWidget* parent, QSettings* settings) {
+    const QString start = settings->value("path/lastpath", ".").toString();
+    const QString path =
+        prompts().openFileName(parent, BMSMainWin::tr("open File"), start, "*.bin");
+    qDebug() << "传输的文件名" << path;
+    if (path.isEmpty()) {
+        prompts().warning(parent, BMSMainWin::tr("warning"), BMSMainWin::tr("Did not select file!"),
+                          QMessageBox::Yes);
+        return QString();
+    }
+    if (!QFile(path).open(QIODevice::ReadOnly)) {
+        prompts().warning(parent, BMSMainWin::tr("warning"), BMSMainWin::tr("Open file error!"),
+                          QMessageBox::Yes);
+        return QString();
+    }
+    const QString folder = path.left(path.lastIndexOf('/'));
+    qDebug() << "save path " << folder;
+    settings->setValue("path/lastpath", folder);
+    return path;
 }
+} // namespace
 
 void BMSMainWin::UpDateBtn_clicked() {
     openUpgradeGate(false);
@@ -46,7 +60,7 @@ void BMSMainWin::UbootBtn_clicked() {
 void BMSMainWin::openUpgradeGate(bool bootLoader) {
     if (refuseClosedPort())
         return;
-    const int present = batteryGroup()->presentNum();
+    const int present = ui->BattGroupWid->presentNum();
     if (present == 0 || present == kNoData) {
         prompts().information(this, tr("Notice"),
                               bootLoader ? tr("Can't update boot! \"Present Num\" Unknown.")
@@ -57,7 +71,7 @@ void BMSMainWin::openUpgradeGate(bool bootLoader) {
     if (refuseWhileUpgrading())
         return;
     auto* gate = new UpdataLogin();
-    gate->setImageSuffix(m_currLang);
+    gate->setImageSuffix(m_language.code());
     // While the gate is open nothing else is clicked: a chain or a page started behind it
     // would write between "updata" and the image.
     gate->setWindowModality(Qt::ApplicationModal);
@@ -109,12 +123,12 @@ void BMSMainWin::WakeBtn_clicked() {
     }
     if (waking != m_session.get())
         return;
-    setCurrentCommand(kWakeCommand);
+    session().setCurrentCommand(kWakeCommand);
     session().wakeTimer().start();
 }
 
 void BMSMainWin::UpdataReady(const QString& burst) {
-    qDebug() << "Command:" << currentCommand();
+    qDebug() << "Command:" << session().currentCommand();
     qDebug() << "data:" << burst;
     if (!session().upgrade().wakeBurst(burst))
         return;
@@ -131,32 +145,12 @@ void BMSMainWin::WakeTimeOut() {
         return;
     session().endUpgrade();
     // A late "Updata is ready!" must not open the file dialog out of the blue.
-    setCurrentCommand(QString());
+    session().setCurrentCommand(QString());
     setUpgradeControlsEnabled(true);
     prompts().warning(this, tr("warning"),
                       tr("The battery did not answer the wake-up!\nPlease check the battery "
                          "and the serial line, then try again!"),
                       QMessageBox::Yes);
-}
-
-// Asks for the image and checks that it can be read; remembers its folder. Empty when
-// there is nothing to send (the user was told why).
-QString BMSMainWin::chooseImage() {
-    const QString start = m_settings->value("path/lastpath", ".").toString();
-    const QString path = prompts().openFileName(this, tr("open File"), start, "*.bin");
-    qDebug() << "传输的文件名" << path;
-    if (path.isEmpty()) {
-        prompts().warning(this, tr("warning"), tr("Did not select file!"), QMessageBox::Yes);
-        return QString();
-    }
-    if (!QFile(path).open(QIODevice::ReadOnly)) {
-        prompts().warning(this, tr("warning"), tr("Open file error!"), QMessageBox::Yes);
-        return QString();
-    }
-    const QString folder = path.left(path.lastIndexOf('/'));
-    qDebug() << "save path " << folder;
-    m_settings->setValue("path/lastpath", folder);
-    return path;
 }
 
 void BMSMainWin::UpdataSendFile(const QString& command) {
@@ -167,7 +161,7 @@ void BMSMainWin::UpdataSendFile(const QString& command) {
     const QPointer<UnitSession> owner = m_session.get();
     session().setGatePassed(true);
     session().pollTimer().stop();
-    const QString path = chooseImage();
+    const QString path = chooseImage(this, m_settings);
     if (owner != m_session.get())
         return; // the link ended while the file was chosen
     if (path.isEmpty() || refuseClosedPort()) {
@@ -180,16 +174,14 @@ void BMSMainWin::UpdataSendFile(const QString& command) {
     SendCommand(command);
     setUpgradeControlsEnabled(false);
     startTransfer(path, false);
-    placeOver(m_transProgress, this);
-    m_transProgress->show();
-    m_transProgress->raise();
+    m_transfer->showTransfer();
 }
 
 void BMSMainWin::actionSend_File_triggered() {
     if (refuseClosedPort() || refuseWhileUpgrading())
         return;
     const QPointer<UnitSession> owner = m_session.get();
-    const QString path = chooseImage();
+    const QString path = chooseImage(this, m_settings);
     if (path.isEmpty() || owner != m_session.get() || refuseClosedPort())
         return;
     setUpgradeControlsEnabled(false);
@@ -219,21 +211,19 @@ void BMSMainWin::setUpgradeControlsEnabled(bool enabled) {
         w->setEnabled(enabled);
     if (!enabled) {
         ui->SendEd->removeEventFilter(this);
-        if (m_langBeforeLock.isEmpty())
-            m_langBeforeLock = m_currLang;
+        m_language.hold();
         return;
     }
     ui->SendEd->installEventFilter(this);
     // A language chosen while locked swapped the pictures only; its texts follow now.
-    if (!m_langBeforeLock.isEmpty() && m_langBeforeLock != m_currLang)
+    if (m_language.release())
         QCoreApplication::postEvent(ui->SendEd, new QEvent(QEvent::LanguageChange));
-    m_langBeforeLock.clear();
 }
 
 void BMSMainWin::UpdateTimeOut() {
     session().endUpgrade();
     setUpgradeControlsEnabled(true);
-    m_waitConfig->hide();
+    m_transfer->endFlashWait();
     if (m_basicPage)
         startPoll();
     prompts().warning(this, tr("warning"),
@@ -242,9 +232,9 @@ void BMSMainWin::UpdateTimeOut() {
 }
 
 void BMSMainWin::UpdataStateParse(const QString& burst) {
-    qDebug() << "Command:" << currentCommand();
+    qDebug() << "Command:" << session().currentCommand();
     qDebug() << "updatastate:" << session().upgrade().upgrading();
-    const int present = batteryGroup()->presentNum();
+    const int present = ui->BattGroupWid->presentNum();
     const ReportVerdict verdict = session().upgrade().reportBurst(burst);
     const QPointer<UnitSession> owner = m_session.get();
     if (verdict.success)
@@ -254,7 +244,7 @@ void BMSMainWin::UpdataStateParse(const QString& burst) {
     qDebug() << "index:" << burst.indexOf("Version") << burst.indexOf("invalid");
     session().endUpgrade();
     setUpgradeControlsEnabled(true);
-    m_waitConfig->hide();
+    m_transfer->endFlashWait();
     prompts().information(this, tr("Message"),
                           verdict.fault == VersionFault::Invalid
                               ? tr("Version invalid!\nPlease check firmware!")
@@ -270,7 +260,7 @@ void BMSMainWin::upgradeSucceeded(bool hub, int presentNum) {
     if (owner != m_session.get())
         return; // the link ended: its end told the user and unlocked the controls
     SendCommand("login debug");
-    m_waitConfig->hide();
+    m_transfer->endFlashWait();
     if (hub) {
         prompts().information(this, tr("Message"), tr("The HUB updata successful!"),
                               QMessageBox::Yes);
