@@ -4,9 +4,10 @@
 #include "mainwindow/link_state_display.h"
 #include "mainwindow/mainwindow_constants.h"
 #include "mainwindow/real_time_charts.h"
-#include "mainwindow/record_table_view.h"
+#include "mainwindow/records_page.h"
 #include "mainwindow/status_views.h"
 #include "mainwindow/transfer_display.h"
+#include "mainwindow/upgrade_page.h"
 #include "serial/my_serial.h"
 #include "serial/reply_delivery.h"
 #include "serial/serial_constants.h"
@@ -121,7 +122,8 @@ void BMSMainWin::InitMainWindow() {
 
     initRealTimePage();
     m_config = std::make_unique<ConfigPage>(*this);
-    initRecordsPage();
+    m_records = std::make_unique<RecordsPage>(*this);
+    m_upgradePage = std::make_unique<UpgradePage>(*this);
     m_status->initTiles();
     m_language.createLanguageMenu(ui->menuLanguage, this,
                                   [this](QAction* action) { slotLanguageChanged(action); });

@@ -1,7 +1,8 @@
 #pragma once
-// The one main window: owner of the serial link, the command channel's state, the receive
-// buffers, every timer, the table models, the status bar and the views. Its members live
-// beside it as bms_main_win_*.cpp, one file per subsystem; this file declares them all.
+// The one main window: owner of the serial link, the command channel, the session, the timers
+// and the pages. Its members live beside it as bms_main_win_*.cpp, one file per subsystem;
+// what a page or view shows and decides on its own is a small class beside them (ConfigPage,
+// RecordsPage, StatusViews, RealTimeCharts, LinkStateDisplay, TransferDisplay, LanguageMenu).
 
 #include "mainwindow/language_menu.h"
 #include "realtime/real_time_run.h"
@@ -20,9 +21,10 @@ class ConfigPage;
 class LinkStateDisplay;
 class MySerial;
 class RealTimeCharts;
-class RecordTableView;
+class RecordsPage;
 class StatusViews;
 class TransferDisplay;
+class UpgradePage;
 class ReplyDelivery;
 class UpdataThread;
 class QLabel;
@@ -99,7 +101,6 @@ private:
     void applyLanguageImages(const QString& code);
     void setPageButtons(QPushButton* pressed);
     void showOtherPage(QPushButton* button, int index);
-    bool refuseWhileRealTime();
 
     Ui::BMSMainWin* ui = nullptr;
     double m_widthRate = 1.0;
@@ -189,7 +190,6 @@ public:
 
 private:
     void initRealTimePage();
-    void resetRealTimeAfterLogout();
     void plotSample(const RealTimeSample& sample, SamplePlot& plot);
     void appendRealTimeText(const QString& text);
     void clearRealTimeText();
@@ -215,20 +215,11 @@ public slots:
     void HisDownBtn_clicked();
     void RefleshBtn_clicked();
     void ClickEventShow(QModelIndex IndexClick);
-    void ReadAllRequested(bool start);
 
 private:
-    void initRecordsPage();
-    void DataNumberParse(const QString& reply);
-    void RecordDetailParse(const QString& reply);
-    void EventListParse(const QString& text);
-    void HistoryListParse(const QString& text);
-    void requestListing(RecordKind kind);
-    void applyListingText(RecordKind kind, const QString& text);
-    bool endListingFirst(bool askExport);
-    void showPaging();
-
-    std::unique_ptr<RecordTableView> m_recordTable;
+    // The listings, the table and the counts; it works the window's command channel.
+    friend class RecordsPage;
+    std::unique_ptr<RecordsPage> m_records;
 
     // ----- Firmware upgrade and file transfer (bms_main_win_upgrade.cpp, _transfer) ---------
 public slots:
@@ -247,18 +238,11 @@ public slots:
     void WakeTimeOut();
 
 private:
-    void UpdataLoginPass();
-    void UbootLoginPass();
-    void UpdataSendFile(const QString& command);
-    void UpdataStateParse(const QString& burst);
-    void UpdataReady(const QString& burst);
-    void setUpgradeControlsEnabled(bool enabled);
-    void openUpgradeGate(bool bootLoader);
-    bool refuseWhileUpgrading();
-    bool refuseClosedPort(); // the Upgrade button's notice when the link is not open
-    void startTransfer(const QString& path, bool consoleSend);
-    void upgradeSucceeded(bool hub, int presentNum);
     void showTransferOutcome(const QString& line, const QString& title, const QString& text);
 
+    // The flow from the gate or the wake to the flashing report; it works the window's
+    // command channel.
+    friend class UpgradePage;
+    std::unique_ptr<UpgradePage> m_upgradePage;
     std::unique_ptr<TransferDisplay> m_transfer;
 };

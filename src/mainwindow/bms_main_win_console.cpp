@@ -2,8 +2,9 @@
 // the message catalogue page, and "Exit Console" that hides them again.
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
 #include "console/console_constants.h"
+#include "mainwindow/upgrade_page.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
 
 #include <QDebug>
@@ -34,7 +35,7 @@ void BMSMainWin::actionConsole_triggered() {
 
 void BMSMainWin::actionExit_Consle_triggered() {
     // The status page would start polling into a running transfer.
-    if (refuseWhileUpgrading())
+    if (m_upgradePage->refuseWhileUpgrading())
         return;
     ui->SendDataBtn->hide();
     ui->LanguageBtn->hide();

@@ -7,7 +7,7 @@
 #include "mainwindow/mainwindow_constants.h"
 #include "mainwindow/message_catalogue.h"
 #include "mainwindow/real_time_charts.h"
-#include "mainwindow/record_table_view.h"
+#include "mainwindow/records_page.h"
 #include "mainwindow/transfer_display.h"
 #include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
@@ -125,7 +125,7 @@ void BMSMainWin::RetranslateMainWindow() {
     setWindowTitle(kWindowTitle);
     retranslateSerialSettings();
     m_config->retranslate();
-    m_recordTable->retranslate(session().tally, session().listing().progress());
+    m_records->retranslate();
     m_charts->retranslate();
     ui->BattGroupWid->retranslate();
     ui->BattInfoWid->retranslate();

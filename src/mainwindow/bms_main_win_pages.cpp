@@ -29,6 +29,17 @@ const char* const kTableStyle =
     "QHeaderView::section{font:12pt \"Arial\";color:white;"
     "background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #8a8a8a,stop:1 #5f5f5f);"
     "border:1px solid #555;padding:4px;}";
+
+// Pages are not switched while the stream is drawn.
+bool refuseWhileRealTime(QWidget* parent, const UnitSession& session) {
+    if (!session.realTimeDisplay)
+        return false;
+    prompts().information(
+        parent, BMSMainWin::tr("Message"),
+        BMSMainWin::tr("In real-time rendering, can't switch pages!\nPlease click \"RTData OFF\"!"),
+        QMessageBox::Yes);
+    return true;
+}
 } // namespace
 
 void BMSMainWin::setPageButtons(QPushButton* pressed) {
@@ -46,16 +57,6 @@ void BMSMainWin::setPageButtons(QPushButton* pressed) {
     }
 }
 
-bool BMSMainWin::refuseWhileRealTime() {
-    if (!session().realTimeDisplay)
-        return false;
-    prompts().information(
-        this, tr("Message"),
-        tr("In real-time rendering, can't switch pages!\nPlease click \"RTData OFF\"!"),
-        QMessageBox::Yes);
-    return true;
-}
-
 // Shows a page other than the status page: polling stops there, so that no poll command
 // replaces the current command while that page talks to the unit.
 void BMSMainWin::showOtherPage(QPushButton* button, int index) {
@@ -66,7 +67,7 @@ void BMSMainWin::showOtherPage(QPushButton* button, int index) {
 }
 
 void BMSMainWin::SendDataBtn_clicked() {
-    if (refuseWhileRealTime())
+    if (refuseWhileRealTime(this, session()))
         return;
     QScrollBar* bar = ui->ReceTextBro->verticalScrollBar();
     bar->setValue(bar->maximum());
@@ -75,7 +76,7 @@ void BMSMainWin::SendDataBtn_clicked() {
 }
 
 void BMSMainWin::BasicBtn_clicked() {
-    if (refuseWhileRealTime())
+    if (refuseWhileRealTime(this, session()))
         return;
     setPageButtons(ui->BasicBtn);
     ui->StackWid->setCurrentIndex(1);
@@ -92,7 +93,7 @@ void BMSMainWin::RealBtn_clicked() {
 }
 
 void BMSMainWin::ConfigBtn_clicked() {
-    if (refuseWhileRealTime())
+    if (refuseWhileRealTime(this, session()))
         return;
     showOtherPage(ui->ConfigBtn, 3);
     ui->ConfigTabView->setStyleSheet(kTableStyle);
@@ -103,7 +104,7 @@ void BMSMainWin::ConfigBtn_clicked() {
 }
 
 void BMSMainWin::HistoryBtn_clicked() {
-    if (refuseWhileRealTime())
+    if (refuseWhileRealTime(this, session()))
         return;
     showOtherPage(ui->HistoryBtn, 4);
     ui->DataListlView->setStyleSheet(kTableStyle);
@@ -120,7 +121,7 @@ void BMSMainWin::HistoryBtn_clicked() {
 }
 
 void BMSMainWin::UpPageBtn_clicked() {
-    if (refuseWhileRealTime())
+    if (refuseWhileRealTime(this, session()))
         return;
     showOtherPage(ui->UpPageBtn, 5);
     ui->UpdateMessToolBtn->setIconSize(ui->UpdateMessToolBtn->size());

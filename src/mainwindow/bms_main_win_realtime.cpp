@@ -136,8 +136,3 @@ void BMSMainWin::ClearRTDataBtn_clicked() {
     clearRealTimeText();
     m_charts->clear(true);
 }
-
-void BMSMainWin::resetRealTimeAfterLogout() {
-    clearRealTimeText();
-    m_charts->clear();
-}

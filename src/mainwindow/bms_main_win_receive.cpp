@@ -5,7 +5,9 @@
 
 #include "mainwindow/config_page.h"
 #include "mainwindow/link_state_display.h"
+#include "mainwindow/records_page.h"
 #include "mainwindow/status_views.h"
+#include "mainwindow/upgrade_page.h"
 #include "protocol/burst.h"
 #include "protocol/protocol_constants.h"
 #include "protocol/reply_router.h"
@@ -114,10 +116,10 @@ void BMSMainWin::routeBurstToHandler(const QString& burst, const QString& raw) {
     // a line (its "\r" before the "\n" of the next burst) would otherwise lose its text to
     // the terminal's line rewriting, and with it a marker or a record cut across the two.
     case BurstRoute::UpdataState:
-        UpdataStateParse(raw);
+        m_upgradePage->UpdataStateParse(raw);
         break;
     case BurstRoute::UpdataReady:
-        UpdataReady(raw);
+        m_upgradePage->UpdataReady(raw);
         break;
     case BurstRoute::RealTime:
         RealTimeParse(burst);
@@ -127,11 +129,11 @@ void BMSMainWin::routeBurstToHandler(const QString& burst, const QString& raw) {
         break;
     case BurstRoute::EventList:
         qDebug() << "T-RACK-3660Q datalist";
-        EventListParse(raw);
+        m_records->EventListParse(raw);
         break;
     case BurstRoute::HistoryList:
         qDebug() << "T-RACK-3660Q datalist";
-        HistoryListParse(raw);
+        m_records->HistoryListParse(raw);
         break;
     case BurstRoute::None:
         break;
@@ -192,10 +194,10 @@ bool BMSMainWin::performDispatchRow(const QString& reply) {
         m_config->SelfTestParse(reply);
         return true;
     case DispatchRow::DataNumber:
-        DataNumberParse(reply);
+        m_records->DataNumberParse(reply);
         return true;
     case DispatchRow::RecordDetail:
-        RecordDetailParse(reply);
+        m_records->RecordDetailParse(reply);
         return true;
     case DispatchRow::ConfigDefault:
         m_config->ConfigDefaultParse(reply);
@@ -206,13 +208,13 @@ bool BMSMainWin::performDispatchRow(const QString& reply) {
     case DispatchRow::EventList:
         if (listsAsReplies(m_status->deviceName())) {
             qDebug() << "T-RACK-3660Z-M datalist";
-            EventListParse(reply);
+            m_records->EventListParse(reply);
         }
         return true;
     case DispatchRow::HistoryList:
         if (listsAsReplies(m_status->deviceName())) {
             qDebug() << "T-RACK-3660Z-M datalist";
-            HistoryListParse(reply);
+            m_records->HistoryListParse(reply);
         }
         return true;
     case DispatchRow::None:

@@ -3,8 +3,9 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "mainwindow/config_page.h"
-#include "mainwindow/record_table_view.h"
+#include "mainwindow/records_page.h"
 #include "mainwindow/transfer_display.h"
+#include "mainwindow/upgrade_page.h"
 #include "serial/my_serial.h"
 #include "serial/reply_delivery.h"
 #include "toolbox/prompts.h"
@@ -68,8 +69,8 @@ SessionEnd BMSMainWin::endSession(LinkEnd cause) {
     const bool wasLinked = ended->linked();
     m_session = std::make_unique<UnitSession>(false); // the idle one until the next Login
     m_replyDelivery->clear();
-    if (m_recordTable)
-        showPaging(); // the listing and its page in flight went with the session
+    if (m_records)
+        m_records->showPaging(); // the listing and its page in flight went with the session
     const bool transferring = ended->takesTransferBytes();
     const SessionEnd was = ended->end();
     // Anything still on the call stack that belongs to the session finishes first; should the
@@ -93,7 +94,7 @@ SessionEnd BMSMainWin::endSession(LinkEnd cause) {
         ui->UpPageBtn->setEnabled(true);
     }
     m_transfer->endFlashWait();
-    setUpgradeControlsEnabled(true);
+    m_upgradePage->setUpgradeControlsEnabled(true);
     return was;
 }
 

@@ -4,6 +4,7 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "mainwindow/transfer_display.h"
+#include "mainwindow/upgrade_page.h"
 #include "mainwindow/window_geometry.h"
 #include "serial/my_serial.h"
 #include "toolbox/prompts.h"
@@ -69,7 +70,7 @@ void BMSMainWin::UpdataFileTranFinish(int tranres) {
     const FlashWait wait = session().upgrade().transferCompleted(ui->BattGroupWid->presentNum());
     if (!wait.wait) {
         // A console file send: nothing follows the transfer.
-        setUpgradeControlsEnabled(true);
+        m_upgradePage->setUpgradeControlsEnabled(true);
         ui->UpPageBtn->setEnabled(true);
         return;
     }
@@ -83,7 +84,7 @@ void BMSMainWin::TransitAbr() {
     if (m_basicPage)
         startPoll();
     m_transfer->endTransfer();
-    setUpgradeControlsEnabled(true);
+    m_upgradePage->setUpgradeControlsEnabled(true);
     // Disabled by a console file send; it must not stay so after a failed one.
     ui->UpPageBtn->setEnabled(true);
 }

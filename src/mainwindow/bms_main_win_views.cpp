@@ -3,7 +3,8 @@
 #include "mainwindow/bms_main_win.h"
 
 #include "mainwindow/config_page.h"
-#include "mainwindow/record_table_view.h"
+#include "mainwindow/real_time_charts.h"
+#include "mainwindow/records_page.h"
 #include "mainwindow/status_views.h"
 #include "serial/serial_constants.h"
 #include "toolbox/prompts.h"
@@ -26,11 +27,12 @@ void BMSMainWin::scaleViews() {
 void BMSMainWin::resetViewsAfterLogout(bool keepRealTime) {
     // A run the Logout interrupted stays for Download until the next "RTData ON" or
     // "Clean All".
-    if (!keepRealTime)
-        resetRealTimeAfterLogout();
+    if (!keepRealTime) {
+        clearRealTimeText();
+        m_charts->clear();
+    }
     m_config->clear();
-    m_recordTable->showCounts(session().tally);
-    m_recordTable->clearRows();
+    m_records->clear();
     m_status->reset();
 }
 
