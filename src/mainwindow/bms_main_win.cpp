@@ -22,7 +22,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QThread>
 

@@ -238,8 +238,6 @@ public slots:
     void WakeTimeOut();
 
 private:
-    void showTransferOutcome(const QString& line, const QString& title, const QString& text);
-
     // The flow from the gate or the wake to the flashing report; it works the window's
     // command channel.
     friend class UpgradePage;

@@ -18,10 +18,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
-#include <QLabel>
 #include <QSettings>
 
 namespace {

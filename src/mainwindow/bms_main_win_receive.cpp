@@ -19,7 +19,6 @@
 #include "upgrade/updata_thread.h"
 
 #include <QDebug>
-#include <QLabel>
 #include <QTextBlock>
 
 namespace {

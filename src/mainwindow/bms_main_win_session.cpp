@@ -17,7 +17,6 @@
 
 #include <QDebug>
 #include <QPointer>
-#include <QProgressBar>
 
 namespace {
 constexpr int kMsPerMinute = 60 * 1000;

@@ -5,20 +5,27 @@
 
 #include "mainwindow/transfer_display.h"
 #include "mainwindow/upgrade_page.h"
-#include "mainwindow/window_geometry.h"
 #include "serial/my_serial.h"
 #include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
-#include "upgrade/trans_progress.h"
 #include "upgrade/transfer_routing.h"
 #include "upgrade/updata_thread.h"
-#include "upgrade/wait_config.h"
 #include "upgrade/xmodem_engine.h"
 #include "views/battery_group.h"
 
 #include <QDebug>
-#include <QProgressBar>
 #include <QTextBlock>
+
+namespace {
+// Every transfer that ends without completing: the controls back, the line in the raw data
+// view, and the warning.
+void showTransferOutcome(BMSMainWin& w, const QString& line, const QString& title,
+                         const QString& text) {
+    w.TransitAbr();
+    w.form()->ReceTextBro->append(line);
+    prompts().warning(&w, title, text, QMessageBox::Yes);
+}
+} // namespace
 
 void BMSMainWin::UpdataSendPacket(QByteArray packet) {
     const int p = session().transferThread()->progress();
@@ -55,13 +62,13 @@ void BMSMainWin::UpdataFileTranFinish(int tranres) {
         return;
     }
     if (tranres == int(XmodemResult::GaveUp)) {
-        showTransferOutcome(tr("\nTransimit abort\n"), tr("Warning"),
+        showTransferOutcome(*this, tr("\nTransimit abort\n"), tr("Warning"),
                             tr("The bin file transfer is stopped: the receiver refused the "
                                "same block again and again!"));
         return;
     }
     if (tranres != int(XmodemResult::Completed)) {
-        showTransferOutcome(tr("\nTransimit cancel\n"), tr("Warning"),
+        showTransferOutcome(*this, tr("\nTransimit cancel\n"), tr("Warning"),
                             tr("The bin file transfer is cancelled by receiver!"));
         return;
     }
@@ -89,15 +96,8 @@ void BMSMainWin::TransitAbr() {
     ui->UpPageBtn->setEnabled(true);
 }
 
-void BMSMainWin::showTransferOutcome(const QString& line, const QString& title,
-                                     const QString& text) {
-    TransitAbr();
-    ui->ReceTextBro->append(line);
-    prompts().warning(this, title, text, QMessageBox::Yes);
-}
-
 void BMSMainWin::UpdataStartTimeOut() {
-    showTransferOutcome(tr("\nTransimit Start TimeOut\n"), tr("Warning"),
+    showTransferOutcome(*this, tr("\nTransimit Start TimeOut\n"), tr("Warning"),
                         tr("Start transmission timeout!"));
 }
 
@@ -105,7 +105,7 @@ void BMSMainWin::UpdataTransTimeOut() {
     // The transfer thread is not told; an outcome it reports later is ignored (the
     // upgrade has ended).
     QMetaObject::invokeMethod(&session().transferTimer(), "stop", Qt::QueuedConnection);
-    showTransferOutcome(tr("\nTimeOut during transmission\n"), tr("Warning"),
+    showTransferOutcome(*this, tr("\nTimeOut during transmission\n"), tr("Warning"),
                         tr("TimeOut during transmission!"));
 }
 

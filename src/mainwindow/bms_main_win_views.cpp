@@ -14,8 +14,6 @@
 
 #include <QDebug>
 
-#include <QStandardItemModel>
-
 int BMSMainWin::presentNumber() const {
     return m_status->presentNum();
 }
