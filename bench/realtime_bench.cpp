@@ -24,13 +24,14 @@
 //                                     copy; RealTimeParse as built. Each stops after
 //                                     kCompareCapS seconds.
 
-#include "toolbox/log_handler.h"
 #include "app/startup.h"
 #include "mainwindow/bms_main_win.h"
+#include "mainwindow/real_time_charts.h"
 #include "realtime/min_max_decimator.h"
 #include "realtime/real_time_run.h"
 #include "realtime/realtime_constants.h"
 #include "recording_prompts.h"
+#include "toolbox/log_handler.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -206,7 +207,7 @@ Timings feed(int count, double capS, const std::function<void(int, const QString
 struct DirectCharts {
     explicit DirectCharts(BMSMainWin& w) {
         for (int q = 0; q < kQuantityCount; ++q)
-            charts[q] = &w.realTimeChart(Quantity(q));
+            charts[q] = &w.realTimeCharts().chart(Quantity(q));
     }
     SamplePlot plot(const QString& burst) { return run.add(*parseRealTimeLine(burst.trimmed())); }
     void setRanges(const SamplePlot& p) {
@@ -337,10 +338,10 @@ int main(int argc, char** argv) {
     std::vector<std::pair<double, double>> rss;
     const Timings t = feed(
         samples, 1e9, [&](int, const QString& b) { w->RealTimeParse(b); }, &rss);
-    const int kept = w->realTimeChart(Quantity::Soc).samples().size();
+    const int kept = w->realTimeCharts().chart(Quantity::Soc).samples().size();
     const double rssEnd = rssMb();
     const double perSample = slope(rss);
-    const int drawn = w->realTimeChart(Quantity::Soc).series()->count();
+    const int drawn = w->realTimeCharts().chart(Quantity::Soc).series()->count();
     std::fprintf(g_report, "realtime: drawn points per chart at the end: %d\n", drawn);
     std::fprintf(g_report,
                  "realtime: handler alone, without the repaint: first_ms=%.2f last_ms=%.2f\n",

@@ -32,7 +32,7 @@ double readLog(bool readAll) {
     if (!s.login())
         return -1.0;
     w.HistoryBtn_clicked();
-    if (!waitFor([&] { return w.eventCount() == kEvents; }, 5000))
+    if (!waitFor([&] { return w.session().tally.events == kEvents; }, 5000))
         return -1.0;
     QAbstractItemModel* model = w.form()->DataListlView->model();
     QPushButton* next = w.form()->ContinueBtn;
@@ -43,7 +43,7 @@ double readLog(bool readAll) {
         w.findChild<QPushButton*>("ReadAllBtn")->click();
     QElapsedTimer sinceClick;
     const auto lastRow = [&] {
-        if (!readAll && next->isEnabled() && w.eventListingOpen() &&
+        if (!readAll && next->isEnabled() && w.session().listing().isOpen(RecordKind::Event) &&
             (!sinceClick.isValid() || sinceClick.hasExpired(kCooldownMs))) {
             next->click();
             sinceClick.start();

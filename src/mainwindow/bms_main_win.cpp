@@ -1,9 +1,17 @@
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
+#include "mainwindow/config_page.h"
+#include "mainwindow/link_state_display.h"
+#include "mainwindow/mainwindow_constants.h"
+#include "mainwindow/real_time_charts.h"
+#include "mainwindow/records_page.h"
+#include "mainwindow/status_views.h"
+#include "mainwindow/transfer_display.h"
+#include "mainwindow/upgrade_page.h"
 #include "serial/my_serial.h"
 #include "serial/reply_delivery.h"
 #include "serial/serial_constants.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
 
 #include <QCloseEvent>
@@ -11,11 +19,9 @@
 #include <QDebug>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QProgressBar>
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QThread>
 
@@ -26,6 +32,7 @@ const char* const kClockFormat = "yyyy/MM/dd hh:mm";
 
 BMSMainWin::BMSMainWin(QWidget* parent) : QMainWindow(parent), ui(new Ui::BMSMainWin) {
     ui->setupUi(this);
+    m_status = std::make_unique<StatusViews>(ui, [this] { return session().currentCommand(); });
     InitDesktopSize();
     InitSerialSettings();
     InitMainWindow();
@@ -45,12 +52,7 @@ BMSMainWin::~BMSMainWin() {
 }
 
 void BMSMainWin::SetTranslators(QTranslator* appTranslator, QTranslator* qtTranslator) {
-    m_appTranslator = appTranslator;
-    m_qtTranslator = qtTranslator;
-}
-
-QString BMSMainWin::commandStateText() const {
-    return m_commandStateLab->text();
+    m_language.setTranslators(appTranslator, qtTranslator);
 }
 
 void BMSMainWin::InitDesktopSize() {
@@ -65,11 +67,11 @@ void BMSMainWin::InitDesktopSize() {
 }
 
 void BMSMainWin::InitMainWindow() {
-    setWindowTitle(m_windowTitle);
+    setWindowTitle(kWindowTitle);
 
     m_settings = new QSettings(kSettingsFile, QSettings::IniFormat, this);
-    m_currLang = m_settings->value("Language/lastLanguage", "en").toString();
-    applyLanguageImages(m_currLang);
+    m_language.setCode(m_settings->value("Language/lastLanguage", "en").toString());
+    applyLanguageImages(m_language.code());
     // The port of the last Login, when it is there again.
     const QString lastPort = m_settings->value(kLastPortSetting).toString();
     if (m_portNames.contains(lastPort))
@@ -96,6 +98,7 @@ void BMSMainWin::InitMainWindow() {
     ui->SendDataBtn->hide();
     ui->RealTimerBtn->hide();
     ui->LanguageBtn->hide();
+    ui->actionSend_File->setVisible(false); // until the console's access code
     ui->ReceTextBro->document()->setMaximumBlockCount(kRawViewMaxBlocks);
     // "Lucida Console" is missing on most Linux desktops; keep the terminal monospaced.
     QFont terminal("Lucida Console");
@@ -105,32 +108,24 @@ void BMSMainWin::InitMainWindow() {
     ui->CloseBtn->setEnabled(false);
 
     ui->SendEd->installEventFilter(this);
-    m_currBatNum = m_presentNum = m_lastPresentNum = 0;
+    m_currBatNum = 0;
 
-    m_transmitLab = new QLabel(tr("Transmit progress:"), this);
-    m_transmitLab->setFont(QFont("Arial", 9));
-    statusBar()->addWidget(m_transmitLab);
-    m_progressBar = new QProgressBar(this);
-    m_progressBar->setRange(0, 100);
-    m_progressBar->setValue(0);
-    m_progressBar->setFixedWidth(170);
-    statusBar()->addWidget(m_progressBar);
+    m_transfer = std::make_unique<TransferDisplay>(this);
 
     m_systemTimeLab =
         new QLabel(tr("System Time:") + QDateTime::currentDateTime().toString(kClockFormat), this);
     statusBar()->addPermanentWidget(m_systemTimeLab); // first (index 0) of the permanent ones
     m_clockTimer = new QTimer(this);
     m_clockTimer->start(kClockIntervalMs);
-    m_commandStateLab = new QLabel(tr("Command State:"), this);
-    statusBar()->addWidget(m_commandStateLab);
+    m_linkState = std::make_unique<LinkStateDisplay>(ui, this);
 
     initRealTimePage();
-    initConfigPage();
-    initRecordsPage();
-    initUpgradePage();
-    initConsole();
-    initLinkWatch();
-    createLanguageMenu();
+    m_config = std::make_unique<ConfigPage>(*this);
+    m_records = std::make_unique<RecordsPage>(*this);
+    m_upgradePage = std::make_unique<UpgradePage>(*this);
+    m_status->initTiles();
+    m_language.createLanguageMenu(ui->menuLanguage, this,
+                                  [this](QAction* action) { slotLanguageChanged(action); });
 }
 
 void BMSMainWin::SetupConnections() {
@@ -193,7 +188,10 @@ void BMSMainWin::SetupConnections() {
             &BMSMainWin::actionExit_Consle_triggered);
     connect(ui->actionSend_File, &QAction::triggered, this, &BMSMainWin::actionSend_File_triggered);
     connect(m_clockTimer, &QTimer::timeout, this, &BMSMainWin::CurrTimeTimerOut);
-    connectViews();
+    connect(ui->BattGroupWid, &BatteryGroup::GroupBattBtnClick, this,
+            &BMSMainWin::BatteryButtonSelected);
+    connect(ui->BattInfoWid, &BatteryInfo::MissBarcode, this,
+            [this](QString barcode) { m_config->BarcodeMissing(barcode); });
 }
 
 void BMSMainWin::CurrTimeTimerOut() {

@@ -1,49 +1,37 @@
 #pragma once
-// The one main window: owner of the serial link, the command channel's state, the receive
-// buffers, every timer, the table models, the status bar and the views. Its members live
-// beside it as bms_main_win_*.cpp, one file per subsystem; this file declares them all.
+// The one main window: owner of the serial link, the command channel, the session, the timers
+// and the pages. Its members live beside it as bms_main_win_*.cpp, one file per subsystem;
+// what a page or view shows and decides on its own is a small class beside them (ConfigPage,
+// RecordsPage, StatusViews, RealTimeCharts, LinkStateDisplay, TransferDisplay, LanguageMenu).
 
-#include "realtime/real_time_chart.h"
+#include "mainwindow/language_menu.h"
 #include "realtime/real_time_run.h"
 #include "realtime/real_time_text.h"
-#include "records/record_requests.h"
-#include "serial/link_watch.h"
-#include "serial/serial_settings.h"
 #include "session/unit_session.h"
 
-#include <QByteArray>
 #include <QMainWindow>
 #include <QModelIndex>
-#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 
-#include <array>
-#include <functional>
 #include <memory>
 
-class Battery;
-class BatteryGroup;
-class BatteryInfo;
+class ConfigPage;
+class LinkStateDisplay;
 class MySerial;
+class RealTimeCharts;
+class RecordsPage;
+class StatusViews;
+class TransferDisplay;
+class UpgradePage;
 class ReplyDelivery;
 class UpdataThread;
-class TransProgress;
-class WaitConfig;
-struct BurstEdit;
-enum class UnitControl;
-class QIODevice;
 class QLabel;
-class QProgressBar;
 class QSettings;
-class QStandardItemModel;
 class QTranslator;
 class QAction;
-class QActionGroup;
 class QPushButton;
-class RecordPagingBar;
 
 namespace Ui {
 class BMSMainWin;
@@ -66,27 +54,25 @@ public:
     // Read-only views for the program's own wiring and for tests.
     Ui::BMSMainWin* form() const { return ui; }
     MySerial* serialLink() const { return m_serial; }
-    UpdataThread* transferThread() const { return m_session->transferThread(); }
-    bool transferTimerActive() const { return m_session->transferTimer().isActive(); }
-    QString currentCommand() const { return m_session->currentCommand(); }
     bool portOpen() const { return m_portOpen; }
     bool basicPageFlag() const { return m_basicPage; }
-    bool pollRunning() const { return m_session->pollTimer().isActive(); }
-    int pollTickCount() const { return m_session->pollCount; }
-    int currentBatteryNumber() const { return m_currBatNum; }
-    int presentNumber() const { return m_presentNum; }
-    int frameBufferBytes() const { return m_session->frames().bufferedBytes(); }
+    int presentNumber() const;
     // The login's session; between logins an idle one that sends nothing.
     UnitSession& session() const { return *m_session; }
-    QString commandStateText() const;
+    // The four real-time charts, their run and hover read-outs.
+    RealTimeCharts& realTimeCharts() const { return *m_charts; }
+    // The status bar's command state, and what it and the views say about the link.
+    const LinkStateDisplay& linkState() const { return *m_linkState; }
+    // The status bar's progress, the transfer window and the flashing wait.
+    const TransferDisplay& transferDisplay() const { return *m_transfer; }
     double widthRate() const { return m_widthRate; }
     double heightRate() const { return m_heightRate; }
 
 signals:
     void CommandInfoStr(QString infostr);
 
-    // ----- Shell: construction, pages, language, scaling, close -----------------------------
-    // (bms_main_win.cpp, _pages, _language, _scale)
+    // ----- Shell: construction, pages, language, scaling, console mode, close ---------------
+    // (bms_main_win.cpp, _pages, _language, _scale, _console)
 public slots:
     void slotLanguageChanged(QAction* action);
     void SendDataBtn_clicked();
@@ -99,6 +85,8 @@ public slots:
     void OnDeskTopResize(QRect windSize);
     void CurrTimeTimerOut();
     void RecTextChag();
+    void actionConsole_triggered();
+    void actionExit_Consle_triggered();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -110,31 +98,17 @@ private:
     void InitMainWindow();
     void SetupConnections();
     void RetranslateMainWindow();
-    QLabel* addCatalogueLabel(int number);
     void applyLanguageImages(const QString& code);
-    void createLanguageMenu();
-    void loadLanguage(const QString& code);
-    void switchTranslator(QTranslator* translator, const QString& fileName);
     void setPageButtons(QPushButton* pressed);
-    QPushButton* shownPageButton() const;
     void showOtherPage(QPushButton* button, int index);
-    bool refuseWhileRealTime();
-    void saveTextAs(const QString& text, const QString& failure);
-    void saveTextAs(const std::function<bool(QIODevice&)>& write, const QString& failure);
 
     Ui::BMSMainWin* ui = nullptr;
     double m_widthRate = 1.0;
     double m_heightRate = 1.0;
     QSettings* m_settings = nullptr;
+    LanguageMenu m_language;
     QLabel* m_systemTimeLab = nullptr;
     QTimer* m_clockTimer = nullptr;
-    QLabel* m_commandStateLab = nullptr;
-    QTranslator* m_appTranslator = nullptr;
-    QTranslator* m_qtTranslator = nullptr;
-    QString m_currLang = QStringLiteral("en");
-    QString m_langPath;
-    QActionGroup* m_langGroup = nullptr;
-    QString m_windowTitle = QStringLiteral("NorvaneBat - V2.8.6");
 
     // ----- Serial link, command channel, receive path, poll ---------------------------------
     // (bms_main_win_link.cpp, _command, _receive, _poll)
@@ -159,18 +133,16 @@ private:
     void InitSerialSettings();
     void retranslateSerialSettings();
     void endOversizedBurst();
-    void showBurst(const BurstEdit& edit);
     void routeBurstToHandler(const QString& burst, const QString& raw);
     bool performDispatchRow(const QString& reply); // false: leave the command state alone
     bool dispatchBat(const QString& reply);
-    bool dispatchSystemTable(const QString& reply, void (BMSMainWin::*parse)(const QString&, int),
+    bool dispatchSystemTable(const QString& reply, void (StatusViews::*parse)(const QString&, int),
                              const QString& next);
     void showCommandState(const QString& reply);
     bool linkOpen() const;
     void sendChainStep(const QString& command);
     void sendBatteryStep(const QString& prefix, int battery);
     void sendSystemStep(const QString& command);
-    void setCurrentCommand(const QString& command); // the reply expected next is its reply
     void startPoll();
 
     // The session's life (bms_main_win_session.cpp): one per login, ended by every cause.
@@ -193,33 +165,15 @@ private:
     bool m_stopStreamAtLogin = false;
     bool m_basicPage = true;
 
-    // ----- Status views and their parsers (bms_main_win_status.cpp, _views) -----------------
-private slots:
-    void BatteryButtonSelected(bool active, int batteryNumber);
-
+    // ----- Status views and the link as they show it (bms_main_win_views.cpp) --------------
 private:
-    void connectViews();
-    void setViewsLanguage(const QString& code);
-    void retranslateViews();
-    void fillMessageCatalogue();
+    void BatteryButtonSelected(bool active, int batteryNumber);
     void resetViewsAfterLogout(bool keepRealTime);
     void scaleViews();
-    void PwrSysParse(const QString& reply);
-    void PwrTableParse(const QString& reply, int presentNum);
-    void BalanceParse(const QString& reply, int presentNum);
-    void CtrlParse(const QString& reply);
-    void InfoParse(const QString& reply);
-    void BatParse(const QString& reply, int cellNum);
-    void PwrBatParse(const QString& reply);
-    void resetCellSummary();
-    Battery* gauge(int batteryNumber) const; // 1..16, nullptr outside
-    BatteryGroup* batteryGroup() const;
-    BatteryInfo* batteryInfo() const;
 
     int m_currBatNum = 0;
-    int m_presentNum = 0;
-    int m_lastPresentNum = 0;
-    QString m_deviceName;
+    std::unique_ptr<StatusViews> m_status; // the views, their parsers, the unit they show
+    std::unique_ptr<LinkStateDisplay> m_linkState;
 
     // ----- Real-time stream and charts (bms_main_win_realtime.cpp) --------------------------
 public slots:
@@ -228,34 +182,19 @@ public slots:
     void RTDataOffBtn_clicked();
     void RTDataDownBtn_clicked();
     void ClearRTDataBtn_clicked();
-    void SocPointHoverd(const QPointF& point, bool state);
-    void VoltPointHoverd(const QPointF& point, bool state);
-    void CurrPointHoverd(const QPointF& point, bool state);
-    void TempPointHoverd(const QPointF& point, bool state);
 
 public:
     // The receive path's burst handlers, public for the tests and the benchmark.
     void RealTimeParse(const QString& burst);
     void RealTimeOffParse(const QString& burst);
-    bool realTimeDisplay() const { return m_session->realTimeDisplay; }
-    const RealTimeRun& realTimeRun() const { return m_rtRun; }
-    const RealTimeChart& realTimeChart(Quantity q) const { return *m_rtCharts[int(q)]; }
 
 private:
     void initRealTimePage();
-    void InitRealTimeCharts();
-    void AdjustChartFonts();
-    void retranslateRealTimeCharts();
-    void resetRealTimeAfterLogout();
-    void clearRealTimeSeries();
     void plotSample(const RealTimeSample& sample, SamplePlot& plot);
-    void showPointHover(Quantity q, const QPointF& point, bool state);
     void appendRealTimeText(const QString& text);
     void clearRealTimeText();
 
-    RealTimeRun m_rtRun;
-    std::array<std::unique_ptr<RealTimeChart>, kQuantityCount> m_rtCharts;
-    QLabel* m_hoverLab = nullptr;
+    std::unique_ptr<RealTimeCharts> m_charts;
     RealTimeText m_rtText; // the stream's whole text, for the Download
 
     // ----- Configuration, control commands, barcode (bms_main_win_config.cpp) ---------------
@@ -263,27 +202,10 @@ public slots:
     void ConfigDeBtn_clicked();
     void ConfigDownBtn_clicked();
 
-private slots:
-    void BarcodeMissing(QString barcode);
-    void UnitControlRequested(UnitControl control);
-
 private:
-    void initConfigPage();
-    void retranslateConfigPage();
-    void ConfigParse(const QString& reply);
-    void ConfigDefaultParse(const QString& reply);
-    void MosOpenParse(const QString& reply);
-    void MosCloseParse(const QString& reply);
-    void reportSwitch(const QString& reply, const QString& success, const QString& failure);
-    void SelfTestParse(const QString& reply);
-    void BarcodeResultParse(const QString& reply);
-    // Asks before a command that changes the unit; true when it may be sent. With the port
-    // closed it does not ask: SendCommand then tells the user to log in.
-    bool confirmUnitChange(const QString& question);
-    // Starts the status poll again when the status page is shown on an open port.
-    void resumePoll();
-
-    QStandardItemModel* m_configModel = nullptr;
+    // The page, its commands and their replies; it works the window's command channel.
+    friend class ConfigPage;
+    std::unique_ptr<ConfigPage> m_config;
 
     // ----- Event and history records (bms_main_win_records.cpp, _records_export) ----------
 public slots:
@@ -293,45 +215,13 @@ public slots:
     void HisDownBtn_clicked();
     void RefleshBtn_clicked();
     void ClickEventShow(QModelIndex IndexClick);
-    void ReadAllRequested(bool start);
-
-public:
-    bool eventListingOpen() const { return m_session->listing().isOpen(RecordKind::Event); }
-    bool historyListingOpen() const { return m_session->listing().isOpen(RecordKind::History); }
-    int eventCount() const { return m_session->tally.events; }
-    int historyCount() const { return m_session->tally.histories; }
 
 private:
-    void initRecordsPage();
-    void DataNumberParse(const QString& reply);
-    void RecordDetailParse(const QString& reply);
-    void EventListParse(const QString& text);
-    void HistoryListParse(const QString& text);
-    void requestListing(RecordKind kind);
-    void refuseListing(RecordKind kind, StartRefusal refusal, int count);
-    void applyListingText(RecordKind kind, const QString& text);
-    void applyRecordLayout(bool maskLayout);
-    void showListingEnd(RecordKind kind, ListingEnd end, const QString& text);
-    QStringList recordHeaders(bool maskLayout) const;
-    void retranslateRecords();
-    void showRecordCounts();
-    bool exportRecords(const QString& fileName);
-    QString exportCell(int row, int column, bool& ok);
-    bool endListingFirst(bool askExport);
-    void showPaging();
-
-    QStandardItemModel* m_recordModel = nullptr;
-    RecordPagingBar* m_pagingBar = nullptr; // rows shown, page coming, "Read all"
+    // The listings, the table and the counts; it works the window's command channel.
+    friend class RecordsPage;
+    std::unique_ptr<RecordsPage> m_records;
 
     // ----- Firmware upgrade and file transfer (bms_main_win_upgrade.cpp, _transfer) ---------
-public:
-    bool upgrading() const { return m_session->upgrade().upgrading(); }
-    UpgradeStage upgradeStage() const { return m_session->upgrade().stage(); }
-    TransProgress* transProgress() const { return m_transProgress; }
-    WaitConfig* waitConfig() const { return m_waitConfig; }
-    QTimer* upgradeTimer() const { return &m_session->upgradeTimer(); }
-    QTimer* wakeTimer() const { return &m_session->wakeTimer(); }
-
 public slots:
     void UpDateBtn_clicked();
     void WakeBtn_clicked();
@@ -348,58 +238,9 @@ public slots:
     void WakeTimeOut();
 
 private:
-    void initUpgradePage();
-    void UpdataLoginPass();
-    void UbootLoginPass();
-    void UpdataSendFile(const QString& command);
-    void UpdataStateParse(const QString& burst);
-    void UpdataReady(const QString& burst);
-    void setUpgradeControlsEnabled(bool enabled);
-    void openUpgradeGate(bool bootLoader);
-    bool refuseWhileUpgrading();
-    bool refuseClosedPort(); // the Upgrade button's notice when the link is not open
-    QString chooseImage();
-    void startTransfer(const QString& path, bool consoleSend);
-    void upgradeSucceeded(bool hub, int presentNum);
-    void showTransferOutcome(const QString& line, const QString& title, const QString& text);
-
-    QProgressBar* m_progressBar = nullptr;
-    QLabel* m_transmitLab = nullptr;
-    TransProgress* m_transProgress = nullptr; // no parent; deleted with the window
-    WaitConfig* m_waitConfig = nullptr;       // no parent; deleted with the window
-    // The language when the controls were locked; empty while they are not.
-    QString m_langBeforeLock;
-
-    // ----- Console mode (bms_main_win_console.cpp) ------------------------------------------
-public slots:
-    void actionConsole_triggered();
-    void actionExit_Consle_triggered();
-
-private:
-    void initConsole();
-
-    // ----- Link state as the user sees it: live, stale, silent (bms_main_win_liveness.cpp) ----
-public:
-    // The text beside the command state: the unit does not answer; empty otherwise.
-    QString linkStateText() const;
-    QString gaugeBoxCaption() const;
-
-private:
-    void initLinkWatch();
-    // Asks the watch and redraws the views and the status bar when the answer changed.
-    void applyLinkState();
-    void showLinkState(const LinkView& view);
-    void linkLoggedIn(const QString& port);
-    void linkLoggedOut();
-    void linkLost();
-    void reselectLostPort();
-    // Tiles and buttons: present, in alarm, the battery whose detail is shown.
-    void markBatteries();
-
-    LinkWatch m_linkWatch;
-    LinkView m_linkShown;
-    QTimer* m_linkWatchTimer = nullptr;
-    QLabel* m_linkStateLab = nullptr;
-    QLabel* m_gaugeBoxCaption = nullptr;
-    int m_shownBatNum = 0; // the battery whose detail the info view shows; 0: none
+    // The flow from the gate or the wake to the flashing report; it works the window's
+    // command channel.
+    friend class UpgradePage;
+    std::unique_ptr<UpgradePage> m_upgradePage;
+    std::unique_ptr<TransferDisplay> m_transfer;
 };

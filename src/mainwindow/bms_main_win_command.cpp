@@ -2,18 +2,15 @@
 // buttons and the free-text line write without recording one.
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
+#include "mainwindow/link_state_display.h"
 #include "serial/my_serial.h"
 #include "serial/serial_constants.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
 
 #include <QDebug>
 #include <QEventLoop>
 #include <QTime>
-
-void BMSMainWin::setCurrentCommand(const QString& command) {
-    session().setCurrentCommand(command);
-}
 
 // The poll runs only on the status page of an open link, and never while the upgrade owns
 // the line.
@@ -30,13 +27,13 @@ void BMSMainWin::SendCommand(const QString& command) {
         return;
     }
     const QString current = command + "\n";
-    setCurrentCommand(current);
+    session().setCurrentCommand(current);
     qDebug() << "当前命令：" << current;
     m_serial->write(QStringLiteral("\n"));
     if (m_serial->write(current) == -1)
         qDebug() << "当前命令发送失败：" << current;
     else
-        m_linkWatch.commandSent();
+        m_linkState->commandSent();
 }
 
 void BMSMainWin::DelayMs(int ms) {
@@ -65,7 +62,7 @@ void BMSMainWin::SendBtn_clicked() {
                               QMessageBox::Yes);
         return;
     }
-    setCurrentCommand(QString());
+    session().setCurrentCommand(QString());
     session().pollTimer().stop();
     const QString line = ui->SendEd->toPlainText() + "\r";
     qDebug() << "sendata:" << line;

@@ -2,15 +2,12 @@
 // the message catalogue page, and "Exit Console" that hides them again.
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
 #include "console/console_constants.h"
+#include "mainwindow/upgrade_page.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
 
 #include <QDebug>
-
-void BMSMainWin::initConsole() {
-    ui->actionSend_File->setVisible(false);
-}
 
 void BMSMainWin::actionConsole_triggered() {
     // OK or Cancel does not matter: the code in the field decides.
@@ -38,7 +35,7 @@ void BMSMainWin::actionConsole_triggered() {
 
 void BMSMainWin::actionExit_Consle_triggered() {
     // The status page would start polling into a running transfer.
-    if (refuseWhileUpgrading())
+    if (m_upgradePage->refuseWhileUpgrading())
         return;
     ui->SendDataBtn->hide();
     ui->LanguageBtn->hide();

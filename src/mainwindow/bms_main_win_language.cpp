@@ -1,22 +1,26 @@
-// Interface language: the Language menu, the two translators and the per-language pictures.
+// Interface language: the per-language pictures and the window's texts on a language change.
+// The menu and the translators are LanguageMenu's.
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/install_paths.h"
-#include "toolbox/prompts.h"
+#include "mainwindow/config_page.h"
+#include "mainwindow/link_state_display.h"
+#include "mainwindow/mainwindow_constants.h"
 #include "mainwindow/message_catalogue.h"
+#include "mainwindow/real_time_charts.h"
+#include "mainwindow/records_page.h"
+#include "mainwindow/transfer_display.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
 #include "upgrade/updata_login.h"
 #include "views/add_barcode.h"
+#include "views/battery_group.h"
+#include "views/battery_info.h"
 
-#include <QActionGroup>
+#include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDebug>
-#include <QDir>
 #include <QEvent>
-#include <QLabel>
 #include <QSettings>
-#include <QTranslator>
 
 namespace {
 struct LanguagePicture {
@@ -34,6 +38,14 @@ QString pictureSheet(const LanguagePicture& p, const QString& code) {
     if (p.pressed)
         sheet += QString("QPushButton:pressed{border-image:url(%1)}").arg(p.pressed);
     return sheet;
+}
+
+// The page button of the page shown; none for the message catalogue.
+QPushButton* shownPageButton(const Ui::BMSMainWin* ui) {
+    const QList<QPushButton*> buttons = {ui->SendDataBtn, ui->BasicBtn,   ui->RealBtn,
+                                         ui->ConfigBtn,   ui->HistoryBtn, ui->UpPageBtn};
+    const int index = ui->StackWid->currentIndex();
+    return index >= 0 && index < buttons.size() ? buttons.at(index) : nullptr;
 }
 } // namespace
 
@@ -67,9 +79,10 @@ void BMSMainWin::applyLanguageImages(const QString& code) {
     };
     for (const LanguagePicture& p : upgradeButtons)
         p.widget->setStyleSheet(pictureSheet(p, code));
-    setViewsLanguage(code);
+    ui->BattGroupWid->setLanguage(code);
+    ui->BattInfoWid->setLanguage(code);
     // The shown page's button keeps its pressed picture, now in the new language.
-    setPageButtons(shownPageButton());
+    setPageButtons(shownPageButton(ui));
     // Password gates and barcode windows left open take the new pictures as well.
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (auto* gate = qobject_cast<UpdataLogin*>(w))
@@ -79,58 +92,15 @@ void BMSMainWin::applyLanguageImages(const QString& code) {
     }
 }
 
-void BMSMainWin::createLanguageMenu() {
-    m_langGroup = new QActionGroup(ui->menuLanguage);
-    m_langGroup->setExclusive(true);
-    connect(m_langGroup, &QActionGroup::triggered, this, &BMSMainWin::slotLanguageChanged);
-
-    m_langPath = toolbox::languagesFolder();
-    const QStringList files =
-        QDir(m_langPath).entryList({"TranslationExample_*qm"}, QDir::Files, QDir::Name);
-    for (QString code : files) {
-        code.truncate(code.lastIndexOf('.'));
-        code.remove(0, code.lastIndexOf('_') + 1);
-        const QString text = QLocale::languageToString(QLocale(code).language());
-        auto* action = new QAction(QIcon(QString("%1/%2.png").arg(m_langPath, code)), text, this);
-        action->setObjectName(text);
-        action->setCheckable(true);
-        action->setData(code);
-        ui->menuLanguage->addAction(action);
-        m_langGroup->addAction(action);
-        if (code == m_currLang)
-            action->setChecked(true);
-    }
-}
-
 void BMSMainWin::slotLanguageChanged(QAction* action) {
     if (!action)
         return;
     const QString code = action->data().toString();
-    loadLanguage(code);
-    m_settings->setValue("Language/lastLanguage", code);
-}
-
-void BMSMainWin::loadLanguage(const QString& code) {
-    if (code == m_currLang)
-        return;
-    m_currLang = code;
-    QLocale::setDefault(QLocale(code));
-    switchTranslator(m_appTranslator, QString("TranslationExample_%1.qm").arg(code));
-    switchTranslator(m_qtTranslator, QString("qt_%1.qm").arg(code));
-    applyLanguageImages(code);
-    qDebug() << "change0";
-}
-
-void BMSMainWin::switchTranslator(QTranslator* translator, const QString& fileName) {
-    if (!translator)
-        return;
-    qDebug() << (QCoreApplication::removeTranslator(translator) ? "remove success" : "remove fail");
-    const QString path = toolbox::languagesFolder() + '/' + fileName;
-    qDebug() << "load path:" << path;
-    if (translator->load(path)) {
-        qDebug() << (QCoreApplication::installTranslator(translator) ? "install success"
-                                                                     : "install fail");
+    if (m_language.loadLanguage(code)) {
+        applyLanguageImages(code);
+        qDebug() << "change0";
     }
+    m_settings->setValue("Language/lastLanguage", code);
 }
 
 bool BMSMainWin::eventFilter(QObject* watched, QEvent* event) {
@@ -147,44 +117,18 @@ bool BMSMainWin::eventFilter(QObject* watched, QEvent* event) {
 
 void BMSMainWin::RetranslateMainWindow() {
     ui->retranslateUi(this);
-    m_commandStateLab->setText(tr("Command State:"));
-    m_transmitLab->setText(tr("Transmit progress:"));
+    m_linkState->clearCommandState();
+    m_transfer->retranslate();
     CurrTimeTimerOut();
-    setWindowTitle(m_windowTitle);
+    setWindowTitle(kWindowTitle);
     retranslateSerialSettings();
-    retranslateConfigPage();
-    retranslateRecords();
-    retranslateRealTimeCharts();
-    retranslateViews();
+    m_config->retranslate();
+    m_records->retranslate();
+    m_charts->retranslate();
+    ui->BattGroupWid->retranslate();
+    ui->BattInfoWid->retranslate();
+    m_linkState->redraw();
     if (ui->StackWid->currentWidget() == ui->page)
-        fillMessageCatalogue();
+        fillMessageCatalogue(ui);
     // The transfer and wait windows retranslate themselves on the same event.
-}
-
-// One user message per label of the catalogue page, in the current language, so that a
-// translation can be read over in one place.
-void BMSMainWin::fillMessageCatalogue() {
-    const QList<CatalogueMessage> messages = messageCatalogue();
-    for (int i = 0; i < messages.size(); ++i) {
-        const int number = i + kFirstCatalogueLabel;
-        auto* label = findChild<QLabel*>(QString("label_%1").arg(number));
-        if (!label)
-            label = addCatalogueLabel(number);
-        label->setText(QCoreApplication::translate(messages.at(i).context, messages.at(i).source));
-    }
-}
-
-// A label like the form's own, in the next cell of the second tab; the stretch that keeps
-// the labels at the top moves below it.
-QLabel* BMSMainWin::addCatalogueLabel(int number) {
-    auto* label = new QLabel(ui->tab_2);
-    label->setObjectName(QString("label_%1").arg(number));
-    label->setWordWrap(true);
-    label->setMinimumHeight(ui->label_53->minimumHeight());
-    const int cell = number - kFirstSecondTabLabel;
-    const int row = cell / kCatalogueColumns;
-    ui->gridLayout_8->setRowStretch(row, 0);
-    ui->gridLayout_8->setRowStretch(row + 1, 1);
-    ui->gridLayout_8->addWidget(label, row, cell % kCatalogueColumns);
-    return label;
 }

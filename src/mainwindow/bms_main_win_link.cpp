@@ -1,12 +1,14 @@
 // The serial link as the user sees it: port list, Login, Logout and the port check.
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
+#include "mainwindow/link_state_display.h"
 #include "serial/my_serial.h"
 #include "serial/port_list.h"
 #include "serial/port_open_error.h"
 #include "serial/reply_delivery.h"
 #include "serial/serial_constants.h"
+#include "serial/serial_settings.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
 
 #include <QDebug>
@@ -88,7 +90,7 @@ void BMSMainWin::OpenBtn_clicked() {
     m_portOpen = true;
     m_settings->setValue(kLastPortSetting, s.portName);
     beginSession();
-    linkLoggedIn(s.portName);
+    m_linkState->loggedIn(s.portName);
 
     if (ui->StackWid->currentIndex() == 2)
         m_currBatNum = 1;
@@ -120,12 +122,9 @@ void BMSMainWin::CloseBtn_clicked() {
     SendCommand("logout");
 
     m_currBatNum = 0;
-    m_presentNum = 0;
-    m_lastPresentNum = 0;
-    m_deviceName.clear();
     ui->CurrBatNumLab->setText(" ");
     resetViewsAfterLogout(was.streaming);
-    linkLoggedOut();
+    m_linkState->loggedOut();
 
     DelayMs(kLogoutDrainDelayMs);
     m_serial->close();
@@ -146,7 +145,7 @@ void BMSMainWin::PortCheckTimeOut() {
     if (m_portOpen)
         ui->PortComBox->setCurrentText(chosen);
     else
-        reselectLostPort();
+        m_linkState->reselectLostPort(m_portNames);
 
     if (m_portNames.contains(chosen) || !m_serial->isOpen())
         return;
@@ -155,7 +154,7 @@ void BMSMainWin::PortCheckTimeOut() {
     m_serial->close();
     ui->CloseBtn->setEnabled(false);
     ui->OpenBtn->setEnabled(true);
-    linkLost(); // the views keep their values, marked as not live
+    m_linkState->linkLost(); // the views keep their values, marked as not live
     prompts().critical(this, tr("Error"), tr("The serial port diconnect! Please check!"),
                        QMessageBox::Ok);
     tellInterrupted(was, LinkEnd::Unplug);

@@ -1,16 +1,14 @@
 // Page navigation: the page buttons, their pressed/normal pictures and the poll timer.
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
-#include "toolbox/text_file.h"
+#include "mainwindow/message_catalogue.h"
+#include "mainwindow/status_views.h"
 #include "serial/serial_constants.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
 
 #include <QDebug>
-#include <QDir>
-#include <QFileInfo>
 #include <QScrollBar>
-#include <QSettings>
 
 namespace {
 struct PageButtonPictures {
@@ -31,6 +29,17 @@ const char* const kTableStyle =
     "QHeaderView::section{font:12pt \"Arial\";color:white;"
     "background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #8a8a8a,stop:1 #5f5f5f);"
     "border:1px solid #555;padding:4px;}";
+
+// Pages are not switched while the stream is drawn.
+bool refuseWhileRealTime(QWidget* parent, const UnitSession& session) {
+    if (!session.realTimeDisplay)
+        return false;
+    prompts().information(
+        parent, BMSMainWin::tr("Message"),
+        BMSMainWin::tr("In real-time rendering, can't switch pages!\nPlease click \"RTData OFF\"!"),
+        QMessageBox::Yes);
+    return true;
+}
 } // namespace
 
 void BMSMainWin::setPageButtons(QPushButton* pressed) {
@@ -44,26 +53,8 @@ void BMSMainWin::setPageButtons(QPushButton* pressed) {
     };
     for (const auto& b : buttons) {
         const char* picture = b.first == pressed ? b.second.pressed : b.second.normal;
-        b.first->setStyleSheet(borderImage(picture, m_currLang));
+        b.first->setStyleSheet(borderImage(picture, m_language.code()));
     }
-}
-
-// The page button of the page shown; none for the message catalogue.
-QPushButton* BMSMainWin::shownPageButton() const {
-    const QList<QPushButton*> buttons = {ui->SendDataBtn, ui->BasicBtn,   ui->RealBtn,
-                                         ui->ConfigBtn,   ui->HistoryBtn, ui->UpPageBtn};
-    const int index = ui->StackWid->currentIndex();
-    return index >= 0 && index < buttons.size() ? buttons.at(index) : nullptr;
-}
-
-bool BMSMainWin::refuseWhileRealTime() {
-    if (!session().realTimeDisplay)
-        return false;
-    prompts().information(
-        this, tr("Message"),
-        tr("In real-time rendering, can't switch pages!\nPlease click \"RTData OFF\"!"),
-        QMessageBox::Yes);
-    return true;
 }
 
 // Shows a page other than the status page: polling stops there, so that no poll command
@@ -76,7 +67,7 @@ void BMSMainWin::showOtherPage(QPushButton* button, int index) {
 }
 
 void BMSMainWin::SendDataBtn_clicked() {
-    if (refuseWhileRealTime())
+    if (refuseWhileRealTime(this, session()))
         return;
     QScrollBar* bar = ui->ReceTextBro->verticalScrollBar();
     bar->setValue(bar->maximum());
@@ -85,7 +76,7 @@ void BMSMainWin::SendDataBtn_clicked() {
 }
 
 void BMSMainWin::BasicBtn_clicked() {
-    if (refuseWhileRealTime())
+    if (refuseWhileRealTime(this, session()))
         return;
     setPageButtons(ui->BasicBtn);
     ui->StackWid->setCurrentIndex(1);
@@ -102,7 +93,7 @@ void BMSMainWin::RealBtn_clicked() {
 }
 
 void BMSMainWin::ConfigBtn_clicked() {
-    if (refuseWhileRealTime())
+    if (refuseWhileRealTime(this, session()))
         return;
     showOtherPage(ui->ConfigBtn, 3);
     ui->ConfigTabView->setStyleSheet(kTableStyle);
@@ -113,7 +104,7 @@ void BMSMainWin::ConfigBtn_clicked() {
 }
 
 void BMSMainWin::HistoryBtn_clicked() {
-    if (refuseWhileRealTime())
+    if (refuseWhileRealTime(this, session()))
         return;
     showOtherPage(ui->HistoryBtn, 4);
     ui->DataListlView->setStyleSheet(kTableStyle);
@@ -123,14 +114,14 @@ void BMSMainWin::HistoryBtn_clicked() {
     DelayMs(100);
     // The link may have gone during the wait. Before any battery was chosen the unit is asked
     // for battery 1's identity: there is no battery 0.
-    if (m_deviceName.isEmpty() && linkOpen()) {
+    if (m_status->deviceName().isEmpty() && linkOpen()) {
         SendCommand("info " + QString::number(qMax(1, m_currBatNum)));
         DelayMs(300);
     }
 }
 
 void BMSMainWin::UpPageBtn_clicked() {
-    if (refuseWhileRealTime())
+    if (refuseWhileRealTime(this, session()))
         return;
     showOtherPage(ui->UpPageBtn, 5);
     ui->UpdateMessToolBtn->setIconSize(ui->UpdateMessToolBtn->size());
@@ -142,30 +133,5 @@ void BMSMainWin::UpPageBtn_clicked() {
 void BMSMainWin::LanguageBtn_clicked() {
     ui->StackWid->setCurrentIndex(6);
     setPageButtons(nullptr);
-    fillMessageCatalogue();
-}
-
-// The configuration and real-time pages' text downloads: a file chosen from the folder of
-// the last saved one. A file that could not be written is named with the reason (failure's
-// %1 and %2), and the stored folder stays where the last file could be written.
-void BMSMainWin::saveTextAs(const QString& text, const QString& failure) {
-    saveTextAs([&text](QIODevice& file) { return writeText(file, text); }, failure);
-}
-
-// The same for a text written piece by piece (`write` returns false when a write failed).
-void BMSMainWin::saveTextAs(const std::function<bool(QIODevice&)>& write, const QString& failure) {
-    const char* const downPathKey = "path/downpath";
-    const QString folder = m_settings->value(downPathKey, ".").toString();
-    const QString path =
-        prompts().saveFileName(this, tr("choose a file"), folder, "(*.txt);;All Files(*.*)");
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!writeTextFile(path, write, &error)) {
-        prompts().warning(this, tr("warning"), failure.arg(QDir::toNativeSeparators(path), error),
-                          QMessageBox::Yes);
-        return;
-    }
-    m_settings->setValue(downPathKey, QFileInfo(path).path());
-    qDebug() << "downpath" << QFileInfo(path).path();
+    fillMessageCatalogue(ui);
 }

@@ -23,8 +23,8 @@ void BMSMainWin::RealTimerTimeOut() {
 
     if (s.pollCount >= 10 && s.pollCount <= 19) {
         s.pollCount = 0;
-        const int cells = batteryInfo()->cellNum();
-        const int address = batteryInfo()->devAdd().toInt(nullptr, 10);
+        const int cells = ui->BattInfoWid->cellNum();
+        const int address = ui->BattInfoWid->devAdd().toInt(nullptr, 10);
         qDebug() << "add:" << address << "currbatNum:" << m_currBatNum;
         if (m_currBatNum == 0) {
             m_currBatNum = 1;

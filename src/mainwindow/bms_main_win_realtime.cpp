@@ -1,22 +1,20 @@
 // The real-time page: the unit's measurement stream, its four charts, export and clearing.
-// The run's state and decisions live in RealTimeRun; the charts and their thinning in
-// RealTimeChart. This file asks them and applies the answers to the widgets.
+// The run's state and decisions live in RealTimeRun, the charts and their hover read-out in
+// RealTimeCharts. This file asks them and applies the answers to the widgets.
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
+#include "mainwindow/form_gauges.h"
+#include "mainwindow/real_time_charts.h"
+#include "mainwindow/save_text.h"
 #include "protocol/protocol_constants.h"
 #include "realtime/real_time_layout.h"
 #include "realtime/realtime_constants.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
 #include "views/battery.h"
 #include "views/views_constants.h"
 
-#include <QCursor>
 #include <QDebug>
-#include <QLabel>
-#include <QtCharts/QChartView>
-#include <QtCharts/QLineSeries>
-#include <QtCharts/QSplineSeries>
 
 using namespace realtime;
 
@@ -27,56 +25,8 @@ void BMSMainWin::initRealTimePage() {
     ui->widget_3->hide();
     ui->widget_4->hide();
     ui->widget_5->hide();
-    InitRealTimeCharts();
-}
-
-void BMSMainWin::InitRealTimeCharts() {
-    m_rtRun = RealTimeRun();
-    m_rtCharts[int(Quantity::Soc)] =
-        std::make_unique<RealTimeChart>(ui->SocCharView, "%d", AxisRange{0, 110});
-    m_rtCharts[int(Quantity::Volt)] =
-        std::make_unique<RealTimeChart>(ui->VoltCharView, "%.1f", AxisRange{0, 1});
-    m_rtCharts[int(Quantity::Curr)] =
-        std::make_unique<RealTimeChart>(ui->CurrCharView, "%.1f", AxisRange{0, 1});
-    m_rtCharts[int(Quantity::Temp)] =
-        std::make_unique<RealTimeChart>(ui->TempCharView, "%d", AxisRange{0, 1});
-    retranslateRealTimeCharts();
-
-    m_hoverLab = new QLabel(this);
-    m_hoverLab->setObjectName("RTHoverLab");
-    m_hoverLab->setStyleSheet(kHoverLabelStyle);
-    m_hoverLab->setFont(QFont(kChartFontFamily, kChartTitlePoints));
-    m_hoverLab->setWordWrap(true);
-    m_hoverLab->setGeometry(kHoverLabelX, kHoverLabelY, kHoverLabelWidth, kHoverLabelHeight);
-    m_hoverLab->adjustSize();
-    m_hoverLab->hide();
-    AdjustChartFonts();
-
-    using Hover = void (BMSMainWin::*)(const QPointF&, bool);
-    const Hover hoverSlots[kQuantityCount] = {
-        &BMSMainWin::SocPointHoverd, &BMSMainWin::VoltPointHoverd, &BMSMainWin::CurrPointHoverd,
-        &BMSMainWin::TempPointHoverd};
-    for (int q = 0; q < kQuantityCount; ++q) {
-        connect(m_rtCharts[q]->spline(), &QtCharts::QXYSeries::hovered, this, hoverSlots[q]);
-        connect(m_rtCharts[q]->line(), &QtCharts::QXYSeries::hovered, this, hoverSlots[q]);
-    }
-}
-
-void BMSMainWin::retranslateRealTimeCharts() {
-    const QString time = tr("Time(min)");
-    m_rtCharts[0]->setTexts(tr("SOC"), tr("SOC"), tr("SOC(%)"), time);
-    m_rtCharts[1]->setTexts(tr("Volt of battery"), tr("Volt"), tr("Volt(V)"), time);
-    m_rtCharts[2]->setTexts(tr("Current of battery"), tr("Current"), tr("Current(A)"), time);
-    m_rtCharts[3]->setTexts(tr("Temperature of battery"), tr("Temp"), tr("Temp(℃)"), time);
-}
-
-void BMSMainWin::AdjustChartFonts() {
-    const std::optional<ChartFontSizes> sizes = chartFontSizes(m_widthRate);
-    if (!sizes)
-        return;
-    m_hoverLab->setFont(QFont(kChartFontFamily, sizes->title));
-    for (const auto& chart : m_rtCharts)
-        chart->setFonts(*sizes);
+    m_charts = std::make_unique<RealTimeCharts>(ui, this);
+    m_charts->AdjustChartFonts(m_widthRate);
 }
 
 void BMSMainWin::RTRecTextChag() {
@@ -84,7 +34,7 @@ void BMSMainWin::RTRecTextChag() {
 }
 
 void BMSMainWin::RTDataOnBtn_clicked() {
-    clearRealTimeSeries();
+    m_charts->clear();
     SendCommand("disp pwrs " + QString::number(m_currBatNum));
 }
 
@@ -98,7 +48,7 @@ void BMSMainWin::RTDataOffBtn_clicked() {
 }
 
 void BMSMainWin::RealTimeParse(const QString& burst) {
-    qDebug() << "Command:" << currentCommand() << "datadata:" << burst;
+    qDebug() << "Command:" << session().currentCommand() << "datadata:" << burst;
     session().realTimeDisplay = true;
     appendRealTimeText(burst);
 
@@ -111,8 +61,8 @@ void BMSMainWin::RealTimeParse(const QString& burst) {
     }
     if (placed) {
         for (int q = 0; q < kQuantityCount; ++q) {
-            m_rtCharts[q]->setRanges(plot.xRange, plot.yRanges[q]);
-            m_rtCharts[q]->flush();
+            m_charts->chart(q).setRanges(plot.xRange, plot.yRanges[q]);
+            m_charts->chart(q).flush();
         }
     }
     if (!parsed.confirmed)
@@ -122,14 +72,10 @@ void BMSMainWin::RealTimeParse(const QString& burst) {
 }
 
 void BMSMainWin::plotSample(const RealTimeSample& sample, SamplePlot& plot) {
-    plot = m_rtRun.add(sample);
+    plot = m_charts->add(sample);
     if (plot.x == kNoDataDouble)
         return;
-    for (int q = 0; q < kQuantityCount; ++q) {
-        if (plot.y[q] != kNoDataDouble)
-            m_rtCharts[q]->append(plot.x, plot.y[q]);
-    }
-    Battery* g = gauge(m_currBatNum);
+    Battery* g = gauge(ui, m_currBatNum);
     if (!g || sample.soc == kNoData || g->value() == sample.soc)
         return;
     g->setValue(sample.soc);
@@ -154,7 +100,7 @@ void BMSMainWin::clearRealTimeText() {
 }
 
 void BMSMainWin::RealTimeOffParse(const QString& burst) {
-    qDebug() << "Command:" << currentCommand();
+    qDebug() << "Command:" << session().currentCommand();
     if (!burst.contains(kSuccessMarker)) {
         prompts().information(this, tr("Message"), tr("RTdata off fail! please click again!"),
                               QMessageBox::Yes);
@@ -169,67 +115,15 @@ void BMSMainWin::RealTimeOffParse(const QString& burst) {
     prompts().information(this, tr("Message"), tr("RTdata off succcess!"), QMessageBox::Yes);
 }
 
-void BMSMainWin::SocPointHoverd(const QPointF& point, bool state) {
-    showPointHover(Quantity::Soc, point, state);
-}
-
-void BMSMainWin::VoltPointHoverd(const QPointF& point, bool state) {
-    showPointHover(Quantity::Volt, point, state);
-}
-
-void BMSMainWin::CurrPointHoverd(const QPointF& point, bool state) {
-    showPointHover(Quantity::Curr, point, state);
-}
-
-void BMSMainWin::TempPointHoverd(const QPointF& point, bool state) {
-    showPointHover(Quantity::Temp, point, state);
-}
-
-void BMSMainWin::showPointHover(Quantity q, const QPointF& point, bool state) {
-    if (!state) {
-        m_hoverLab->hide();
-        return;
-    }
-    qDebug() << "hover point:" << point << "quantity:" << int(q)
-             << "diffy:" << m_rtRun.hoverTolerance(q);
-    const std::optional<double> value = m_rtRun.hoverValue(q, point.y());
-    if (!value)
-        return;
-    QString reading;
-    switch (q) {
-    case Quantity::Soc:
-        reading = tr("SOC: ") + QString::number(int(*value)) + "%";
-        break;
-    case Quantity::Volt:
-        reading = tr("Volt: ") + QString::asprintf("%.1f", *value) + "V";
-        break;
-    case Quantity::Curr:
-        reading = tr("Curr: ") + QString::asprintf("%.1f", *value) + "A";
-        break;
-    case Quantity::Temp:
-        reading = tr("Temp: ") + QString::number(int(*value)) + "℃";
-        break;
-    }
-    const double t = point.x() > 0 ? point.x() : 0.0;
-    m_hoverLab->setText(tr("Time: ") + QString::asprintf("%.2f", t) + "min\n" + reading);
-    m_hoverLab->setWordWrap(true);
-    m_hoverLab->setGeometry(kHoverLabelX, kHoverLabelY, kHoverLabelWidth, kHoverLabelHeight);
-    m_hoverLab->adjustSize();
-    const QPoint cursor = mapFromGlobal(QCursor::pos());
-    m_hoverLab->move(hoverLabelPosition(q, cursor, m_hoverLab->size()));
-    m_hoverLab->setStyleSheet(kHoverLabelShownStyle);
-    m_hoverLab->show();
-    m_hoverLab->raise();
-}
-
 void BMSMainWin::RTDataDownBtn_clicked() {
     if (session().realTimeDisplay) {
         prompts().information(this, tr("Message"),
                               tr("Can't download, Please click \"RTData OFF\"!"), QMessageBox::Yes);
         return;
     }
-    saveTextAs([this](QIODevice& file) { return m_rtText.writeTo(file); },
-               tr("The real-time data could not be saved to\n%1\n%2"));
+    saveTextAs(
+        this, m_settings, [this](QIODevice& file) { return m_rtText.writeTo(file); },
+        tr("The real-time data could not be saved to\n%1\n%2"));
 }
 
 void BMSMainWin::ClearRTDataBtn_clicked() {
@@ -240,17 +134,5 @@ void BMSMainWin::ClearRTDataBtn_clicked() {
         return;
     }
     clearRealTimeText();
-    clearRealTimeSeries();
-    m_rtRun.clearValues();
-}
-
-void BMSMainWin::clearRealTimeSeries() {
-    for (const auto& chart : m_rtCharts)
-        chart->clear();
-    m_hoverLab->hide();
-}
-
-void BMSMainWin::resetRealTimeAfterLogout() {
-    clearRealTimeText();
-    clearRealTimeSeries();
+    m_charts->clear(true);
 }

@@ -3,6 +3,11 @@
 // the port's read handler has returned).
 #include "mainwindow/bms_main_win.h"
 
+#include "mainwindow/config_page.h"
+#include "mainwindow/link_state_display.h"
+#include "mainwindow/records_page.h"
+#include "mainwindow/status_views.h"
+#include "mainwindow/upgrade_page.h"
 #include "protocol/burst.h"
 #include "protocol/protocol_constants.h"
 #include "protocol/reply_router.h"
@@ -13,13 +18,29 @@
 #include "upgrade/transfer_routing.h"
 #include "upgrade/updata_thread.h"
 
+#include <QDebug>
+#include <QTextBlock>
+
 namespace {
 constexpr int kDroppedReplyLogChars = 200;
-} // namespace
 
-#include <QDebug>
-#include <QLabel>
-#include <QTextBlock>
+// One edit per burst; lines are broken and the text cut so that the view's block cap also
+// bounds its characters.
+void showBurst(QTextBrowser* view, const BurstEdit& edit) {
+    QTextDocument* doc = view->document();
+    QTextCursor end(doc);
+    end.beginEditBlock();
+    if (edit.replaceLastLine) {
+        QTextCursor last(doc->lastBlock());
+        last.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        last.removeSelectedText();
+    }
+    const int lastLine = doc->lastBlock().length() - 1; // without its block end
+    end.movePosition(QTextCursor::End);
+    end.insertText(fitToTerminal(edit.text, lastLine, kRawViewLineWidth, kRawViewMaxBlocks));
+    end.endEditBlock();
+}
+} // namespace
 
 void BMSMainWin::SerialReadyRead() {
     UnitSession& s = session();
@@ -28,8 +49,7 @@ void BMSMainWin::SerialReadyRead() {
     QByteArray& buffer = s.receiveBuffer();
     buffer.append(chunk);
     if (!chunk.isEmpty()) {
-        m_linkWatch.replyReceived();
-        applyLinkState();
+        m_linkState->replyReceived();
     }
 
     // Control bytes are the transfer's only while one runs; otherwise they are text.
@@ -82,40 +102,23 @@ void BMSMainWin::ReceDataTimeOut() {
         raw = QString::fromUtf8(buffer.constData(), buffer.size());
         qDebug() << "ReceData:" << raw;
         const BurstEdit edit = editBurst(raw);
-        showBurst(edit);
+        showBurst(ui->ReceTextBro, edit);
         shown = edit.text;
     }
     buffer.clear();
     routeBurstToHandler(shown, raw);
 }
 
-// One edit per burst; lines are broken and the text cut so that the view's block cap also
-// bounds its characters.
-void BMSMainWin::showBurst(const BurstEdit& edit) {
-    QTextDocument* doc = ui->ReceTextBro->document();
-    QTextCursor end(doc);
-    end.beginEditBlock();
-    if (edit.replaceLastLine) {
-        QTextCursor last(doc->lastBlock());
-        last.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        last.removeSelectedText();
-    }
-    const int lastLine = doc->lastBlock().length() - 1; // without its block end
-    end.movePosition(QTextCursor::End);
-    end.insertText(fitToTerminal(edit.text, lastLine, kRawViewLineWidth, kRawViewMaxBlocks));
-    end.endEditBlock();
-}
-
 void BMSMainWin::routeBurstToHandler(const QString& burst, const QString& raw) {
-    switch (session().routeFor(burst, m_deviceName)) {
+    switch (session().routeFor(burst, m_status->deviceName())) {
     // The unit's upgrade texts and record pages are read unedited: a burst that ends inside
     // a line (its "\r" before the "\n" of the next burst) would otherwise lose its text to
     // the terminal's line rewriting, and with it a marker or a record cut across the two.
     case BurstRoute::UpdataState:
-        UpdataStateParse(raw);
+        m_upgradePage->UpdataStateParse(raw);
         break;
     case BurstRoute::UpdataReady:
-        UpdataReady(raw);
+        m_upgradePage->UpdataReady(raw);
         break;
     case BurstRoute::RealTime:
         RealTimeParse(burst);
@@ -125,11 +128,11 @@ void BMSMainWin::routeBurstToHandler(const QString& burst, const QString& raw) {
         break;
     case BurstRoute::EventList:
         qDebug() << "T-RACK-3660Q datalist";
-        EventListParse(raw);
+        m_records->EventListParse(raw);
         break;
     case BurstRoute::HistoryList:
         qDebug() << "T-RACK-3660Q datalist";
-        HistoryListParse(raw);
+        m_records->HistoryListParse(raw);
         break;
     case BurstRoute::None:
         break;
@@ -137,7 +140,7 @@ void BMSMainWin::routeBurstToHandler(const QString& burst, const QString& raw) {
 }
 
 void BMSMainWin::CommandInfoParse(QString infostr) {
-    qDebug() << "parse CurrentCommand:" << currentCommand();
+    qDebug() << "parse CurrentCommand:" << session().currentCommand();
     qDebug() << "parse infoStrbytes:" << infostr;
     // The assembler has already taken this reply out of the frame buffer; what it still
     // holds is the start of the next reply.
@@ -149,10 +152,10 @@ void BMSMainWin::CommandInfoParse(QString infostr) {
 bool BMSMainWin::performDispatchRow(const QString& reply) {
     // The battery whose chain this reply continues; a wait may see another one chosen.
     const int battery = m_currBatNum;
-    const QString command = currentCommand();
+    const QString command = session().currentCommand();
     switch (chooseDispatchRow(command, reply, m_currBatNum)) {
     case DispatchRow::Info:
-        InfoParse(reply);
+        m_status->InfoParse(reply);
         if (m_basicPage) {
             DelayMs(kChainStepDelayMs);
             sendBatteryStep("bat ", battery);
@@ -161,56 +164,56 @@ bool BMSMainWin::performDispatchRow(const QString& reply) {
     case DispatchRow::Bat:
         return dispatchBat(reply);
     case DispatchRow::PwrSys:
-        PwrSysParse(reply);
+        m_status->PwrSysParse(reply);
         DelayMs(kChainStepDelayMs);
         sendSystemStep("pwr");
         return true;
     case DispatchRow::PwrBat:
-        PwrBatParse(reply);
+        m_status->PwrBatParse(reply, m_currBatNum);
         DelayMs(kChainStepDelayMs);
         return true;
     case DispatchRow::Ctrl:
-        CtrlParse(reply);
+        m_status->CtrlParse(reply);
         DelayMs(kCtrlDelayMs);
         return true;
     case DispatchRow::MosOpen:
-        MosOpenParse(reply);
+        m_config->MosOpenParse(reply);
         return true;
     case DispatchRow::MosClose:
-        MosCloseParse(reply);
+        m_config->MosCloseParse(reply);
         return true;
     case DispatchRow::PwrTable:
-        return dispatchSystemTable(reply, &BMSMainWin::PwrTableParse, "balance");
+        return dispatchSystemTable(reply, &StatusViews::PwrTableParse, "balance");
     case DispatchRow::Balance:
-        return dispatchSystemTable(reply, &BMSMainWin::BalanceParse, "ctrl");
+        return dispatchSystemTable(reply, &StatusViews::BalanceParse, "ctrl");
     case DispatchRow::Config:
-        ConfigParse(reply);
+        m_config->ConfigParse(reply);
         return true;
     case DispatchRow::SelfTest:
-        SelfTestParse(reply);
+        m_config->SelfTestParse(reply);
         return true;
     case DispatchRow::DataNumber:
-        DataNumberParse(reply);
+        m_records->DataNumberParse(reply);
         return true;
     case DispatchRow::RecordDetail:
-        RecordDetailParse(reply);
+        m_records->RecordDetailParse(reply);
         return true;
     case DispatchRow::ConfigDefault:
-        ConfigDefaultParse(reply);
+        m_config->ConfigDefaultParse(reply);
         return true;
     case DispatchRow::Barcode:
-        BarcodeResultParse(reply);
+        m_config->BarcodeResultParse(reply);
         return true;
     case DispatchRow::EventList:
-        if (listsAsReplies(m_deviceName)) {
+        if (listsAsReplies(m_status->deviceName())) {
             qDebug() << "T-RACK-3660Z-M datalist";
-            EventListParse(reply);
+            m_records->EventListParse(reply);
         }
         return true;
     case DispatchRow::HistoryList:
-        if (listsAsReplies(m_deviceName)) {
+        if (listsAsReplies(m_status->deviceName())) {
             qDebug() << "T-RACK-3660Z-M datalist";
-            HistoryListParse(reply);
+            m_records->HistoryListParse(reply);
         }
         return true;
     case DispatchRow::None:
@@ -227,25 +230,25 @@ bool BMSMainWin::performDispatchRow(const QString& reply) {
 
 bool BMSMainWin::dispatchBat(const QString& reply) {
     const int battery = m_currBatNum;
-    const int cells = batteryInfo()->cellNum();
+    const int cells = ui->BattInfoWid->cellNum();
     if (cells == kNoData || cells == 0) {
-        resetCellSummary();
+        m_status->resetCellSummary();
         sendBatteryStep("pwr ", battery);
         return false;
     }
-    BatParse(reply, cells);
+    m_status->BatParse(reply, cells);
     DelayMs(kChainStepDelayMs);
     sendBatteryStep("pwr ", battery);
     return true;
 }
 
 bool BMSMainWin::dispatchSystemTable(const QString& reply,
-                                     void (BMSMainWin::*parse)(const QString&, int),
+                                     void (StatusViews::*parse)(const QString&, int),
                                      const QString& next) {
-    const int present = batteryGroup()->presentNum();
+    const int present = ui->BattGroupWid->presentNum();
     if (present == kNoData)
         return false;
-    (this->*parse)(reply, present);
+    (m_status.get()->*parse)(reply, present);
     DelayMs(kChainStepDelayMs);
     sendSystemStep(next);
     return true;
@@ -286,15 +289,15 @@ void BMSMainWin::sendSystemStep(const QString& command) {
 }
 
 void BMSMainWin::showCommandState(const QString& reply) {
-    switch (commandStateFor(currentCommand(), reply)) {
+    switch (commandStateFor(session().currentCommand(), reply)) {
     case CommandState::Completed:
-        m_commandStateLab->setText(tr("Command State: completed successfully"));
+        m_linkState->showCommandState(tr("Command State: completed successfully"));
         break;
     case CommandState::Fail:
-        m_commandStateLab->setText(tr("Command State: fail to excute"));
+        m_linkState->showCommandState(tr("Command State: fail to excute"));
         break;
     case CommandState::Unknown:
-        m_commandStateLab->setText(tr("Command State: Unknown command"));
+        m_linkState->showCommandState(tr("Command State: Unknown command"));
         break;
     case CommandState::ResendLogin:
         if (linkOpen())

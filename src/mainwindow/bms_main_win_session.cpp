@@ -2,9 +2,13 @@
 // the window closes. Ending is one path for every cause; work it interrupts is told once.
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
+#include "mainwindow/config_page.h"
+#include "mainwindow/records_page.h"
+#include "mainwindow/transfer_display.h"
+#include "mainwindow/upgrade_page.h"
 #include "serial/my_serial.h"
 #include "serial/reply_delivery.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
 #include "upgrade/trans_progress.h"
 #include "upgrade/updata_thread.h"
@@ -13,7 +17,6 @@
 
 #include <QDebug>
 #include <QPointer>
-#include <QProgressBar>
 
 namespace {
 constexpr int kWaitMsPerMinute = 60 * 1000;
@@ -25,7 +28,7 @@ void BMSMainWin::beginSession() {
     m_session = std::make_unique<UnitSession>(m_portOpen);
     UnitSession& s = *m_session;
     connect(&s.pollTimer(), &QTimer::timeout, this, &BMSMainWin::RealTimerTimeOut);
-    connect(&s.controlWaitTimer(), &QTimer::timeout, this, &BMSMainWin::resumePoll);
+    connect(&s.controlWaitTimer(), &QTimer::timeout, this, [this] { m_config->resumePoll(); });
     connect(&s.upgradeTimer(), &QTimer::timeout, this, &BMSMainWin::UpdateTimeOut);
     connect(&s.wakeTimer(), &QTimer::timeout, this, &BMSMainWin::WakeTimeOut);
     connect(&s.transferTimer(), &QTimer::timeout, this, &BMSMainWin::UpdataTransTimeOut);
@@ -65,8 +68,8 @@ SessionEnd BMSMainWin::endSession(LinkEnd cause) {
     const bool wasLinked = ended->linked();
     m_session = std::make_unique<UnitSession>(false); // the idle one until the next Login
     m_replyDelivery->clear();
-    if (m_pagingBar)
-        showPaging(); // the listing and its page in flight went with the session
+    if (m_records)
+        m_records->showPaging(); // the listing and its page in flight went with the session
     const bool transferring = ended->takesTransferBytes();
     const SessionEnd was = ended->end();
     // Anything still on the call stack that belongs to the session finishes first; should the
@@ -86,13 +89,11 @@ SessionEnd BMSMainWin::endSession(LinkEnd cause) {
         m_stopStreamAtLogin = true;
 
     if (was.transfer) {
-        m_progressBar->reset();
-        m_transProgress->resetProgress();
-        m_transProgress->hide();
+        m_transfer->endTransfer();
         ui->UpPageBtn->setEnabled(true);
     }
-    m_waitConfig->hide();
-    setUpgradeControlsEnabled(true);
+    m_transfer->endFlashWait();
+    m_upgradePage->setUpgradeControlsEnabled(true);
     return was;
 }
 

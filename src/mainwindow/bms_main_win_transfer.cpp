@@ -3,20 +3,29 @@
 // transfer window; and the transfer's outcomes (start, finish, cancel, time-outs).
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
-#include "mainwindow/window_geometry.h"
+#include "mainwindow/transfer_display.h"
+#include "mainwindow/upgrade_page.h"
 #include "serial/my_serial.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
-#include "upgrade/trans_progress.h"
 #include "upgrade/transfer_routing.h"
 #include "upgrade/updata_thread.h"
-#include "upgrade/wait_config.h"
 #include "upgrade/xmodem_engine.h"
 #include "views/battery_group.h"
 
 #include <QDebug>
-#include <QProgressBar>
 #include <QTextBlock>
+
+namespace {
+// Every transfer that ends without completing: the controls back, the line in the raw data
+// view, and the warning.
+void showTransferOutcome(BMSMainWin& w, const QString& line, const QString& title,
+                         const QString& text) {
+    w.TransitAbr();
+    w.form()->ReceTextBro->append(line);
+    prompts().warning(&w, title, text, QMessageBox::Yes);
+}
+} // namespace
 
 void BMSMainWin::UpdataSendPacket(QByteArray packet) {
     const int p = session().transferThread()->progress();
@@ -32,13 +41,11 @@ void BMSMainWin::UpdataSendPacket(QByteArray packet) {
     last.removeSelectedText();
     last.deletePreviousChar();
     ui->ReceTextBro->append(transferProgressText(p));
-    m_progressBar->setValue(p);
 
     const qint64 sent = session().transferThread()->bytesSent();
     const qint64 total = session().transferThread()->totalSize();
-    m_transProgress->setProgress(p);
-    m_transProgress->setTransferred(
-        sent, total, transferSecondsLeft(sent, total, session().transferClock().elapsed()));
+    m_transfer->showProgress(p, sent, total,
+                             transferSecondsLeft(sent, total, session().transferClock().elapsed()));
 }
 
 void BMSMainWin::UpdataFileTranStart() {
@@ -55,33 +62,27 @@ void BMSMainWin::UpdataFileTranFinish(int tranres) {
         return;
     }
     if (tranres == int(XmodemResult::GaveUp)) {
-        showTransferOutcome(tr("\nTransimit abort\n"), tr("Warning"),
+        showTransferOutcome(*this, tr("\nTransimit abort\n"), tr("Warning"),
                             tr("The bin file transfer is stopped: the receiver refused the "
                                "same block again and again!"));
         return;
     }
     if (tranres != int(XmodemResult::Completed)) {
-        showTransferOutcome(tr("\nTransimit cancel\n"), tr("Warning"),
+        showTransferOutcome(*this, tr("\nTransimit cancel\n"), tr("Warning"),
                             tr("The bin file transfer is cancelled by receiver!"));
         return;
     }
     ui->ReceTextBro->append(tr("\nTransimit finish\n"));
-    m_progressBar->reset();
-    m_transProgress->resetProgress();
-    m_transProgress->hide();
-    const FlashWait wait = session().upgrade().transferCompleted(batteryGroup()->presentNum());
+    m_transfer->endTransfer();
+    const FlashWait wait = session().upgrade().transferCompleted(ui->BattGroupWid->presentNum());
     if (!wait.wait) {
         // A console file send: nothing follows the transfer.
-        setUpgradeControlsEnabled(true);
+        m_upgradePage->setUpgradeControlsEnabled(true);
         ui->UpPageBtn->setEnabled(true);
         return;
     }
     session().upgradeTimer().start(wait.timerMs);
-    m_waitConfig->setNotice(wait.target);
-    m_waitConfig->followClock(&session().upgradeTimer());
-    placeOver(m_waitConfig, this);
-    m_waitConfig->show();
-    m_waitConfig->raise();
+    m_transfer->showFlashWait(wait.target, &session().upgradeTimer());
 }
 
 // Every ending of a transfer that did not complete.
@@ -89,23 +90,14 @@ void BMSMainWin::TransitAbr() {
     session().endUpgrade();
     if (m_basicPage)
         startPoll();
-    m_progressBar->reset();
-    m_transProgress->resetProgress();
-    m_transProgress->hide();
-    setUpgradeControlsEnabled(true);
+    m_transfer->endTransfer();
+    m_upgradePage->setUpgradeControlsEnabled(true);
     // Disabled by a console file send; it must not stay so after a failed one.
     ui->UpPageBtn->setEnabled(true);
 }
 
-void BMSMainWin::showTransferOutcome(const QString& line, const QString& title,
-                                     const QString& text) {
-    TransitAbr();
-    ui->ReceTextBro->append(line);
-    prompts().warning(this, title, text, QMessageBox::Yes);
-}
-
 void BMSMainWin::UpdataStartTimeOut() {
-    showTransferOutcome(tr("\nTransimit Start TimeOut\n"), tr("Warning"),
+    showTransferOutcome(*this, tr("\nTransimit Start TimeOut\n"), tr("Warning"),
                         tr("Start transmission timeout!"));
 }
 
@@ -113,7 +105,7 @@ void BMSMainWin::UpdataTransTimeOut() {
     // The transfer thread is not told; an outcome it reports later is ignored (the
     // upgrade has ended).
     QMetaObject::invokeMethod(&session().transferTimer(), "stop", Qt::QueuedConnection);
-    showTransferOutcome(tr("\nTimeOut during transmission\n"), tr("Warning"),
+    showTransferOutcome(*this, tr("\nTimeOut during transmission\n"), tr("Warning"),
                         tr("TimeOut during transmission!"));
 }
 

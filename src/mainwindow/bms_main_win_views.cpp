@@ -1,63 +1,37 @@
-// The main window's side of the status views: wiring, language, scale and reset.
+// The main window's side of the status views: wiring, scale, reset and the battery chosen.
+// The views' own state and the status parsers are StatusViews'.
 #include "mainwindow/bms_main_win.h"
 
-#include "toolbox/prompts.h"
+#include "mainwindow/config_page.h"
+#include "mainwindow/real_time_charts.h"
+#include "mainwindow/records_page.h"
+#include "mainwindow/status_views.h"
 #include "serial/serial_constants.h"
+#include "toolbox/prompts.h"
 #include "ui_bms_main_win.h"
-#include "views/battery.h"
 #include "views/battery_group.h"
 #include "views/battery_info.h"
 
 #include <QDebug>
 
-#include <QStandardItemModel>
-
-void BMSMainWin::connectViews() {
-    connect(ui->BattGroupWid, &BatteryGroup::GroupBattBtnClick, this,
-            &BMSMainWin::BatteryButtonSelected);
-    connect(ui->BattInfoWid, &BatteryInfo::MissBarcode, this, &BMSMainWin::BarcodeMissing);
-    // A tile chooses its battery as the battery's button does, cooldown and refusals included.
-    for (int n = 1; n <= 16; ++n) {
-        gauge(n)->setCursor(Qt::PointingHandCursor);
-        connect(gauge(n), &Battery::clicked, ui->BattGroupWid, &BatteryGroup::selectBattery);
-    }
-}
-
-void BMSMainWin::setViewsLanguage(const QString& code) {
-    ui->BattGroupWid->setLanguage(code);
-    ui->BattInfoWid->setLanguage(code);
-}
-
-void BMSMainWin::retranslateViews() {
-    ui->BattGroupWid->retranslate();
-    ui->BattInfoWid->retranslate();
-    showLinkState(m_linkShown);
+int BMSMainWin::presentNumber() const {
+    return m_status->presentNum();
 }
 
 void BMSMainWin::scaleViews() {
-    ui->BattGroupWid->setScale(m_widthRate, m_heightRate);
-    ui->BattInfoWid->setScale(m_widthRate, m_heightRate);
+    m_status->setScale(m_widthRate, m_heightRate);
 }
 
 void BMSMainWin::resetViewsAfterLogout(bool keepRealTime) {
     // A run the Logout interrupted stays for Download until the next "RTData ON" or
     // "Clean All".
-    if (!keepRealTime)
-        resetRealTimeAfterLogout();
-    m_configModel->removeRows(0, m_configModel->rowCount());
-    ui->ConfigTextBro->clear();
-    showRecordCounts();
-    m_recordModel->removeRows(0, m_recordModel->rowCount());
-    ui->BattGroupWid->resetGroup();
-    ui->BattInfoWid->resetInfo();
-    for (int n = 1; n <= 16; ++n) {
-        Battery* g = gauge(n);
-        g->setValue(0);
-        g->setBorderColorStart(QColor(100, 100, 100));
-        g->setBorderColorEnd(QColor(80, 80, 80));
+    if (!keepRealTime) {
+        clearRealTimeText();
+        m_charts->clear();
     }
-    m_shownBatNum = 0;
-    markBatteries();
+    m_config->clear();
+    m_records->clear();
+    m_status->reset();
 }
 
 void BMSMainWin::BatteryButtonSelected(bool active, int batteryNumber) {
@@ -71,8 +45,7 @@ void BMSMainWin::BatteryButtonSelected(bool active, int batteryNumber) {
     session().groupBtnFlag = true;
     m_currBatNum = batteryNumber;
     qDebug() << "CurrBatNum:" << m_currBatNum;
-    m_shownBatNum = batteryNumber; // marked at once; its detail follows
-    markBatteries();
+    m_status->showBattery(batteryNumber); // marked at once; its detail follows
     ui->CurrBatNumLab->setText(QString::number(m_currBatNum));
     session().pollTimer().stop();
     SendCommand("info " + QString::number(m_currBatNum));

@@ -1,6 +1,27 @@
 #include "mainwindow/message_catalogue.h"
 
+#include "ui_bms_main_win.h"
+
+#include <QCoreApplication>
+#include <QLabel>
 #include <QtGlobal>
+
+namespace {
+// A label like the form's own, in the next cell of the second tab; the stretch that keeps
+// the labels at the top moves below it.
+QLabel* addCatalogueLabel(Ui::BMSMainWin* ui, int number) {
+    auto* label = new QLabel(ui->tab_2);
+    label->setObjectName(QString("label_%1").arg(number));
+    label->setWordWrap(true);
+    label->setMinimumHeight(ui->label_53->minimumHeight());
+    const int cell = number - kFirstSecondTabLabel;
+    const int row = cell / kCatalogueColumns;
+    ui->gridLayout_8->setRowStretch(row, 0);
+    ui->gridLayout_8->setRowStretch(row + 1, 1);
+    ui->gridLayout_8->addWidget(label, row, cell % kCatalogueColumns);
+    return label;
+}
+} // namespace
 
 QList<CatalogueMessage> messageCatalogue() {
     // Grouped as the pages meet them: link and window, real-time page, status and control,
@@ -138,4 +159,17 @@ QList<CatalogueMessage> messageCatalogue() {
         {"BMSMainWin", QT_TRANSLATE_NOOP("BMSMainWin", "Please enter the console password:")},
         {"BMSMainWin", QT_TRANSLATE_NOOP("BMSMainWin", "Wrong password! Please check password!")},
     };
+}
+
+// One user message per label of the catalogue page, in the current language, so that a
+// translation can be read over in one place.
+void fillMessageCatalogue(Ui::BMSMainWin* ui) {
+    const QList<CatalogueMessage> messages = messageCatalogue();
+    for (int i = 0; i < messages.size(); ++i) {
+        const int number = i + kFirstCatalogueLabel;
+        auto* label = ui->page->findChild<QLabel*>(QString("label_%1").arg(number));
+        if (!label)
+            label = addCatalogueLabel(ui, number);
+        label->setText(QCoreApplication::translate(messages.at(i).context, messages.at(i).source));
+    }
 }

@@ -4,6 +4,10 @@
 
 #include <QList>
 
+namespace Ui {
+class BMSMainWin;
+}
+
 struct CatalogueMessage {
     const char* context; // the class whose tr() shows it
     const char* source;  // the English text as written in the code
@@ -16,3 +20,7 @@ constexpr int kFirstSecondTabLabel = 53;
 constexpr int kCatalogueColumns = 3;
 
 QList<CatalogueMessage> messageCatalogue();
+
+// One user message per label of the catalogue page, in the current language; labels beyond
+// the form's own are added to the second tab.
+void fillMessageCatalogue(Ui::BMSMainWin* ui);

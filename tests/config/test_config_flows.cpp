@@ -64,7 +64,7 @@ void TestConfigFlows::barcodeThenPageAndSwitch() {
     QCOMPARE(s.sent().mid(before).filter("ctrl dfet"), QStringList{"ctrl dfet off"});
     QCOMPARE(s.sent().mid(s.sent().indexOf("ctrl dfet off"), 2),
              QStringList({"ctrl dfet off", "ctrl"}));
-    QVERIFY(w.pollRunning());
+    QVERIFY(w.session().pollTimer().isActive());
 
     // The protection page fills its table and text.
     w.ConfigBtn_clicked();

@@ -65,7 +65,7 @@ void TestRawView::eightMiBWithoutLineEnd() {
           "shown 4 MiB %+lld KiB; view %d characters",
           hiddenMs, shownMs, openMs, growth / 1024, int(text.size()));
     QVERIFY(hiddenMs < 50 && shownMs < 50 && openMs < 100);
-    QVERIFY(growth < 8 * 1024 * 1024 && w.frameBufferBytes() <= 64 * 1024);
+    QVERIFY(growth < 8 * 1024 * 1024 && w.session().frames().bufferedBytes() <= 64 * 1024);
     // The newest text, whole and in order, in lines of 256 characters.
     QString newest = QString::fromLatin1(chunk.repeated(4).right(1000 * 256));
     for (int at = 256; at < newest.size(); at += 257)

@@ -82,7 +82,7 @@ void TestReceivePath::closingDuringDispatchWait() {
         whenReady([&] { return w.presentNumber() == 4; }, clickThenClose));
     pty.write(kPwrsysReply);
     QTEST(pty.read(800), "sentAfter");
-    QVERIFY(!w.serialLink()->isOpen() && !w.portOpen() && !w.pollRunning() &&
+    QVERIFY(!w.serialLink()->isOpen() && !w.portOpen() && !w.session().pollTimer().isActive() &&
             w.form()->OpenBtn->isEnabled());
     QTEST(prompts.recorder.texts(), "boxes");
     QVERIFY(QFile::exists(link) || QFile::link(pty.slavePath(), link));
@@ -152,8 +152,8 @@ void TestReceivePath::transferControlBytesRoutedBack() {
     // control bytes only while it runs.
     s.recorder().textAnswers.enqueue(f.fileName());
     w.form()->actionSend_File->trigger();
-    QVERIFY(w.transferThread());
-    QSignalSpy finished(w.transferThread(), &UpdataThread::TransFinsh);
+    QVERIFY(w.session().transferThread());
+    QSignalSpy finished(w.session().transferThread(), &UpdataThread::TransFinsh);
     QVERIFY(finished.wait(30000));
     QCOMPARE(finished.first().first().toInt(), 1);
     // Image plus 0x1A fill to the block boundary.

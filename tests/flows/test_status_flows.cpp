@@ -2,6 +2,7 @@
 // and NULs: the login chain, the poll schedule, a battery chosen inside the dispatcher's wait
 // and the buttons' cooldown. The relay records both directions, so what the views show is checked
 // against what the unit really printed.
+#include "mainwindow/link_state_display.h"
 #include "sim_session.h"
 #include "ui_bms_main_win.h"
 #include "views/battery.h"
@@ -70,7 +71,7 @@ void TestStatusFlows::statusPage() {
     QCOMPARE(double(group->totalSoc()), replyNumber(pwrsys, "System SOC"));
     QCOMPARE(double(group->totalSoh()), replyNumber(pwrsys, "System SOH"));
     QVERIFY(!group->sysState().isEmpty());
-    QCOMPARE(w.commandStateText(), QString("Command State: completed successfully"));
+    QCOMPARE(w.linkState().commandStateText(), QString("Command State: completed successfully"));
     // The gauges follow the "pwr" table's SOC column (position 12 of each line).
     int row = 0;
     for (const QString& tableLine : relay.lastReply("pwr").split('\n')) {
@@ -88,13 +89,13 @@ void TestStatusFlows::statusPage() {
     BatteryInfo* info = w.form()->BattInfoWid;
     int clickedAt = -1;
     QElapsedTimer sinceClick;
-    QScopedPointer<QTimer> inWait(
-        whenReady([&] { return w.currentCommand() == "bat 1\n" && !info->cells().isEmpty(); },
-                  [&] {
-                      clickedAt = s.sent().size();
-                      sinceClick.start();
-                      group->batButtons().at(2)->click();
-                  }));
+    QScopedPointer<QTimer> inWait(whenReady(
+        [&] { return w.session().currentCommand() == "bat 1\n" && !info->cells().isEmpty(); },
+        [&] {
+            clickedAt = s.sent().size();
+            sinceClick.start();
+            group->batButtons().at(2)->click();
+        }));
     QTRY_VERIFY_WITH_TIMEOUT(sentInOrder(relay, {"info 1", "bat 1"}), 14000);
     const auto sent = relay.sentLines();
     const int pollPwrsys = indexOf(sent, "pwrsys", indexOf(sent, "pwrsys") + 1);

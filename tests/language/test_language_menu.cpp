@@ -3,6 +3,8 @@
 // and a language chosen while a file transfer locks the window.
 
 #include "app/startup.h"
+#include "mainwindow/link_state_display.h"
+#include "mainwindow/transfer_display.h"
 #include "pty_pair.h"
 #include "sim_session.h"
 #include "ui_bms_main_win.h"
@@ -68,7 +70,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(ui->ConfigTabView->model()->rowCount() > 0, 3000);
         const int configRows = ui->ConfigTabView->model()->rowCount();
         w.HistoryBtn_clicked();
-        QTRY_COMPARE_WITH_TIMEOUT(w.eventCount(), 36, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.session().tally.events, 36, 3000);
         ui->StartNumEdit->setText("7");
         // Labels showing a value, one per view that fills its own: the English and the German
         // caption; the value must stay.
@@ -101,7 +103,7 @@ private slots:
             QCOMPARE(text(valued[i][0]), valued[i][2] + values[i]);
         w.LanguageBtn_clicked(); // the page of every message
         QCOMPARE(ui->OpenBtn->text(), QString("Anmelden"));
-        QCOMPARE(w.commandStateText(), QString("Befehlsstatus:"));
+        QCOMPARE(w.linkState().commandStateText(), QString("Befehlsstatus:"));
         QCOMPARE(ui->VoltCharView->chart()->title(), QString("Batteriespannung"));
         QCOMPARE(ui->ConfigTabView->model()->headerData(0, Qt::Horizontal),
                  QVariant("Alarm-/Schutzparameter"));
@@ -109,7 +111,7 @@ private slots:
         QCOMPARE(ui->StartNumEdit->text(), QString("7"));
         QCOMPARE(ui->label_2->text(),
                  "Die serielle Schnittstelle ist nicht geöffnet. Bitte anmelden!");
-        QCOMPARE(w.transProgress()->windowTitle(), QString("Übertragung"));
+        QCOMPARE(w.transferDisplay().transProgress()->windowTitle(), QString("Übertragung"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Ja")); // Qt's own
         QCOMPARE(ui->ConfigTabView->model()->rowCount(), configRows);
         QCOMPARE(s.recorder().texts().size(), 1); // once per change

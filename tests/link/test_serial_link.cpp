@@ -1,6 +1,7 @@
 // The serial link as the user drives it, over a real pseudo-terminal and QSerialPort: the
 // test plays the unit on the master end.
 #include "mainwindow/bms_main_win.h"
+#include "mainwindow/link_state_display.h"
 #include "mainwindow/window_geometry.h"
 #include "pty_pair.h"
 #include "recording_prompts.h"
@@ -38,7 +39,7 @@ void TestSerialLink::startIdleAndWarnOnMissingPort() {
     BMSMainWin w;
     QCOMPARE(w.windowTitle(), QString("NorvaneBat - V2.8.6"));
     QCOMPARE(w.form()->StackWid->currentIndex(), 1);
-    QCOMPARE(w.commandStateText(), QString("Command State:"));
+    QCOMPARE(w.linkState().commandStateText(), QString("Command State:"));
     QCOMPARE(w.form()->BaudComBox->currentText(), QString("115200"));
     QStringList points; // font bands at their edges
     for (double px : {800.0, 1024.0, 1176.0, 1280.0, 0.7 * 1920, 1440.0, 1600.0})
@@ -50,7 +51,8 @@ void TestSerialLink::startIdleAndWarnOnMissingPort() {
     QCOMPARE(rec().shown.size(), 1);
     QCOMPARE(box(0), QString("warning: Message: The serial port is occupied or does not exist\n"
                              "The adapter was unplugged. Plug it in again and pick its port."));
-    QVERIFY(!w.portOpen() && !w.pollRunning() && !w.form()->CloseBtn->isEnabled());
+    QVERIFY(!w.portOpen() && !w.session().pollTimer().isActive() &&
+            !w.form()->CloseBtn->isEnabled());
     QVERIFY(w.form()->OpenBtn->isEnabled());
 }
 
@@ -66,7 +68,7 @@ void TestSerialLink::loginLogoutUnplug() {
     BMSMainWin w;
     w.selectPort(link);
     w.OpenBtn_clicked();
-    QVERIFY(rec().shown.isEmpty() && w.portOpen() && w.pollRunning());
+    QVERIFY(rec().shown.isEmpty() && w.portOpen() && w.session().pollTimer().isActive());
     QVERIFY(!w.form()->OpenBtn->isEnabled() && w.form()->CloseBtn->isEnabled());
     QCOMPARE(pty.read(500, "pwrsys\n"), QByteArray("\nlogin debug\n\npwrsys\n"));
     const SerialSettings s = w.serialLink()->settings();
@@ -83,7 +85,7 @@ void TestSerialLink::loginLogoutUnplug() {
     w.CloseBtn_clicked();
     probe.stop();
     QVERIFY(openWhenLogoutArrived);
-    QVERIFY(!w.serialLink()->isOpen() && !w.portOpen() && !w.pollRunning());
+    QVERIFY(!w.serialLink()->isOpen() && !w.portOpen() && !w.session().pollTimer().isActive());
     QCOMPARE(w.form()->CurrBatNumLab->text(), QString(" "));
     QVERIFY(w.form()->OpenBtn->isEnabled());
 
@@ -91,7 +93,8 @@ void TestSerialLink::loginLogoutUnplug() {
     QVERIFY(w.portOpen());
     QVERIFY(QFile::remove(link));
     QTRY_VERIFY_WITH_TIMEOUT(!w.portOpen(), 3000);
-    QVERIFY(!w.serialLink()->isOpen() && !w.pollRunning() && !w.form()->CloseBtn->isEnabled());
+    QVERIFY(!w.serialLink()->isOpen() && !w.session().pollTimer().isActive() &&
+            !w.form()->CloseBtn->isEnabled());
     QVERIFY(w.form()->OpenBtn->isEnabled());
     QCOMPARE(rec().shown.size(), 1);
     QCOMPARE(box(0), QString("critical: Error: The serial port diconnect! Please check!"));

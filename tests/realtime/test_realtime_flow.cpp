@@ -1,5 +1,6 @@
 // The real-time page against the simulated unit's stream: on, plotted, locked, off, exported
 // as the unit printed it, cleared; then a long run fed to the same window, and Logout.
+#include "mainwindow/real_time_charts.h"
 #include "sim_session.h"
 #include "ui_bms_main_win.h"
 
@@ -26,7 +27,7 @@ void TestRealTimeFlow::streamExportClearLongRunLogout() {
     QTest::qWait(400); // the login chain's last burst ends
     w.RTDataOnBtn_clicked();
     QTRY_COMPARE_WITH_TIMEOUT(recorder.lastText(), QString("RTdata on succcess!"), 5000);
-    const RealTimeChart& soc = w.realTimeChart(Quantity::Soc);
+    const RealTimeChart& soc = w.realTimeCharts().chart(Quantity::Soc);
     QTRY_VERIFY_WITH_TIMEOUT(soc.samples().size() >= 3, 8000);
 
     w.ConfigBtn_clicked();
@@ -43,7 +44,7 @@ void TestRealTimeFlow::streamExportClearLongRunLogout() {
     QTRY_VERIFY_WITH_TIMEOUT(soc.samples().size() > before, 3000);
     w.RTDataOffBtn_clicked();
     QTRY_COMPARE_WITH_TIMEOUT(recorder.lastText(), QString("RTdata off succcess!"), 3000);
-    QVERIFY(!w.realTimeDisplay());
+    QVERIFY(!w.session().realTimeDisplay);
 
     // What the unit printed from its answer to "disp pwrs 1" up to its answer to "disp 0".
     const QString unit = QString::fromUtf8(s.relay.fromUnit());
@@ -76,9 +77,9 @@ void TestRealTimeFlow::streamExportClearLongRunLogout() {
 
     w.ClearRTDataBtn_clicked();
     QCOMPARE(soc.series()->count(), 0);
-    QCOMPARE(w.realTimeChart(Quantity::Temp).samples().size(), 0);
+    QCOMPARE(w.realTimeCharts().chart(Quantity::Temp).samples().size(), 0);
     QVERIFY(w.form()->RTDataTextBrow->toPlainText().isEmpty());
-    QVERIFY(w.realTimeRun().socValues().isEmpty());
+    QVERIFY(w.realTimeCharts().run().socValues().isEmpty());
 
     // 10,050 samples a second apart in three bursts, 52.1/52.0 V alternately with a 60 V spike
     // at the 1700th and an unreadable voltage at the 1800th: every readable sample kept, a
@@ -96,9 +97,9 @@ void TestRealTimeFlow::streamExportClearLongRunLogout() {
         if (id == 100 || id == 5000 || id == total)
             w.RealTimeParse(std::exchange(burst, QString()));
     }
-    const RealTimeChart& volt = w.realTimeChart(Quantity::Volt);
+    const RealTimeChart& volt = w.realTimeCharts().chart(Quantity::Volt);
     QCOMPARE(volt.samples().size(), total - 1);
-    QCOMPARE(w.realTimeChart(Quantity::Soc).samples().size(), total);
+    QCOMPARE(w.realTimeCharts().chart(Quantity::Soc).samples().size(), total);
     QCOMPARE(volt.spline()->count(), 0);
     const QVector<QPointF> drawn = volt.line()->pointsVector();
     QVERIFY(drawn.size() < 1100);
@@ -109,17 +110,17 @@ void TestRealTimeFlow::streamExportClearLongRunLogout() {
     QVERIFY(w.form()->RTDataTextBrow->document()->blockCount() <= 10001);
 
     QLabel* hover = w.findChild<QLabel*>("RTHoverLab");
-    w.SocPointHoverd({1.2, 50.4}, true);
+    w.realTimeCharts().SocPointHoverd({1.2, 50.4}, true);
     QCOMPARE(hover->text(), QString("Time: 1.20min\nSOC: 50%"));
-    w.VoltPointHoverd({-1, 52.03}, true);
+    w.realTimeCharts().VoltPointHoverd({-1, 52.03}, true);
     QCOMPARE(hover->text(), QString("Time: 0.00min\nVolt: 52.1V"));
     QVERIFY(hover->isVisibleTo(&w));
-    w.VoltPointHoverd({1, 52.0}, false);
+    w.realTimeCharts().VoltPointHoverd({1, 52.0}, false);
     QVERIFY(!hover->isVisibleTo(&w));
 
     w.RealTimeOffParse("disp 0\n@\nInvalid command or fail to excute.\n$$\n");
     QCOMPARE(recorder.lastText(), QString("RTdata off fail! please click again!"));
-    QVERIFY(w.realTimeDisplay());
+    QVERIFY(w.session().realTimeDisplay);
     // The Download holds every line of the long run as the unit printed it, the unreadable
     // one included.
     w.RealTimeOffParse("disp 0\n@\nCommand completed successfully\n$$\n");
@@ -136,9 +137,9 @@ void TestRealTimeFlow::streamExportClearLongRunLogout() {
     // Download until "Clean All".
     w.RealTimeParse(QString("%1 2024-05-01 09:00:00 52000 0 0 25000 1 2 3 4 N N N N N N 50% 9\n")
                         .arg(total + 1));
-    QVERIFY(w.realTimeDisplay());
+    QVERIFY(w.session().realTimeDisplay);
     w.CloseBtn_clicked();
-    QVERIFY(!w.realTimeDisplay());
+    QVERIFY(!w.session().realTimeDisplay);
     QVERIFY2(recorder.lastText().startsWith("The real-time display ended with the link."),
              qPrintable(recorder.lastText()));
     QCOMPARE(volt.samples().size(), total);

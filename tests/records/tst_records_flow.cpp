@@ -94,11 +94,14 @@ void TestRecordsFlow::wholeLogEqualsUnitLog() {
     w.show(); // for the table's scrolling
     QVERIFY(s.login());
     w.HistoryBtn_clicked();
-    QTRY_COMPARE_WITH_TIMEOUT(w.eventCount(), 36, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(w.session().tally.events, 36, 3000);
     QCOMPARE(w.form()->HistNumLab->text(), QString("Number of histories: 40"));
     QVERIFY(s.sent().contains("info 1") && !s.sent().contains("info 0"));
 
-    const auto open = [&] { return event ? w.eventListingOpen() : w.historyListingOpen(); };
+    const auto open = [&] {
+        return event ? w.session().listing().isOpen(RecordKind::Event)
+                     : w.session().listing().isOpen(RecordKind::History);
+    };
     auto* model = qobject_cast<QStandardItemModel*>(w.form()->DataListlView->model());
     QTableView* view = w.form()->DataListlView;
     const auto rowsLab = [&] { return w.findChild<QLabel*>("PagingRowsLab")->text(); };

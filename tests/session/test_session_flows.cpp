@@ -2,8 +2,9 @@
 // simulated unit on a pty: the work ends with its one message, and after the next Login the
 // window is whole again (page buttons, no wait or progress window, the poll, and Event,
 // RTData and the upgrade gate each working once).
+#include "mainwindow/real_time_charts.h"
+#include "mainwindow/transfer_display.h"
 #include "pty_pair.h"
-#include "realtime/real_time_chart.h"
 #include "serial/my_serial.h"
 #include "sim_session.h"
 #include "ui_bms_main_win.h"
@@ -95,22 +96,27 @@ void TestSessionFlows::endInTheMiddle() {
     if (work == "streaming") {
         ui->RealBtn->click();
         ui->RTDataOnBtn->click();
-        QVERIFY(waitFor([&] { return w.realTimeDisplay(); }, 5000));
+        QVERIFY(waitFor([&] { return w.session().realTimeDisplay; }, 5000));
     } else if (work == "listing") {
         ui->HistoryBtn->click();
-        QVERIFY(waitFor([&] { return w.historyCount() > 0; }, 3000));
+        QVERIFY(waitFor([&] { return w.session().tally.histories > 0; }, 3000));
         ui->HistBtn->click();
-        QVERIFY(waitFor([&] { return w.historyListingOpen(); }, 3000));
+        QVERIFY(waitFor([&] { return w.session().listing().isOpen(RecordKind::History); }, 3000));
     } else if (work == "transfer") {
         passGate();
-        QVERIFY(waitFor([&] { return w.transProgress()->isVisible() && w.upgrading(); }, 5000));
+        QVERIFY(waitFor(
+            [&] {
+                return w.transferDisplay().transProgress()->isVisible() &&
+                       w.session().upgrade().upgrading();
+            },
+            5000));
     } else if (work == "flashing") {
         passGate();
-        QVERIFY(waitFor([&] { return w.waitConfig()->isVisible(); }, 10000));
+        QVERIFY(waitFor([&] { return w.transferDisplay().waitConfig()->isVisible(); }, 10000));
     } else if (work == "waking") {
         ui->UpPageBtn->click();
         ui->WakeBtn->click();
-        QCOMPARE(w.upgradeStage(), UpgradeStage::Waking);
+        QCOMPARE(w.session().upgrade().stage(), UpgradeStage::Waking);
     } else if (work == "config") {
         ui->ConfigBtn->click();
         QVERIFY(waitFor([&] { return w.session().configReply.has_value(); }, 3000));
@@ -124,9 +130,11 @@ void TestSessionFlows::endInTheMiddle() {
     } else {
         end();
     }
-    QVERIFY(!w.portOpen() && !w.pollRunning() && !w.realTimeDisplay() && !w.historyListingOpen() &&
-            w.upgradeStage() == UpgradeStage::Idle);
-    QVERIFY(!w.transProgress()->isVisible() && !w.waitConfig()->isVisible());
+    QVERIFY(!w.portOpen() && !w.session().pollTimer().isActive() && !w.session().realTimeDisplay &&
+            !w.session().listing().isOpen(RecordKind::History) &&
+            w.session().upgrade().stage() == UpgradeStage::Idle);
+    QVERIFY(!w.transferDisplay().transProgress()->isVisible() &&
+            !w.transferDisplay().waitConfig()->isVisible());
     QStringList expected;
     if (unplug)
         expected << "The serial port diconnect! Please check!";
@@ -164,18 +172,18 @@ void TestSessionFlows::endInTheMiddle() {
     // A unit left streaming by an unplug is stopped before the login's chain.
     const QStringList sent = s.sent().mid(relogin);
     QCOMPARE(sent.value(0) == "disp 0", unplug && work == "streaming");
-    QVERIFY(w.pollRunning());
+    QVERIFY(w.session().pollTimer().isActive());
 
     ui->HistoryBtn->click();
-    QVERIFY(waitFor([&] { return w.eventCount() > 0; }, 3000));
+    QVERIFY(waitFor([&] { return w.session().tally.events > 0; }, 3000));
     ui->HisEveBtn->click();
-    QVERIFY(waitFor([&] { return w.eventListingOpen(); }, 3000));
+    QVERIFY(waitFor([&] { return w.session().listing().isOpen(RecordKind::Event); }, 3000));
     ui->RefleshBtn->click();
     ui->RealBtn->click();
     ui->RTDataOnBtn->click();
-    QVERIFY(waitFor([&] { return w.realTimeDisplay(); }, 5000));
+    QVERIFY(waitFor([&] { return w.session().realTimeDisplay; }, 5000));
     ui->RTDataOffBtn->click();
-    QVERIFY(waitFor([&] { return !w.realTimeDisplay(); }, 3000));
+    QVERIFY(waitFor([&] { return !w.session().realTimeDisplay; }, 3000));
     ui->UpPageBtn->click();
     ui->UpDateBtn->click();
     QWidget* gate = visibleGate();
@@ -208,7 +216,7 @@ void TestSessionFlows::switchJudgedByItsOwnReply() {
     QVERIFY(waitFor([&] { return !verdicts().isEmpty(); }, 5000));
     QTest::qWait(1500); // a second verdict would come with the next reply
     QCOMPARE(verdicts(), QStringList{refused ? "The Mos open fail!" : "The Mos open success!"});
-    QVERIFY(s.w.pollRunning());
+    QVERIFY(s.w.session().pollTimer().isActive());
 }
 
 // An ACK that a noisy line puts before a stream line is text, not the transfer's: no
@@ -224,8 +232,8 @@ void TestSessionFlows::strayAckKeepsTheSample() {
     QVERIFY(pty.read(2000, "disp pwrs 1\n").endsWith("disp pwrs 1\n"));
     pty.write("\x06"
               "1 2024-05-01 08:00:00 52100 0 0 25000 1 2 3 4 N N N N N N 50% 9\r\n");
-    QVERIFY(waitFor([&] { return w.realTimeDisplay(); }, 2000));
-    QCOMPARE(w.realTimeChart(Quantity::Volt).samples().size(), 1);
+    QVERIFY(waitFor([&] { return w.session().realTimeDisplay; }, 2000));
+    QCOMPARE(w.realTimeCharts().chart(Quantity::Volt).samples().size(), 1);
 }
 
 QTEST_MAIN(TestSessionFlows)

@@ -37,11 +37,13 @@ struct Refusal {
     bool (*reason)(const BMSMainWin&);
 };
 const Refusal kRefusals[] = {
-    {"In real-time rendering", [](const BMSMainWin& w) { return w.realTimeDisplay(); }},
+    {"In real-time rendering", [](const BMSMainWin& w) { return w.session().realTimeDisplay; }},
     {"Upgrading!Please wait!",
-     [](const BMSMainWin& w) { return w.upgradeStage() != UpgradeStage::Idle; }},
-    {"Can't click \"Event\", Please", [](const BMSMainWin& w) { return w.eventListingOpen(); }},
-    {"Can't click \"History\", Please", [](const BMSMainWin& w) { return w.historyListingOpen(); }},
+     [](const BMSMainWin& w) { return w.session().upgrade().stage() != UpgradeStage::Idle; }},
+    {"Can't click \"Event\", Please",
+     [](const BMSMainWin& w) { return w.session().listing().isOpen(RecordKind::Event); }},
+    {"Can't click \"History\", Please",
+     [](const BMSMainWin& w) { return w.session().listing().isOpen(RecordKind::History); }},
 };
 } // namespace
 

@@ -1,4 +1,5 @@
 // The states through the real window and a pseudo-terminal, against the simulated unit.
+#include "mainwindow/link_state_display.h"
 #include "sim_session.h"
 #include "ui_bms_main_win.h"
 #include "views/battery.h"
@@ -13,7 +14,8 @@ namespace {
 // not greyed as `greyed` says.
 QString staleCaption(BMSMainWin& w, bool greyed) {
     const QString caption = w.form()->BattGroupWid->staleCaption();
-    bool same = w.form()->BattInfoWid->staleCaption() == caption && w.gaugeBoxCaption() == caption;
+    bool same = w.form()->BattInfoWid->staleCaption() == caption &&
+                w.linkState().gaugeBoxCaption() == caption;
     same = same && w.form()->BattGroupWid->isGreyed() == greyed;
     for (const Battery* tile : w.form()->BatteryBox->findChildren<Battery*>())
         same = same && tile->isStale() == greyed;
@@ -67,9 +69,10 @@ void TestLinkStates::alarmThenUnplug() {
     QTRY_COMPARE_WITH_TIMEOUT(w.form()->PortComBox->currentText(), link, 3000);
     w.OpenBtn_clicked();
     QTRY_COMPARE_WITH_TIMEOUT(staleCaption(w, false), QString(), 3000);
-    QTRY_COMPARE(w.commandStateText(), QString("Command State: completed successfully"));
+    QTRY_COMPARE(w.linkState().commandStateText(),
+                 QString("Command State: completed successfully"));
     w.CloseBtn_clicked();
-    QCOMPARE(w.commandStateText(), QString("Command State:"));
+    QCOMPARE(w.linkState().commandStateText(), QString("Command State:"));
 }
 
 // The unit answers the first session's chain, then nothing. After an unplug, Login on the
@@ -80,7 +83,7 @@ void TestLinkStates::silentUnitNamedInStatusBar() {
     const QString link = s.home.filePath("ttyNB2");
     QVERIFY(s.relay.isReady() && QFile::link(s.relay.programPath(), link));
     loginOn(s.w, link);
-    QTRY_COMPARE_WITH_TIMEOUT(s.w.commandStateText(),
+    QTRY_COMPARE_WITH_TIMEOUT(s.w.linkState().commandStateText(),
                               QString("Command State: completed successfully"), 5000);
     // The chain's last answered command: after it the unit has nothing left to say, also on
     // a slow (sanitizer) build where the unplug would otherwise come before it.
@@ -92,12 +95,12 @@ void TestLinkStates::silentUnitNamedInStatusBar() {
     s.recorder().shown.clear(); // the unplug's own warning
     s.w.OpenBtn_clicked();
     QTest::qWait(1500);
-    QVERIFY(s.w.linkStateText().isEmpty());
-    QCOMPARE(s.w.commandStateText(), QString("Command State:"));
+    QVERIFY(s.w.linkState().linkStateText().isEmpty());
+    QCOMPARE(s.w.linkState().commandStateText(), QString("Command State:"));
     QTRY_COMPARE_WITH_TIMEOUT(
-        s.w.linkStateText(),
+        s.w.linkState().linkStateText(),
         "No answer from the unit on " + link + " — check the cable and the port", 6000);
-    QCOMPARE(s.w.commandStateText(), QString("Command State:"));
+    QCOMPARE(s.w.linkState().commandStateText(), QString("Command State:"));
     QVERIFY(s.recorder().shown.isEmpty());
     QVERIFY(staleCaption(s.w, true).startsWith("No answer — values of "));
 }

@@ -1,6 +1,7 @@
 // Upgrades through the real window against the simulated unit over a pty: the gate, the file
 // dialog (through the seam), the transfer, the flashing wait and the verdict, with the unit's
 // faults; the wake; the console's send. About 25 s, 11 of them the silent receiver's time-out.
+#include "mainwindow/transfer_display.h"
 #include "serial/my_serial.h"
 #include "sim_session.h"
 #include "ui_bms_main_win.h"
@@ -89,14 +90,15 @@ void TestUpgradeFlows::upgrade() {
         w.serialLink()->setSettings(SerialSettings{s.relay.programPath()});
         QVERIFY(w.serialLink()->open());
         w.WakeBtn_clicked(); // no present number read; a silent unit's minute runs out now
-        QCOMPARE(w.wakeTimer()->interval(), 60000);
+        QCOMPARE(w.session().wakeTimer().interval(), 60000);
         if (!transferred) {
             QTest::qWait(500); // the unit had its chance
-            w.wakeTimer()->start(1);
+            w.session().wakeTimer().start(1);
         } else {
-            QVERIFY(waitFor([&] { return w.waitConfig()->isVisible(); }, 30000));
-            QCOMPARE(w.waitConfig()->notice(), QString("Please wait for the battery to upgrade !"));
-            QCOMPARE(w.upgradeTimer()->interval(), 60000);
+            QVERIFY(waitFor([&] { return w.transferDisplay().waitConfig()->isVisible(); }, 30000));
+            QCOMPARE(w.transferDisplay().waitConfig()->notice(),
+                     QString("Please wait for the battery to upgrade !"));
+            QCOMPARE(w.session().upgradeTimer().interval(), 60000);
         }
     } else {
         QVERIFY(s.login());
@@ -114,7 +116,7 @@ void TestUpgradeFlows::upgrade() {
         QTest::keyClick(password, Qt::Key_Return);
         QTRY_VERIFY(!gate);
         QCOMPARE(s.recorder().shown.value(0).title, QString("open File"));
-        QVERIFY(w.transProgress()->isVisible() && !controlsEnabled());
+        QVERIFY(w.transferDisplay().transProgress()->isVisible() && !controlsEnabled());
     } else if (start == "console") {
         s.recorder().textAnswers.prepend("57190364");
         w.actionConsole_triggered();
@@ -131,9 +133,10 @@ void TestUpgradeFlows::upgrade() {
         90000));
     QTest::qWait(message.isEmpty() ? 600 : 100); // the rest of the unit's report
     QCOMPARE(boxes(), message.isEmpty() ? QStringList() : QStringList{message});
-    QVERIFY(w.upgradeStage() == UpgradeStage::Idle && controlsEnabled() &&
-            !w.transProgress()->isVisible() && !w.waitConfig()->isVisible() &&
-            !w.upgradeTimer()->isActive() && !w.wakeTimer()->isActive());
+    QVERIFY(w.session().upgrade().stage() == UpgradeStage::Idle && controlsEnabled() &&
+            !w.transferDisplay().transProgress()->isVisible() &&
+            !w.transferDisplay().waitConfig()->isVisible() &&
+            !w.session().upgradeTimer().isActive() && !w.session().wakeTimer().isActive());
     QCOMPARE(receivedWhole(), transferred);
     QCOMPARE(ui->ReceTextBro->toPlainText().contains("Transimit finish 100%"), transferred);
     if (message.contains("successful")) // then logs in again and reads battery 1's identity

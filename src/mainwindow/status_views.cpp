@@ -1,8 +1,9 @@
-// The status parsers' results applied to the group view, the detail view and the gauges.
-#include "mainwindow/bms_main_win.h"
+#include "mainwindow/status_views.h"
 
+#include "mainwindow/form_gauges.h"
 #include "protocol/battery_detail.h"
 #include "protocol/system_status.h"
+#include "serial/serial_constants.h"
 #include "ui_bms_main_win.h"
 #include "views/battery.h"
 #include "views/battery_group.h"
@@ -20,29 +21,50 @@ void paintGauge(Battery* gauge, double soc) {
 }
 } // namespace
 
-BatteryGroup* BMSMainWin::batteryGroup() const {
-    return ui->BattGroupWid;
+StatusViews::StatusViews(Ui::BMSMainWin* form, std::function<QString()> currentCommand)
+    : ui(form), m_currentCommand(std::move(currentCommand)) {}
+
+void StatusViews::initTiles() {
+    for (int n = 1; n <= kHighestBatteryNumber; ++n)
+        gauge(ui, n)->setNumber(n);
+    markBatteries();
+    // A tile chooses its battery as the battery's button does, cooldown and refusals included.
+    for (int n = 1; n <= 16; ++n) {
+        gauge(ui, n)->setCursor(Qt::PointingHandCursor);
+        QObject::connect(gauge(ui, n), &Battery::clicked, ui->BattGroupWid,
+                         &BatteryGroup::selectBattery);
+    }
 }
 
-BatteryInfo* BMSMainWin::batteryInfo() const {
-    return ui->BattInfoWid;
+void StatusViews::setScale(double widthRate, double heightRate) {
+    ui->BattGroupWid->setScale(widthRate, heightRate);
+    ui->BattInfoWid->setScale(widthRate, heightRate);
 }
 
-Battery* BMSMainWin::gauge(int batteryNumber) const {
-    Battery* const gauges[] = {
-        ui->BatteryOne,      ui->BatteryTwo,      ui->BatteryThree,   ui->BatteryFour,
-        ui->BatteryFive,     ui->BatterySix,      ui->BatterySeven,   ui->BatteryEight,
-        ui->BatteryNine,     ui->BatteryTen,      ui->BatteryEleven,  ui->BatteryTwelve,
-        ui->BatteryThirteen, ui->BatteryFourteen, ui->BatteryFifteen, ui->BatterySixteen,
-    };
-    if (batteryNumber < 1 || batteryNumber > 16)
-        return nullptr;
-    return gauges[batteryNumber - 1];
+void StatusViews::reset() {
+    m_presentNum = 0;
+    m_lastPresentNum = 0;
+    m_deviceName.clear();
+    ui->BattGroupWid->resetGroup();
+    ui->BattInfoWid->resetInfo();
+    for (int n = 1; n <= 16; ++n) {
+        Battery* g = gauge(ui, n);
+        g->setValue(0);
+        g->setBorderColorStart(QColor(100, 100, 100));
+        g->setBorderColorEnd(QColor(80, 80, 80));
+    }
+    m_shownBatNum = 0;
+    markBatteries();
 }
 
-void BMSMainWin::PwrSysParse(const QString& reply) {
+void StatusViews::showBattery(int batteryNumber) {
+    m_shownBatNum = batteryNumber;
+    markBatteries();
+}
+
+void StatusViews::PwrSysParse(const QString& reply) {
     const PwrSysReply r = parsePwrSys(reply);
-    BatteryGroup* group = batteryGroup();
+    BatteryGroup* group = ui->BattGroupWid;
     if (r.state)
         group->setSysState(*r.state);
     if (r.complete) {
@@ -65,16 +87,16 @@ void BMSMainWin::PwrSysParse(const QString& reply) {
     markBatteries();
 }
 
-void BMSMainWin::PwrTableParse(const QString& reply, int presentNum) {
+void StatusViews::PwrTableParse(const QString& reply, int presentNum) {
     const PwrTableReply r = parsePwrTable(reply, presentNum);
     qDebug() << "PwrAlarmData:" << r.body;
     if (!r.applied)
         return;
-    batteryGroup()->setBatInfoList(QList<BatStatusRow>::fromVector(r.rows));
-    batteryGroup()->refreshAlarmText();
+    ui->BattGroupWid->setBatInfoList(QList<BatStatusRow>::fromVector(r.rows));
+    ui->BattGroupWid->refreshAlarmText();
     // Each row on the tile of the battery it names: a short line moves no other battery.
     for (const BatStatusRow& row : r.rows) {
-        Battery* tile = gauge(batteryNumber(row));
+        Battery* tile = gauge(ui, batteryNumber(row));
         if (!tile)
             continue;
         tile->setReadable(row.soc.has_value());
@@ -84,7 +106,7 @@ void BMSMainWin::PwrTableParse(const QString& reply, int presentNum) {
     markBatteries();
 }
 
-void BMSMainWin::BalanceParse(const QString& reply, int presentNum) {
+void StatusViews::BalanceParse(const QString& reply, int presentNum) {
     const BalanceReply r = parseBalance(reply, presentNum);
     if (r.outcome == BalanceReply::Outcome::UnknownCommand) {
         qDebug() << "Unknown command 'balance'";
@@ -95,13 +117,13 @@ void BMSMainWin::BalanceParse(const QString& reply, int presentNum) {
         qDebug() << "balancestr size error";
         return;
     }
-    batteryGroup()->setBalanceList(r.states);
-    batteryGroup()->refreshBalance();
+    ui->BattGroupWid->setBalanceList(r.states);
+    ui->BattGroupWid->refreshBalance();
 }
 
-void BMSMainWin::CtrlParse(const QString& reply) {
+void StatusViews::CtrlParse(const QString& reply) {
     const CtrlReply r = parseCtrl(reply);
-    BatteryGroup* group = batteryGroup();
+    BatteryGroup* group = ui->BattGroupWid;
     // The view translates the captions itself, so that they follow a language change.
     group->setCmos(r.charge.relay ? QT_TRANSLATE_NOOP("BatteryGroup", "Prechg Relay ")
                                   : QT_TRANSLATE_NOOP("BatteryGroup", "CMOS State "),
@@ -112,9 +134,9 @@ void BMSMainWin::CtrlParse(const QString& reply) {
     group->refreshSysData();
 }
 
-void BMSMainWin::InfoParse(const QString& reply) {
+void StatusViews::InfoParse(const QString& reply) {
     const InfoReply r = parseInfo(reply);
-    BatteryInfo* info = batteryInfo();
+    BatteryInfo* info = ui->BattInfoWid;
     info->setDevAdd(r.deviceAddress);
     info->setBootVer(r.bootVersion);
     info->setBarcode(r.barcode);
@@ -135,8 +157,8 @@ void BMSMainWin::InfoParse(const QString& reply) {
     info->refreshInfo();
 }
 
-void BMSMainWin::resetCellSummary() {
-    BatteryInfo* info = batteryInfo();
+void StatusViews::resetCellSummary() {
+    BatteryInfo* info = ui->BattInfoWid;
     info->setMaxCellVolt(kNoDataDouble);
     info->setMinCellVolt(kNoDataDouble);
     info->setCapacity(kNoDataDouble);
@@ -146,10 +168,10 @@ void BMSMainWin::resetCellSummary() {
     info->clearCells();
 }
 
-void BMSMainWin::BatParse(const QString& reply, int cellNum) {
+void StatusViews::BatParse(const QString& reply, int cellNum) {
     const CellTable t = parseBat(reply, cellNum);
     qDebug() << "BatData:" << t.body << "str:" << t.lineCount;
-    BatteryInfo* info = batteryInfo();
+    BatteryInfo* info = ui->BattInfoWid;
     info->setMaxCellVolt(t.maxVoltage);
     info->setMinCellVolt(t.minVoltage);
     info->setCapacity(t.capacity);
@@ -157,16 +179,16 @@ void BMSMainWin::BatParse(const QString& reply, int cellNum) {
     info->setMaxVolCell(t.maxVoltageCell);
     info->setMinVolCell(t.minVoltageCell);
     if (!t.matched) {
-        qDebug() << "Bat0:" << currentCommand() << "Volt Status";
+        qDebug() << "Bat0:" << m_currentCommand() << "Volt Status";
         return; // the cells shown before stay
     }
     info->setCells(QList<CellRecord>::fromVector(t.cells));
     qDebug() << "batterys:" << t.cells.size() << "SOC:" << t.soc;
 }
 
-void BMSMainWin::PwrBatParse(const QString& reply) {
+void StatusViews::PwrBatParse(const QString& reply, int batteryNumber) {
     const PwrBatReply r = parsePwrBat(reply);
-    BatteryInfo* info = batteryInfo();
+    BatteryInfo* info = ui->BattInfoWid;
     info->setCurrent(r.current);
     info->setTemperature(r.temperature);
     info->setSoc(r.soc);
@@ -182,15 +204,37 @@ void BMSMainWin::PwrBatParse(const QString& reply) {
     }
     qDebug() << "SOC:" << r.soc << "basic status:" << r.basicStatus
              << "sysdefault:" << r.systemFault;
-    info->setBatNum(m_currBatNum);
+    info->setBatNum(batteryNumber);
     info->refreshPwr();
     info->refreshCells();
-    m_shownBatNum = m_currBatNum;
+    m_shownBatNum = batteryNumber;
     markBatteries();
-    Battery* g = gauge(m_currBatNum);
+    Battery* g = gauge(ui, batteryNumber);
     if (!g || r.soc == kNoData)
         return;
     g->setReadable(true);
     if (g->value() != r.soc)
         paintGauge(g, r.soc);
+}
+
+void StatusViews::markBatteries() {
+    const QList<BatStatusRow> rows = ui->BattGroupWid->batInfoList();
+    const BatStatusRow* shownRow = nullptr;
+    QVector<bool> alarm(kHighestBatteryNumber + 1, false);
+    for (const BatStatusRow& row : rows) {
+        const int n = batteryNumber(row);
+        if (m_shownBatNum > 0 && n == m_shownBatNum)
+            shownRow = &row;
+        alarm[n] = alarm[n] || rowInAlarm(row);
+    }
+    // The tiles follow the battery number each row carries, as their values do.
+    for (int n = 1; n <= kHighestBatteryNumber; ++n) {
+        Battery* tile = gauge(ui, n);
+        tile->setPresent(n <= m_presentNum);
+        tile->setAlarm(alarm[n]);
+        tile->setDetailShown(n == m_shownBatNum);
+    }
+    ui->BattGroupWid->setShownBattery(m_shownBatNum);
+    ui->BattInfoWid->setNoneChosen(m_shownBatNum == 0);
+    ui->BattInfoWid->setTempAlarm(shownRow && rowTempAlarm(*shownRow));
 }
