@@ -60,26 +60,24 @@ void MinMaxDecimator::clear() {
     m_perColumn = 1;
 }
 
-MinMaxDecimator::Edges MinMaxDecimator::drawn() const {
-    Edges out;
+QVector<QPointF> MinMaxDecimator::drawn() const {
+    QVector<QPointF> out;
     if (m_size == 0)
         return out;
-    out.upper.reserve(m_columns.size() + 2);
-    out.lower.reserve(m_columns.size() + 2);
-    // The first and the newest point are always drawn, so the band spans the whole run.
-    out.upper.append(point(0));
-    out.lower.append(point(0));
+    out.reserve(m_columns.size() * 2 + 2);
+    // The first and the newest point are always drawn, so the curve spans the whole run.
+    int last = 0;
+    out.append(point(0));
+    auto take = [&](int index) {
+        if (index > last) {
+            out.append(point(index));
+            last = index;
+        }
+    };
     for (const Column& c : m_columns) {
-        if (c.highest != 0)
-            out.upper.append(point(c.highest));
-        if (c.lowest != 0)
-            out.lower.append(point(c.lowest));
+        take(std::min(c.lowest, c.highest));
+        take(std::max(c.lowest, c.highest));
     }
-    if (m_size > 1) {
-        if (m_columns.last().highest != m_size - 1)
-            out.upper.append(point(m_size - 1));
-        if (m_columns.last().lowest != m_size - 1)
-            out.lower.append(point(m_size - 1));
-    }
+    take(m_size - 1);
     return out;
 }

@@ -21,14 +21,9 @@ public:
     // Every point, in order (a copy).
     QVector<QPointF> points() const;
     int size() const { return m_size; }
-    // The points to draw, as the two edges of a band: the first point, each column's highest
-    // (upper) or lowest (lower) point, the newest, in the order the columns came. While every
-    // column holds one point, both edges are every point.
-    struct Edges {
-        QVector<QPointF> upper;
-        QVector<QPointF> lower;
-    };
-    Edges drawn() const;
+    // The points to draw, in the order they came: the first, each column's lowest and
+    // highest, the newest.
+    QVector<QPointF> drawn() const;
 
 private:
     struct Column {

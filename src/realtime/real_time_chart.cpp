@@ -3,7 +3,6 @@
 #include "realtime/realtime_constants.h"
 
 #include <QPen>
-#include <QtCharts/QAreaSeries>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLegendMarker>
@@ -27,8 +26,7 @@ void setRangeIfChanged(QValueAxis* axis, const AxisRange& r) {
 
 RealTimeChart::RealTimeChart(QChartView* view, const QString& yLabelFormat, AxisRange yRange)
     : m_chart(new QChart), m_xAxis(new QValueAxis), m_yAxis(new QValueAxis),
-      m_spline(new QSplineSeries), m_line(new QLineSeries), m_lower(new QLineSeries),
-      m_band(new QAreaSeries(m_line, m_lower)), m_samples(kMaxDrawnColumns) {
+      m_spline(new QSplineSeries), m_line(new QLineSeries), m_samples(kMaxDrawnColumns) {
     m_chart->setTitleFont(arial(kChartTitlePoints));
     m_chart->legend()->setFont(arial(kLegendPoints));
     m_chart->setContentsMargins(0, 0, 0, 0);
@@ -41,23 +39,19 @@ RealTimeChart::RealTimeChart(QChartView* view, const QString& yLabelFormat, Axis
     m_yAxis->setLabelFormat(yLabelFormat);
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
-    for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(m_spline),
-                               static_cast<QAbstractSeries*>(m_band)}) {
+    for (QXYSeries* s : {static_cast<QXYSeries*>(m_spline), static_cast<QXYSeries*>(m_line)}) {
+        s->setPointLabelsFont(arial(kPointLabelPoints));
         m_chart->addSeries(s);
         s->attachAxis(m_xAxis);
         s->attachAxis(m_yAxis);
     }
-    m_spline->setPointLabelsFont(arial(kPointLabelPoints));
-    // The band in the spline's colour, its edges 1 px wide: a wider antialiased pen costs
-    // several times as much to draw.
+    // The thinned copy is drawn 1 px wide: once its columns hold many samples each spans its
+    // column's whole range, and a wider antialiased pen costs several times as much to draw.
     QPen thin = m_spline->pen();
     thin.setWidth(1);
     thin.setCosmetic(true);
-    m_band->setPen(thin);
-    m_band->setBrush(m_spline->color());
-    m_chart->legend()->markers(m_band).first()->setVisible(false);
-    // The page listens to the upper edge's hovered signal, as for a line.
-    QObject::connect(m_band, &QAreaSeries::hovered, m_line, &QXYSeries::hovered);
+    m_line->setPen(thin);
+    m_chart->legend()->markers(m_line).first()->setVisible(false);
     m_chart->setAnimationOptions(QChart::SeriesAnimations);
     // The view gives up its own default chart without deleting it.
     QChart* const defaultChart = view->chart();
@@ -70,7 +64,7 @@ void RealTimeChart::setTexts(const QString& title, const QString& seriesName, co
                              const QString& xTitle) {
     m_chart->setTitle(title);
     m_spline->setName(seriesName);
-    m_band->setName(seriesName);
+    m_line->setName(seriesName);
     m_yAxis->setTitleText(yTitle);
     m_xAxis->setTitleText(xTitle);
 }
@@ -126,14 +120,10 @@ void RealTimeChart::flush() {
     // Every change of an axis range makes the chart redo the outline of the whole drawn
     // curve (its stroke, for the hover). Emptied first, the ranges cost next to nothing and
     // the outline is made once per burst instead of once per axis and once for the points.
-    if (m_rangesDue && m_line->count() > 0) {
+    if (m_rangesDue && m_line->count() > 0)
         m_line->clear();
-        m_lower->clear();
-    }
     applyRanges();
-    const MinMaxDecimator::Edges edges = m_samples.drawn();
-    m_lower->replace(edges.lower);
-    m_line->replace(edges.upper);
+    m_line->replace(m_samples.drawn());
     m_drawnFrom = count;
 }
 
@@ -143,5 +133,4 @@ void RealTimeChart::clear() {
     m_chart->setAnimationOptions(QChart::SeriesAnimations);
     m_spline->clear();
     m_line->clear();
-    m_lower->clear();
 }

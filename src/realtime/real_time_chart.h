@@ -2,12 +2,10 @@
 // One of the real-time page's four charts: its chart, axes and series in a chart view of the
 // form, with every sample kept beside it. What is drawn is a thinned copy of the samples
 // (MinMaxDecimator). A short run is drawn as an animated spline, a point appended per sample;
-// a long one as a filled band between the columns' lowest and highest samples, replaced in one
-// go per burst, without animation: point-by-point appends, animations and splines through a
-// dense, noisy curve each cost more per sample the longer the run grows (and a spline
-// overshoots between a column's lowest and highest sample). A line zigzagging from each
-// column's lowest to its highest sample would look the same, but its cost grows with the
-// spread the columns cover, which widens as the run grows: the band's edges cost the same.
+// a long one as straight segments through the thinned copy, replaced in one go per burst,
+// without animation: point-by-point appends, animations and splines through a dense, noisy
+// curve each cost more per sample the longer the run grows (and a spline overshoots between a
+// column's lowest and highest sample).
 
 #include "realtime/min_max_decimator.h"
 #include "realtime/real_time_layout.h"
@@ -19,7 +17,6 @@
 QT_CHARTS_BEGIN_NAMESPACE
 class QChart;
 class QChartView;
-class QAreaSeries;
 class QLineSeries;
 class QSplineSeries;
 class QXYSeries;
@@ -50,10 +47,7 @@ public:
     // The series that draws the samples now: the spline while the run is short.
     QtCharts::QXYSeries* series() const;
     QtCharts::QSplineSeries* spline() const { return m_spline; }
-    // The band's upper edge (its hovered signal is the band's); the lower edge.
     QtCharts::QLineSeries* line() const { return m_line; }
-    QtCharts::QLineSeries* lowerLine() const { return m_lower; }
-    QtCharts::QAreaSeries* band() const { return m_band; }
     QtCharts::QValueAxis* xAxis() const { return m_xAxis; }
     QtCharts::QValueAxis* yAxis() const { return m_yAxis; }
     const MinMaxDecimator& samples() const { return m_samples; }
@@ -63,9 +57,7 @@ private:
     QtCharts::QValueAxis* m_xAxis;
     QtCharts::QValueAxis* m_yAxis;
     QtCharts::QSplineSeries* m_spline;
-    QtCharts::QLineSeries* m_line;  // the band's upper edge
-    QtCharts::QLineSeries* m_lower; // the band's lower edge
-    QtCharts::QAreaSeries* m_band;  // shares the spline's name, colour and legend entry
+    QtCharts::QLineSeries* m_line; // shares the spline's name, colour and legend entry
     void applyRanges();
 
     MinMaxDecimator m_samples;
