@@ -277,7 +277,7 @@ void replaceEach(const char* name, int count, bool line, bool thinned) {
             kept[q].append({p.x, p.y[q]});
             QtCharts::QXYSeries* s = line ? static_cast<QtCharts::QXYSeries*>(d.charts[q]->line())
                                           : d.charts[q]->spline();
-            s->replace(thinned ? kept[q].drawn().upper : kept[q].points());
+            s->replace(thinned ? kept[q].drawn() : kept[q].points());
         }
     });
     printCompare(name, t);

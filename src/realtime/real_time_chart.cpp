@@ -25,7 +25,7 @@ void setRangeIfChanged(QValueAxis* axis, const AxisRange& r) {
 } // namespace
 
 RealTimeChart::RealTimeChart(QChartView* view, const QString& yLabelFormat, AxisRange yRange)
-    : m_chart(new QChart), m_xAxis(new QValueAxis), m_yAxis(new QValueAxis),
+    : m_view(view), m_chart(new QChart), m_xAxis(new QValueAxis), m_yAxis(new QValueAxis),
       m_spline(new QSplineSeries), m_line(new QLineSeries), m_samples(kMaxDrawnColumns) {
     m_chart->setTitleFont(arial(kChartTitlePoints));
     m_chart->legend()->setFont(arial(kLegendPoints));
@@ -113,8 +113,13 @@ void RealTimeChart::flush() {
         applyRanges();
         return;
     }
-    if (m_chart->animationOptions() != QChart::NoAnimation)
+    if (m_chart->animationOptions() != QChart::NoAnimation) {
         m_chart->setAnimationOptions(QChart::NoAnimation);
+        // The thinned line goes up and down each column: antialiasing its many steep 1 px
+        // segments costs several times the rest of the chart, and adds nothing to a band
+        // of vertical strokes. The axes and grid are straight; text keeps its own smoothing.
+        m_view->setRenderHint(QPainter::Antialiasing, false);
+    }
     if (m_spline->count() > 0)
         m_spline->clear();
     // Every change of an axis range makes the chart redo the outline of the whole drawn
@@ -131,6 +136,7 @@ void RealTimeChart::clear() {
     m_samples.clear();
     m_drawnFrom = 0;
     m_chart->setAnimationOptions(QChart::SeriesAnimations);
+    m_view->setRenderHint(QPainter::Antialiasing, true);
     m_spline->clear();
     m_line->clear();
 }

@@ -53,6 +53,7 @@ public:
     const MinMaxDecimator& samples() const { return m_samples; }
 
 private:
+    QtCharts::QChartView* m_view;
     QtCharts::QChart* m_chart;
     QtCharts::QValueAxis* m_xAxis;
     QtCharts::QValueAxis* m_yAxis;
