@@ -54,7 +54,7 @@ private slots:
     void totals_data();
     void totals();
     void buttonsInTwoColumns();
-    void buttonCountAndPictures();
+    void buttonCountAndCaptions();
     void secondClickWithin800msIsActive();
     void alarmText();
     void balanceIndicators();
@@ -102,8 +102,8 @@ void TestBatteryGroup::totals() {
     QCOMPARE(totalsShown(view), expected);
 }
 
-// At the 1366x768 scale: ten scaled buttons in two columns of eight, the ninth beside the
-// first.
+// At the 1366x768 scale: ten buttons in two columns of eight, the ninth beside the first,
+// every caption whole in a readable size.
 void TestBatteryGroup::buttonsInTwoColumns() {
     BatteryGroup view;
     view.setScale(1366 / 1920.0, 768 / 1080.0);
@@ -111,20 +111,31 @@ void TestBatteryGroup::buttonsInTwoColumns() {
     const QList<QPushButton*> buttons = view.batButtons();
     QCOMPARE(buttons.size(), 10);
     QCOMPARE(buttons.at(9)->objectName(), QString("batBtn10"));
-    QCOMPARE(buttons.at(0)->size(), QSize(67, 18));
-    const auto box = [&](int i) { return buttons.at(i)->parentWidget()->pos(); };
-    QCOMPARE(box(7), QPoint(0, 156));
-    QCOMPARE(box(8), QPoint(78, 7));
+    for (const QPushButton* b : buttons) {
+        QVERIFY(b->font().pointSize() >= 9);
+        QVERIFY(b->width() > QFontMetrics(b->font()).horizontalAdvance(b->text()));
+    }
+    const auto box = [&](int i) {
+        return QRect(buttons.at(i)->parentWidget()->pos(), buttons.at(i)->parentWidget()->size());
+    };
+    QVERIFY(box(7).top() > box(6).bottom());
+    QCOMPARE(box(8).top(), box(0).top());
+    QVERIFY(box(8).left() > box(0).right());
 }
 
-// Unread counts keep the buttons, new counts replace them, wild ones stop at sixteen; without
-// a language the buttons show the English pictures rather than none.
-void TestBatteryGroup::buttonCountAndPictures() {
+// Unread counts keep the buttons, new counts replace them, wild ones stop at sixteen; each
+// button names its battery.
+void TestBatteryGroup::buttonCountAndCaptions() {
     BatteryGroup view;
     makeButtons(view, 3);
-    QVERIFY(view.batButtons().at(2)->styleSheet().contains(":/icon/res/Bat3_en.png"));
-    view.setLanguage("de");
-    QVERIFY(view.batButtons().at(2)->styleSheet().contains(":/icon/res/Bat3_de.png"));
+    QCOMPARE(view.batButtons().at(2)->text(), QString("Battery 3"));
+    // The battery in alarm has the alarm frame, the shown one the tint, each only its own.
+    view.setBatInfoList({row("2", "Normal", "-", {"UnderVolt"})});
+    view.refreshAlarmText();
+    view.setShownBattery(2);
+    const auto look = [&](int i) { return view.batButtons().at(i)->styleSheet(); };
+    QVERIFY(look(1).contains("rgb(204, 38, 38)") && look(1).contains("#dee8fc"));
+    QVERIFY(!look(0).contains("rgb(204, 38, 38)") && !look(0).contains("#dee8fc"));
     makeButtons(view, kUnreadMarker);
     QCOMPARE(view.batButtons().size(), 3);
     makeButtons(view, 2);
