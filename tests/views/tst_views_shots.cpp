@@ -1,6 +1,7 @@
 // Both status views filled with a recorded system on the status page at four screen sizes in
 // each of the five languages: no caption, value, button, indicator or table header is cut.
 // With NB_SHOT_DIR set the pages are also saved there for a look.
+#include "records/record_table.h"
 #include "views/battery_group.h"
 #include "views/battery_info.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTranslator>
 #include <QVBoxLayout>
@@ -101,8 +103,14 @@ void checkNothingCut(QWidget* root) {
         if ((label && !label->text().trimmed().isEmpty()) || qobject_cast<QRadioButton*>(w))
             QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height(),
                      qPrintable(w->objectName()));
-        if (!qobject_cast<QPushButton*>(w))
+        const auto* button = qobject_cast<QPushButton*>(w);
+        if (!button)
             continue;
+        // A battery's caption reads in at least 9 pt and fits its button.
+        if (button->objectName().startsWith("batBtn"))
+            QVERIFY(button->font().pointSize() >= 9);
+        QVERIFY2(button->width() > button->fontMetrics().horizontalAdvance(button->text()),
+                 qPrintable(button->text()));
         const QWidget* box = w->parentWidget()->parentWidget();
         QVERIFY2(QRect(box->mapTo(root, QPoint()), box->size())
                      .contains(QRect(w->mapTo(root, QPoint()), w->size())),
@@ -124,6 +132,8 @@ class TestViewsShots : public QObject {
 private slots:
     void statusPage_data();
     void statusPage();
+    void recordHeader_data() { statusPage_data(); }
+    void recordHeader();
 };
 
 void TestViewsShots::statusPage_data() {
@@ -190,6 +200,56 @@ void TestViewsShots::statusPage() {
     QCoreApplication::processEvents();
     QVERIFY(chart->isVisible() && !table->isVisible());
     checkNothingCut(info);
+}
+
+// The records table beside the left column, its header in the page's font: every text is
+// whole on at most two lines and the columns up to the cell extremes need no scrolling from
+// 1366 pixels up.
+void TestViewsShots::recordHeader() {
+    QFETCH(QSize, screen);
+    QFETCH(int, batteries);
+    QFETCH(QString, code);
+    if (batteries != 4)
+        return; // one row per screen and language is enough
+    QTranslator translator;
+    QVERIFY(translator.load(qEnvironmentVariable("NB_BIN_DIR") + "/languages/TranslationExample_" +
+                            code + ".qm"));
+    QCoreApplication::installTranslator(&translator);
+    QStringList headers;
+    for (const char* text :
+         {"Item", "Date", "Time", "Volt", "Current", "Temp", "Min. temp of cell",
+          "Max. temp of cell", "Min. voltage of cell", "Max. voltage of cell", "Base Status",
+          "Voltage Status", "Current Status", "Temp Status", "Percent%", "Events"})
+        headers << QCoreApplication::translate("BMSMainWin", text);
+    QTableView table;
+    QStandardItemModel model;
+    table.setModel(&model);
+    useRecordHeader(&table);
+    setRecordColumns(&model, headers);
+    fitRecordHeader(table.horizontalHeader(), false);
+    table.setStyleSheet("QHeaderView::section{font:12pt \"Arial\"; padding:4px;}");
+    EventRecord record;
+    for (int f = 0; f < kRecordFields; ++f)
+        record.fields[f] = f == 1 ? "2026-12-02" : f == 2 ? "05:10:16" : "-13893";
+    appendRecords(&model, {record}, false);
+    table.resize(int(1540 * screen.width() / 1920.0), 400);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    widenInteractiveColumns(&table);
+    QHeaderView* header = table.horizontalHeader();
+    const int twoLines = 2 * QFontMetrics(QFont("Arial", 12)).lineSpacing();
+    QVERIFY(header->height() >= twoLines);
+    for (int c = 0; c < header->count(); ++c) {
+        const QRect room = QRect(0, 0, header->sectionSize(c) - 8, header->height() - 8);
+        const QRect need = QFontMetrics(QFont("Arial", 12))
+                               .boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, headers[c]);
+        QVERIFY2(room.contains(need), qPrintable(headers[c]));
+    }
+    // German names each cell extreme in one long word, so its tenth column starts the scroll.
+    const int last = code == "de" ? 8 : 9;
+    if (screen.width() >= 1366)
+        QVERIFY(header->sectionViewportPosition(last) + header->sectionSize(last) <=
+                table.viewport()->width());
 }
 
 QTEST_MAIN(TestViewsShots)
