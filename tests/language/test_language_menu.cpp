@@ -117,6 +117,15 @@ private slots:
 
     // While a file goes out the window is locked: a language chosen then changes the pictures
     // at once and the texts when the lock ends.
+    // On the smallest screens the battery detail keeps its share of the status page (group
+    // view 2, detail 3) rather than a ceiling taken before the first layout.
+    void detailKeepsItsShare() {
+        BMSMainWin w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.form()->BattInfoWid->height() > w.form()->BattGroupWid->height());
+    }
+
     void languageChosenDuringTransfer() {
         TemporaryWorkingFolder home;
         ScopedPrompts prompts;
