@@ -1103,6 +1103,10 @@ Prüfen Sie die Schalterzustände nach der nächsten Anmeldung.</translation>
         <source>No active alarm</source>
         <translation>Kein aktiver Alarm</translation>
     </message>
+    <message>
+        <source>Battery %1</source>
+        <translation>Batterie %1</translation>
+    </message>
 </context>
 <context>
     <name>BatteryInfo</name>

@@ -1103,6 +1103,10 @@ Compruebe el estado de los interruptores tras la próxima conexión.</translatio
         <source>No active alarm</source>
         <translation>Ninguna alarma activa</translation>
     </message>
+    <message>
+        <source>Battery %1</source>
+        <translation>Batería %1</translation>
+    </message>
 </context>
 <context>
     <name>BatteryInfo</name>

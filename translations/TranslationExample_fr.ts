@@ -1103,6 +1103,10 @@ Vérifiez l&apos;état des interrupteurs après la prochaine connexion.</transla
         <source>No active alarm</source>
         <translation>Aucune alarme active</translation>
     </message>
+    <message>
+        <source>Battery %1</source>
+        <translation>Batterie %1</translation>
+    </message>
 </context>
 <context>
     <name>BatteryInfo</name>

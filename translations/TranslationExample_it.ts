@@ -1103,6 +1103,10 @@ Verificare lo stato degli interruttori dopo la prossima connessione.</translatio
         <source>No active alarm</source>
         <translation>Nessun allarme attivo</translation>
     </message>
+    <message>
+        <source>Battery %1</source>
+        <translation>Batteria %1</translation>
+    </message>
 </context>
 <context>
     <name>BatteryInfo</name>

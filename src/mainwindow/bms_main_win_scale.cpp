@@ -6,6 +6,8 @@
 #include "ui_bms_main_win.h"
 
 #include <QDebug>
+#include <QFontInfo>
+#include <QLayout>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -20,8 +22,14 @@ void BMSMainWin::OnDeskTopResize(QRect windSize) {
     // The bars are laid out by the window itself; a scaled minimum only squeezes their text.
     statusBar()->setMinimumSize(0, 0);
     menuBar()->setMinimumSize(0, 0);
-    resize(int(m_widthRate * 1920), int(m_heightRate * 1000));
     scaleViews();
+    // The layouts still hold the sizes they measured at the form's own fonts and minimums;
+    // taken as they are when the window is first shown, they would make it wider than the
+    // screen (1150 px at 1024 x 768).
+    const auto layouts = findChildren<QLayout*>();
+    for (QLayout* layout : layouts)
+        layout->invalidate();
+    resize(int(m_widthRate * 1920), int(m_heightRate * 1000));
     // The logo fills its button on every screen, not only on the smallest.
     ui->LogoToolBtn->setIconSize(ui->LogoToolBtn->size());
     qDebug() << "BattInfoWid:" << ui->BattInfoWid->size();
@@ -40,7 +48,6 @@ QSize baseMinimumSize(QWidget* w) {
 
 void BMSMainWin::ScaleWidgets(QObject* parent, double widthRate, double heightRate) {
     const int points = scaledFontPointSize(widthRate);
-    const int band = smallScreenBand(widthRate);
     const auto children = parent->children();
     for (QObject* child : children) {
         auto* w = qobject_cast<QWidget*>(child);
@@ -49,20 +56,19 @@ void BMSMainWin::ScaleWidgets(QObject* parent, double widthRate, double heightRa
         qDebug() << "before pwdiname:" << w->objectName() << "pwidegt x:" << w->x()
                  << "pwidget y:" << w->y() << "pwidget:" << w->size()
                  << "pwidget geometry:" << w->geometry();
-        if (points > 0)
-            w->setFont(QFont("Arial", points));
-        if (band > 0 && w == ui->BattInfoWid) {
-            w->resize(int(w->width() * widthRate), int(w->height() * heightRate));
-            const double tall = band == 1 ? 1.8 : 2.0;
-            w->setMaximumSize(int(w->width() * widthRate * 1591),
-                              int(w->height() * heightRate * tall));
-            w->setMinimumSize(int(w->width() * widthRate), int(w->height() * heightRate));
+        if (points > 0) {
+            // Fixed-width texts (the unit's padded configuration listing) keep their family,
+            // or their columns no longer line up; only the size follows the screen.
+            QFont font("Arial", points);
+            if (QFontInfo(w->font()).fixedPitch()) {
+                font = w->font();
+                font.setPointSize(points);
+            }
+            w->setFont(font);
         }
-        if (band == 1 && w == ui->BattGroupWid) {
-            w->setMaximumSize(int(w->width() * widthRate * 1591),
-                              int(w->height() * heightRate * 1.5));
-            w->setMinimumSize(int(w->width() * widthRate), int(w->height() * heightRate));
-        }
+        // The battery views get no ceiling in the small bands: one taken from their size
+        // before the first layout (640 x 237) held the detail view to 239 px at 1024 x 768
+        // and squeezed its chart to nothing; the page's 2:3 stretch shares the height.
         w->setGeometry(int(w->x() * widthRate), int(w->y() * heightRate),
                        int(w->width() * widthRate), int(w->height() * heightRate));
         // The form is laid out by layouts, so a widget's size before the window is shown

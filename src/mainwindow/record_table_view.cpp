@@ -19,6 +19,7 @@ RecordTableView::RecordTableView(Ui::BMSMainWin* form, QObject* context,
     m_recordModel = new QStandardItemModel(ui->DataListlView);
     setRecordColumns(m_recordModel, recordHeaders(false));
     ui->DataListlView->setModel(m_recordModel);
+    useRecordHeader(ui->DataListlView);
     ui->DataListlView->horizontalHeader()->setVisible(true);
     fitRecordHeader(ui->DataListlView->horizontalHeader(), false);
     m_pagingBar = new RecordPagingBar(ui->DataListlView->parentWidget());

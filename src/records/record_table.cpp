@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QStandardItemModel>
+#include <QStyleOptionHeader>
 #include <QTableView>
 
 #include <algorithm>
@@ -14,6 +15,38 @@ QStringList recordCells(const EventRecord& record, bool maskLayout) {
             cells.append(record.fields[f]);
     }
     return cells;
+}
+
+RecordHeader::RecordHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+    setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
+    setTextElideMode(Qt::ElideNone);
+    setSectionsClickable(true);
+    setHighlightSections(false);
+}
+
+QSize RecordHeader::sectionSizeFromContents(int logicalIndex) const {
+    if (!model())
+        return QHeaderView::sectionSizeFromContents(logicalIndex);
+    QStyleOptionHeader option;
+    initStyleOption(&option);
+    option.section = logicalIndex;
+    const QStringList words =
+        model()->headerData(logicalIndex, orientation()).toString().split(' ', Qt::SkipEmptyParts);
+    // Every break between words, measured by the style with the font it paints in; one-word
+    // texts get an empty second line, so that all sections are equally high.
+    QSize best;
+    for (int split = 1; split <= std::max(1, int(words.size()) - 1); ++split) {
+        option.text = words.mid(0, split).join(' ') + '\n' + words.mid(split).join(' ');
+        const QSize size =
+            style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+        if (!best.isValid() || size.width() < best.width())
+            best = size;
+    }
+    return best;
+}
+
+void useRecordHeader(QTableView* table) {
+    table->setHorizontalHeader(new RecordHeader(table));
 }
 
 void setRecordColumns(QStandardItemModel* model, const QStringList& headers) {

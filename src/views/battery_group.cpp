@@ -1,6 +1,5 @@
 #include "views/battery_group.h"
 
-#include "toolbox/picture_sheet.h"
 #include "ui_battery_group.h"
 #include "views/stale_look.h"
 #include "views/views_constants.h"
@@ -44,20 +43,6 @@ QString rowAlarmLines(const BatteryStatusRow& row) {
         lines += BatteryGroup::tr("AlarmTime: bat") + row.batNum + " " + row.alarmTime + "\n\r";
     }
     return lines;
-}
-
-// Layout margins and vertical spacing of a battery button's container, by scale band.
-void applyButtonLayoutBand(QGridLayout* layout, double horizontalScale) {
-    if (horizontalScale <= views::kScaleTiny) {
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setVerticalSpacing(0);
-    } else if (horizontalScale <= views::kScaleSmall) {
-        layout->setContentsMargins(3, 0, 0, 0);
-        layout->setVerticalSpacing(3);
-    } else {
-        layout->setContentsMargins(9, 0, 0, 0);
-        layout->setVerticalSpacing(3);
-    }
 }
 
 } // namespace
@@ -218,27 +203,75 @@ void BatteryGroup::clearBatButtons() {
     }
 }
 
-QPoint BatteryGroup::batButtonPos(int index, double horizontalScale, double verticalScale) {
+QSize BatteryGroup::batButtonSize() const {
+    // The widest caption decides; every button gets the same size so the columns line up.
+    const QFontMetrics metrics(batButtonFont());
+    const int textWidth = metrics.horizontalAdvance(batButtonCaption(views::kMaxBatteries));
+    const QSize fitted(textWidth + 2 * views::kBatButtonTextPadX,
+                       metrics.height() + views::kBatButtonTextPadY);
+    return fitted.expandedTo(scaled(views::kBatButtonWidth, views::kBatButtonHeight));
+}
+
+QFont BatteryGroup::batButtonFont() const {
+    return QFont("Arial", qMax(views::kBatButtonMinPoints,
+                               static_cast<int>(views::kBatButtonPoints * m_horizontalScale)));
+}
+
+QString BatteryGroup::batButtonCaption(int batNum) {
+    return tr("Battery %1").arg(batNum);
+}
+
+int BatteryGroup::buttonLeftMargin() const {
+    return m_horizontalScale <= views::kScaleSmall ? 0 : 9;
+}
+
+QPoint BatteryGroup::batButtonPos(int index) const {
+    const QSize button = batButtonSize();
     const int row = index % views::kBatButtonsPerColumn;
-    const int x = index < views::kBatButtonsPerColumn
-                      ? 0
-                      : static_cast<int>(horizontalScale * views::kBatButtonColumnX);
+    const int column = index / views::kBatButtonsPerColumn;
+    const int gap = qMax(2, static_cast<int>(views::kBatButtonGap * m_verticalScale));
+    const int x = column * (buttonLeftMargin() + button.width() +
+                            static_cast<int>(views::kBatButtonColumnGap * m_horizontalScale));
     const int y =
-        static_cast<int>((row * views::kBatButtonRowPitch + views::kBatButtonTopY) * verticalScale);
+        static_cast<int>(views::kBatButtonTopY * m_verticalScale) + row * (button.height() + gap);
     return QPoint(x, y);
 }
 
 QString BatteryGroup::batButtonStyle(int batNum) const {
-    // Battery buttons exist only as language pictures: before any language is set they
-    // show the English ones rather than nothing.
-    const QString suffix = m_langSuffix.isEmpty() ? QString("en") : m_langSuffix;
-    // A battery in alarm and the one whose detail is shown get a frame laid over the picture.
+    // The battery in alarm and the one whose detail is shown are framed.
     const bool alarm = m_alarmed.contains(batNum);
     const bool shown = batNum == m_shownBattery;
-    const QString mark = alarm && shown ? "batmarkboth" : alarm ? "batmarkalarm" : "batmarkshown";
-    const QString image =
-        alarm || shown ? QString(" image: url(:/icon/res/%1.png);").arg(mark) : QString();
-    return pictureButtonSheet(QString("Bat%1").arg(batNum), suffix, image);
+    const QColor tint = views::shownTint();
+    const QString background =
+        shown   ? QString("background: %1;").arg(tint.name())
+        : alarm ? QString("background: %1;").arg(views::kAlarmTintCss)
+                : QString("background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fafcff, "
+                          "stop:1 #dbe6fa);");
+    const QString border = QString("border: %1px solid %2;")
+                               .arg(alarm || shown ? 2 : 1)
+                               .arg(alarm ? views::kAlarmCss : views::kThemeCss);
+    const QString colour =
+        QString("color: %1;").arg(alarm ? views::kAlarmCss : views::kThemeDarkCss);
+    return QString("QPushButton{%1 %2 %3 border-radius: 4px; padding: 0px;}"
+                   "QPushButton:pressed{background: #c4d4f4;}")
+        .arg(background, border, colour);
+}
+
+void BatteryGroup::placeBatButtons() {
+    const QSize size = batButtonSize();
+    const QFont font = batButtonFont();
+    for (int i = 0; i < m_batButtons.size(); ++i) {
+        QPushButton* button = m_batButtons.at(i);
+        button->setFont(font);
+        button->setText(batButtonCaption(i + 1));
+        button->setFixedSize(size);
+        button->parentWidget()->adjustSize();
+        button->parentWidget()->move(batButtonPos(i));
+    }
+    // Room for both columns of a full rack, so the view never cuts the eighth row.
+    const QPoint last = batButtonPos(views::kMaxBatteries - 1);
+    ui->GroupBattBtnWid->setMinimumSize(last.x() + buttonLeftMargin() + size.width() + 1,
+                                        last.y() + size.height() + 4);
 }
 
 void BatteryGroup::createBatButtons() {
@@ -249,23 +282,20 @@ void BatteryGroup::createBatButtons() {
     // Only sixteen batteries have a button; a wild count from the line must not flood the
     // view with widgets.
     const int count = qBound(0, m_presentNum, views::kMaxBatteries);
-    const QSize buttonSize(static_cast<int>(m_horizontalScale * views::kBatButtonWidth),
-                           static_cast<int>(m_verticalScale * views::kBatButtonHeight));
     for (int i = 0; i < count; ++i) {
         auto* container = new QWidget(ui->GroupBattBtnWid);
         auto* layout = new QGridLayout(container);
-        applyButtonLayoutBand(layout, m_horizontalScale);
+        layout->setContentsMargins(buttonLeftMargin(), 0, 0, 0);
         auto* button = new QPushButton(container);
         button->setObjectName(QString("batBtn%1").arg(i + 1));
         button->setStyleSheet(batButtonStyle(i + 1));
-        button->setFixedSize(buttonSize);
         button->setToolTip(tr("Bat %1").arg(i + 1));
         layout->addWidget(button, 0, 0);
-        container->move(batButtonPos(i, m_horizontalScale, m_verticalScale));
         container->show();
         m_batButtons.append(button);
         connect(button, &QPushButton::clicked, this, &BatteryGroup::BtnBatClicked);
     }
+    placeBatButtons();
 }
 
 void BatteryGroup::BtnBatClicked() {
@@ -339,12 +369,7 @@ QSize BatteryGroup::scaled(int width, int height) const {
 }
 
 void BatteryGroup::scaleFreeSizes() {
-    // Room for both button columns at this scale (left margin up to 9 px), so that the
-    // view can shrink with the window without cutting the eighth row.
-    const QPoint last = batButtonPos(views::kMaxBatteries - 1, m_horizontalScale, m_verticalScale);
-    const QSize button = scaled(views::kBatButtonWidth, views::kBatButtonHeight);
-    ui->GroupBattBtnWid->setMinimumSize(last.x() + button.width() + 10,
-                                        last.y() + button.height() + 4);
+    placeBatButtons();
     ui->BatteryLab->setMinimumSize(scaled(views::kGroupPictureWidth, views::kGroupPictureHeight));
     ui->AlarmLab->setFixedSize(scaled(views::kSidePictureWidth, views::kSidePictureHeight));
     ui->BalanceLab->setFixedSize(scaled(views::kSidePictureWidth, views::kSidePictureHeight));
@@ -396,6 +421,7 @@ void BatteryGroup::retranslate() {
     showSwitchCaptions();
     for (QPushButton* button : qAsConst(m_batButtons))
         button->setToolTip(tr("Bat %1").arg(button->objectName().mid(6)));
+    placeBatButtons(); // the captions' width changes with the language
     if (m_showsData) {
         refreshSysData();
         refreshAlarmText();

@@ -8,6 +8,7 @@
 #include "protocol/system_status.h"
 #include "protocol/unit_control.h"
 
+#include <QFont>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -80,9 +81,14 @@ public:
     QString staleCaption() const;
     bool isGreyed() const;
 
-    // Position of battery button index (0-based) inside GroupBattBtnWid at the given scales:
-    // batteries 1-8 in the left column, 9-16 in the right one, 30 scaled pixels apart.
-    static QPoint batButtonPos(int index, double horizontalScale, double verticalScale);
+    // Position of battery button index (0-based) inside GroupBattBtnWid: batteries 1-8 in
+    // the left column, 9-16 in the right one.
+    QPoint batButtonPos(int index) const;
+    // Every battery button's size: its scaled picture size, or more when the caption in the
+    // button's font needs it.
+    QSize batButtonSize() const;
+    QFont batButtonFont() const;
+    static QString batButtonCaption(int batNum);
 
 signals:
     // active: a second click within 800 ms of the first (the main window refuses it).
@@ -104,6 +110,9 @@ private:
     void emitChoice(int number);
     QRadioButton* balanceIndicator(int index) const;
     QString batButtonStyle(int batNum) const;
+    int buttonLeftMargin() const;
+    // Sizes, captions and places the buttons and reserves room for sixteen.
+    void placeBatButtons();
     void restyleButtons();
     void showAlarmLook(bool active);
     QString mosStyle() const;

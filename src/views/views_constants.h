@@ -19,6 +19,8 @@ inline QColor themeColor() {
     return QColor(74, 120, 222);
 }
 constexpr const char* kThemeCss = "rgb(74, 120, 222)";
+// Captions drawn on the theme's light buttons.
+constexpr const char* kThemeDarkCss = "rgb(36, 66, 150)";
 
 // The alarm look shared by the alarm text, the battery tiles and buttons and the detail
 // view's temperature.
@@ -54,13 +56,21 @@ constexpr double kScaleLarge = 0.75;       // 1440 px
 constexpr double kVScaleShort = 0.62963;   // 680 px high
 constexpr double kVScaleMedium = 0.703704; // 760 px high
 
-// Battery buttons of the group view at full scale (px): size, column and row pitch.
+// Battery buttons of the group view at full scale (px): size, gaps between rows and
+// columns, and the top margin. A button grows past its scaled size when its caption needs it.
 constexpr int kBatButtonWidth = 95;
 constexpr int kBatButtonHeight = 26;
-constexpr int kBatButtonColumnX = 110;
-constexpr int kBatButtonRowPitch = 30;
+constexpr int kBatButtonGap = 4;
+constexpr int kBatButtonColumnGap = 15;
 constexpr int kBatButtonTopY = 10;
 constexpr int kBatButtonsPerColumn = 8;
+// Caption size (pt) at full scale; it shrinks with the window down to the smallest that
+// still reads well beside the rack.
+constexpr int kBatButtonPoints = 10;
+constexpr int kBatButtonMinPoints = 9;
+// Room (px) around a caption: left and right each, above and below together.
+constexpr int kBatButtonTextPadX = 5;
+constexpr int kBatButtonTextPadY = 6;
 
 // Full-scale sizes (px) of the views' pictures and picture buttons; they shrink with the
 // window like the rest of the form.
@@ -68,7 +78,7 @@ constexpr int kGroupPictureWidth = 160;
 constexpr int kGroupPictureHeight = 120;
 constexpr int kSidePictureWidth = 40; // the upright "Alarm" and "Balance" headings
 constexpr int kSidePictureHeight = 80;
-constexpr int kAlarmTextMinWidth = 240;
+constexpr int kAlarmTextMinWidth = 180;
 constexpr int kChangeBtnWidth = 120;
 constexpr int kChangeBtnHeight = 40;
 constexpr int kAddBarBtnWidth = 64;

@@ -1,5 +1,6 @@
 // Screenshots of every page in each language, the program on the simulated unit as with
-// --demo. Run on a display (scripts/language-shots does it under Xvfb):
+// --demo, the window placed and scaled for the screen it runs on. Run on a display
+// (scripts/language-shots does it under Xvfb at three screen sizes):
 //   language_shots OUTDIR [CODE...]     OUTDIR/<code>-<n>-<page>.png, all codes by default
 //   language_shots --status OUTDIR CODE the status page only
 //   language_shots --dialogs OUTDIR     the program's small windows, dialog-<code>-<name>.png

@@ -1,6 +1,7 @@
 // Both status views filled with a recorded system on the status page at four screen sizes in
 // each of the five languages: no caption, value, button, indicator or table header is cut.
 // With NB_SHOT_DIR set the pages are also saved there for a look.
+#include "records/record_table.h"
 #include "views/battery_group.h"
 #include "views/battery_info.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTranslator>
 #include <QVBoxLayout>
@@ -101,8 +103,12 @@ void checkNothingCut(QWidget* root) {
         if ((label && !label->text().trimmed().isEmpty()) || qobject_cast<QRadioButton*>(w))
             QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height(),
                      qPrintable(w->objectName()));
-        if (!qobject_cast<QPushButton*>(w))
+        const auto* button = qobject_cast<QPushButton*>(w);
+        if (!button)
             continue;
+        // A battery's caption reads in at least 9 pt and fits its button.
+        QVERIFY(!button->objectName().startsWith("batBtn") || button->font().pointSize() >= 9);
+        QVERIFY(button->width() > button->fontMetrics().horizontalAdvance(button->text()));
         const QWidget* box = w->parentWidget()->parentWidget();
         QVERIFY2(QRect(box->mapTo(root, QPoint()), box->size())
                      .contains(QRect(w->mapTo(root, QPoint()), w->size())),
@@ -124,6 +130,12 @@ class TestViewsShots : public QObject {
 private slots:
     void statusPage_data();
     void statusPage();
+    void recordHeader_data() {
+        QTest::addColumn<QString>("code");
+        for (const char* code : {"en", "de", "fr", "es", "it"})
+            QTest::newRow(code) << QString(code);
+    }
+    void recordHeader();
 };
 
 void TestViewsShots::statusPage_data() {
@@ -190,6 +202,43 @@ void TestViewsShots::statusPage() {
     QCoreApplication::processEvents();
     QVERIFY(chart->isVisible() && !table->isVisible());
     checkNothingCut(info);
+}
+
+// The records table beside the left column at 1366x768, its header in the page's font:
+// every text whole on at most two lines, the columns up to the cell extremes visible.
+void TestViewsShots::recordHeader() {
+    QFETCH(QString, code);
+    QTranslator translator;
+    QVERIFY(translator.load(qEnvironmentVariable("NB_BIN_DIR") + "/languages/TranslationExample_" +
+                            code + ".qm"));
+    QCoreApplication::installTranslator(&translator);
+    QStringList headers;
+    for (const char* text : {"Item", "Date", "Time", "Volt", "Current", "Temp", "Min. temp of cell",
+                             "Max. temp of cell", "Min. voltage of cell", "Max. voltage of cell",
+                             "Base Status", "Voltage Status", "Current Status", "Temp Status"})
+        headers << QCoreApplication::translate("BMSMainWin", text);
+    QTableView table;
+    QStandardItemModel model;
+    table.setModel(&model);
+    useRecordHeader(&table);
+    setRecordColumns(&model, headers);
+    table.setStyleSheet("QHeaderView::section{font:12pt \"Arial\"; padding:4px;}");
+    table.resize(1095, 300);
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    widenInteractiveColumns(&table);
+    QHeaderView* header = table.horizontalHeader();
+    for (int c = 0; c < header->count(); ++c) {
+        const QRect room(0, 0, header->sectionSize(c) - 8, header->height() - 8);
+        QVERIFY2(
+            room.contains(
+                QFontMetrics(QFont("Arial", 12)).boundingRect(room, Qt::TextWordWrap, headers[c])),
+            qPrintable(headers[c]));
+    }
+    // German names each cell extreme in one long word, so its tenth column starts the scroll.
+    const int last = code == "de" ? 8 : 9;
+    QVERIFY(header->sectionViewportPosition(last) + header->sectionSize(last) <=
+            table.viewport()->width());
 }
 
 QTEST_MAIN(TestViewsShots)
