@@ -16,7 +16,9 @@
 //
 // Budget: E <= 100, B <= 1.5 x A, C < 300, N = samples; the exit code says whether it held.
 //
-//   realtime_bench [--samples N]      the run above (N defaults to 86,400)
+//   realtime_bench [--samples N] [--shot FILE]
+//                                     the run above (N defaults to 86,400); FILE gets a
+//                                     picture of the page at the end of the run
 //   realtime_bench --compare N        ways of drawing N samples on the four charts, each in
 //                                     a fresh window: point-by-point append() to the spline with
 //                                     and without series animations; replace() of the spline or
@@ -338,6 +340,9 @@ int main(int argc, char** argv) {
     std::vector<std::pair<double, double>> rss;
     const Timings t = feed(
         samples, 1e9, [&](int, const QString& b) { w->RealTimeParse(b); }, &rss);
+    const int shotAt = args.indexOf("--shot");
+    if (shotAt > 0) // the page as the run left it, to look at the charts
+        w->grab().save(args.value(shotAt + 1));
     const int kept = w->realTimeCharts().chart(Quantity::Soc).samples().size();
     const double rssEnd = rssMb();
     const double perSample = slope(rss);
