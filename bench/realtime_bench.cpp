@@ -128,30 +128,20 @@ double threadCpuMs() {
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
-double medianOf(const std::vector<double>& v, size_t from, size_t to) {
-    return median({v.begin() + std::min(from, v.size()), v.begin() + std::min(to, v.size())});
+// Median of the first or the last kWindow values.
+double firstMedian(const std::vector<double>& v) {
+    return median({v.begin(), v.begin() + std::min<size_t>(kWindow, v.size())});
+}
+double lastMedian(const std::vector<double>& v) {
+    return median({v.end() - std::min<size_t>(kWindow, v.size()), v.end()});
 }
 
 struct Timings {
     std::vector<double> ms;
-    std::vector<double> cpuMs; // the same in the thread's CPU time
+    std::vector<double> cpuMs;     // the same in the thread's CPU time
     std::vector<double> handlerMs; // the same without the repaint
-    double handlerFirst() const {
-        return median(
-            {handlerMs.begin(), handlerMs.begin() + std::min<size_t>(kWindow, handlerMs.size())});
-    }
-    double handlerLast() const {
-        return median(
-            {handlerMs.end() - std::min<size_t>(kWindow, handlerMs.size()), handlerMs.end()});
-    }
     int done = 0;
     double total() const { return std::accumulate(ms.begin(), ms.end(), 0.0); }
-    double firstMedian() const {
-        return median({ms.begin(), ms.begin() + std::min<size_t>(kWindow, ms.size())});
-    }
-    double lastMedian() const {
-        return median({ms.end() - std::min<size_t>(kWindow, ms.size()), ms.end()});
-    }
     double max() const { return ms.empty() ? 0.0 : *std::max_element(ms.begin(), ms.end()); }
 };
 
@@ -175,6 +165,7 @@ Timings feed(int count, double capS, const std::function<void(int, const QString
     t.ms.assign(count, 0.0);
     t.handlerMs.assign(count, 0.0);
     t.cpuMs.assign(count, 0.0);
+    const bool marks = std::getenv("NB_BENCH_MARKS") != nullptr;
     QElapsedTimer all;
     all.start();
     for (int id = 1; id <= count && all.elapsed() < capS * 1000; ++id) {
@@ -191,7 +182,7 @@ Timings feed(int count, double capS, const std::function<void(int, const QString
         t.done = id;
         // Monotonic clock at the edges of the first and last windows, for a profiler's time
         // slices (perf record -k CLOCK_MONOTONIC; perf report --time FROM,TO).
-        if (std::getenv("NB_BENCH_MARKS") && (id == 1 || id == kWindow || id == count - kWindow || id == count)) {
+        if (marks && (id == 1 || id == kWindow || id == count - kWindow || id == count)) {
             timespec ts{};
             clock_gettime(CLOCK_MONOTONIC, &ts);
             std::fprintf(stderr, "mark burst=%d t=%ld.%09ld\n", id, long(ts.tv_sec), ts.tv_nsec);
@@ -260,7 +251,7 @@ int downloadedSampleLines(BMSMainWin& w, RecordingPrompts& recorder, const QStri
 
 void printCompare(const char* name, const Timings& t) {
     std::fprintf(g_report, "%-28s bursts=%d total_s=%.1f first_ms=%.2f last_ms=%.2f max_ms=%.1f\n",
-                 name, t.done, t.total() / 1000.0, t.firstMedian(), t.lastMedian(), t.max());
+                 name, t.done, t.total() / 1000.0, firstMedian(t.ms), lastMedian(t.ms), t.max());
     std::fflush(g_report);
 }
 
@@ -350,7 +341,7 @@ int main(int argc, char** argv) {
     std::fprintf(g_report, "realtime: drawn points per chart at the end: %d\n", drawn);
     std::fprintf(g_report,
                  "realtime: handler alone, without the repaint: first_ms=%.2f last_ms=%.2f\n",
-                 t.handlerFirst(), t.handlerLast());
+                 firstMedian(t.handlerMs), lastMedian(t.handlerMs));
     std::fprintf(g_report, "realtime: median ms of each tenth of the run:");
     for (size_t i = 0; i < 10; ++i) {
         const size_t from = t.ms.size() * i / 10;
@@ -370,7 +361,7 @@ int main(int argc, char** argv) {
     std::fprintf(g_report,
                  "realtime: samples=%d kept=%d first_ms=%.2f last_ms=%.2f max_ms=%.1f "
                  "rss_mb=%.0f slope_b_per_sample=%.1f\n",
-                 t.done, kept, t.firstMedian(), t.lastMedian(), t.max(), rssEnd, perSample);
+                 t.done, kept, firstMedian(t.ms), lastMedian(t.ms), t.max(), rssEnd, perSample);
     std::fflush(g_report);
 
     QElapsedTimer download;
@@ -378,18 +369,17 @@ int main(int argc, char** argv) {
     const int lines = downloadedSampleLines(*w, prompts.recorder, dir.filePath("realtime.txt"));
     std::fprintf(g_report, "realtime: download_lines=%d download_ms=%lld\n", lines,
                  download.elapsed());
-    const size_t n = t.cpuMs.size();
     std::fprintf(g_report, "realtime: thread cpu ms per burst: first=%.2f last=%.2f\n",
-                 medianOf(t.cpuMs, 0, kWindow), medianOf(t.cpuMs, n - std::min<size_t>(kWindow, n), n));
+                 firstMedian(t.cpuMs), lastMedian(t.cpuMs));
     // A new run in the same window after "Clean All": as fast as the first bursts when the cost
     // grew with the run's own state, as slow as the last when it grew with the process.
     w->ClearRTDataBtn_clicked();
     const Timings again = feed(kWindow, 1e9, [&](int, const QString& b) { w->RealTimeParse(b); });
     std::fprintf(g_report, "realtime: a new run after Clean All: ms=%.2f cpu_ms=%.2f\n",
-                 again.firstMedian(), medianOf(again.cpuMs, 0, kWindow));
+                 firstMedian(again.ms), firstMedian(again.cpuMs));
     std::fflush(g_report);
     LogHandler::releaseMessageHandler();
     const bool held = kept == samples && lines == samples && perSample <= kSlopeBudget &&
-                      t.lastMedian() <= kFlatBudget * t.firstMedian() && t.max() < kMaxMsBudget;
+                      lastMedian(t.ms) <= kFlatBudget * firstMedian(t.ms) && t.max() < kMaxMsBudget;
     return held ? 0 : 1;
 }
