@@ -255,8 +255,8 @@ void printCompare(const char* name, const Timings& t) {
     std::fflush(g_report);
 }
 
-// Every point (or the min/max copy) handed to the spline or the line series of each chart.
-void replaceEach(const char* name, int count, bool line, bool thinned) {
+// Every point (or the min/max copy) handed to the spline or the band of each chart.
+void replaceEach(const char* name, int count, bool band, bool thinned) {
     auto w = showRealTimePage();
     DirectCharts d(*w);
     d.animate(false);
@@ -268,9 +268,11 @@ void replaceEach(const char* name, int count, bool line, bool thinned) {
         d.setRanges(p);
         for (int q = 0; q < kQuantityCount; ++q) {
             kept[q].append({p.x, p.y[q]});
-            QtCharts::QXYSeries* s = line ? static_cast<QtCharts::QXYSeries*>(d.charts[q]->line())
-                                          : d.charts[q]->spline();
-            s->replace(thinned ? kept[q].drawn() : kept[q].points());
+            const QVector<QPointF> points = thinned ? kept[q].drawn() : kept[q].points();
+            if (band)
+                d.charts[q]->band()->setPoints(points, p.xRange, p.yRanges[q]);
+            else
+                d.charts[q]->spline()->replace(points);
         }
     });
     printCompare(name, t);
@@ -291,8 +293,8 @@ void compare(int count) {
     }
     replaceEach("spline replace, every point", count, false, false);
     replaceEach("spline replace, min/max", count, false, true);
-    replaceEach("line replace, every point", count, true, false);
-    replaceEach("line replace, min/max", count, true, true);
+    replaceEach("band, every point", count, true, false);
+    replaceEach("band, min/max", count, true, true);
     auto w = showRealTimePage();
     const Timings t =
         feed(count, kCompareCapS, [&](int, const QString& b) { w->RealTimeParse(b); });
@@ -337,7 +339,7 @@ int main(int argc, char** argv) {
     const int kept = w->realTimeCharts().chart(Quantity::Soc).samples().size();
     const double rssEnd = rssMb();
     const double perSample = slope(rss);
-    const int drawn = w->realTimeCharts().chart(Quantity::Soc).series()->count();
+    const int drawn = w->realTimeCharts().chart(Quantity::Soc).drawnPoints().size();
     std::fprintf(g_report, "realtime: drawn points per chart at the end: %d\n", drawn);
     std::fprintf(g_report,
                  "realtime: handler alone, without the repaint: first_ms=%.2f last_ms=%.2f\n",

@@ -9,7 +9,6 @@
 #include <QDebug>
 #include <QLabel>
 #include <QtCharts/QChartView>
-#include <QtCharts/QLineSeries>
 #include <QtCharts/QSplineSeries>
 
 using namespace realtime;
@@ -43,7 +42,7 @@ RealTimeCharts::RealTimeCharts(Ui::BMSMainWin* ui, QWidget* window) : m_window(w
             (this->*slot)(point, state);
         };
         QObject::connect(m_rtCharts[q]->spline(), &QtCharts::QXYSeries::hovered, m_hoverLab, hover);
-        QObject::connect(m_rtCharts[q]->line(), &QtCharts::QXYSeries::hovered, m_hoverLab, hover);
+        QObject::connect(m_rtCharts[q]->band(), &ColumnBand::hovered, m_hoverLab, hover);
     }
 }
 

@@ -2,11 +2,12 @@
 // One of the real-time page's four charts: its chart, axes and series in a chart view of the
 // form, with every sample kept beside it. What is drawn is a thinned copy of the samples
 // (MinMaxDecimator). A short run is drawn as an animated spline, a point appended per sample;
-// a long one as straight segments through the thinned copy, replaced in one go per burst,
-// without animation: point-by-point appends, animations and splines through a dense, noisy
-// curve each cost more per sample the longer the run grows (and a spline overshoots between a
-// column's lowest and highest sample).
+// a long one as a band of pixel-column strokes through the thinned copy (ColumnBand), replaced
+// in one go per burst, without animation: point-by-point appends, animations, splines and
+// stroked series through a dense, noisy curve each cost more per sample the longer the run
+// grows (and a spline overshoots between a column's lowest and highest sample).
 
+#include "realtime/column_band.h"
 #include "realtime/min_max_decimator.h"
 #include "realtime/real_time_layout.h"
 #include "realtime/real_time_run.h"
@@ -17,9 +18,7 @@
 QT_CHARTS_BEGIN_NAMESPACE
 class QChart;
 class QChartView;
-class QLineSeries;
 class QSplineSeries;
-class QXYSeries;
 class QValueAxis;
 QT_CHARTS_END_NAMESPACE
 
@@ -44,10 +43,10 @@ public:
     void clear();
 
     QtCharts::QChart* chart() const { return m_chart; }
-    // The series that draws the samples now: the spline while the run is short.
-    QtCharts::QXYSeries* series() const;
+    // The points drawn now: the spline's while the run is short, else the band's.
+    QVector<QPointF> drawnPoints() const;
     QtCharts::QSplineSeries* spline() const { return m_spline; }
-    QtCharts::QLineSeries* line() const { return m_line; }
+    ColumnBand* band() const { return m_band; }
     QtCharts::QValueAxis* xAxis() const { return m_xAxis; }
     QtCharts::QValueAxis* yAxis() const { return m_yAxis; }
     const MinMaxDecimator& samples() const { return m_samples; }
@@ -58,7 +57,7 @@ private:
     QtCharts::QValueAxis* m_xAxis;
     QtCharts::QValueAxis* m_yAxis;
     QtCharts::QSplineSeries* m_spline;
-    QtCharts::QLineSeries* m_line; // shares the spline's name, colour and legend entry
+    ColumnBand* m_band; // a child of the chart; drawn in the spline's colour, under its name
     void applyRanges();
 
     MinMaxDecimator m_samples;

@@ -1,5 +1,6 @@
 // The real-time core: lines and bursts to samples, the run's ranges, value lists and hover
 // matching, the thinning of a long series, the chart layout by screen size.
+#include "realtime/column_band.h"
 #include "realtime/min_max_decimator.h"
 #include "realtime/real_time_layout.h"
 #include "realtime/real_time_run.h"
@@ -21,6 +22,8 @@ QString line19(int id, const QString& at, int mv, int ma, int mc, const QString&
                              id, qPrintable(at), mv, ma, mc, qPrintable(per));
 }
 } // namespace
+
+Q_DECLARE_METATYPE(PixelSpan)
 
 class TestRealTime : public QObject {
     Q_OBJECT
@@ -190,6 +193,73 @@ private slots:
         for (int i = 1; i < drawn.size(); ++i) // in order; between the ends, columns' extremes only
             QVERIFY(drawn[i - 1].x() < drawn[i].x() &&
                     (i + 1 == drawn.size() || drawn[i].y() == 0 || drawn[i].y() == 6));
+    }
+
+    // A 10 x 10 px plot of x and y in [0, 10]: row 0 is the top.
+    void bandSpans_data() {
+        QTest::addColumn<QVector<QPointF>>("points");
+        QTest::addColumn<QVector<PixelSpan>>("spans");
+        QVector<PixelSpan> flat, diagonal;
+        for (int c = 0; c < 10; ++c) {
+            flat.append({c, 5, 5});
+            diagonal.append({c, c, c});
+        }
+        QTest::newRow("one point") << QVector<QPointF>{{5, 5}} << QVector<PixelSpan>{{5, 5, 5}};
+        QTest::newRow("flat, newest at the right edge")
+            << QVector<QPointF>{{0, 5}, {10, 5}} << flat;
+        QTest::newRow("falling diagonal, one row a column")
+            << QVector<QPointF>{{0, 10}, {10, 0}} << diagonal;
+        QTest::newRow("a column's lowest and highest, then the next column's")
+            << QVector<QPointF>{{2.5, 1}, {2.5, 9}, {3.5, 2}}
+            << QVector<PixelSpan>{{2, 1, 9}, {3, 4, 8}};
+        QTest::newRow("a gap between columns is bridged")
+            << QVector<QPointF>{{1.5, 9.5}, {3.5, 0.5}}
+            << QVector<PixelSpan>{{1, 0, 2}, {2, 2, 7}, {3, 7, 9}};
+        QTest::newRow("outside the ranges: at the edges")
+            << QVector<QPointF>{{-5, 20}, {30, -1}} << diagonal;
+    }
+    void bandSpans() {
+        QFETCH(QVector<QPointF>, points);
+        QFETCH(QVector<PixelSpan>, spans);
+        const QVector<PixelSpan> got = polylineSpans(points, {0, 10}, {0, 10}, {10, 10});
+        QCOMPARE(got.size(), spans.size());
+        for (int i = 0; i < got.size(); ++i)
+            QVERIFY2(got[i] == spans[i], qPrintable(QString("%1: %2 %3..%4")
+                                                        .arg(i)
+                                                        .arg(got[i].column)
+                                                        .arg(got[i].top)
+                                                        .arg(got[i].bottom)));
+        // Nothing to draw in an empty range or plot.
+        QVERIFY(polylineSpans(points, {3, 3}, {0, 10}, {10, 10}).isEmpty());
+        QVERIFY(polylineSpans(points, {0, 10}, {0, 10}, {0.5, 10}).isEmpty());
+    }
+
+    // What a new set of spans repaints: the changed columns, over the rows of both sets.
+    void bandRepaintsChangedColumns() {
+        const QVector<PixelSpan> line{{0, 5, 5}, {1, 5, 5}, {2, 5, 5}, {40, 5, 5}};
+        QCOMPARE(changedRects(line, line), QVector<QRect>());
+        QVector<PixelSpan> moved = line;
+        moved[1] = {1, 2, 3};
+        moved[3] = {40, 5, 8};
+        moved.append({41, 9, 9});
+        QCOMPARE(changedRects(line, moved),
+                 QVector<QRect>({QRect(1, 2, 1, 4), QRect(40, 5, 2, 5)}));
+        moved[2] = {2, 0, 0};
+        QCOMPARE(changedRects(line, moved).first(), QRect(1, 0, 2, 6)); // neighbours join
+        QCOMPARE(changedRects(line, {}).size(), 2); // what goes is repainted too
+    }
+
+    // The band answers the hover near its strokes only, with the values under the cursor.
+    void bandHover() {
+        ColumnBand band;
+        band.setArea({100, 50, 10, 10});
+        band.setPoints({{0, 5}, {10, 5}}, {0, 10}, {0, 10});
+        QCOMPARE(band.valueAt({105, 55}), QPointF(5, 5));
+        QCOMPARE(band.boundingRect(), QRectF(97, 52, 16, 7)); // the strokes and the slack
+        QVERIFY(band.contains({104, 58}) && band.contains({109, 52}));
+        QVERIFY(!band.contains({104, 59.5}) && !band.contains({95, 55}));
+        band.clear();
+        QVERIFY(!band.contains({105, 55}));
     }
 
     void layoutBySize() {
