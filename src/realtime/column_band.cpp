@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 // How far from the drawn rows the cursor still counts as over the line (pixels).
@@ -44,11 +45,17 @@ QVector<PixelSpan> polylineSpans(const QVector<QPointF>& points, const AxisRange
         top[size_t(c)] = std::min(top[size_t(c)], from);
         bottom[size_t(c)] = std::max(bottom[size_t(c)], to);
     };
-    QPointF a(px(points.first().x()), py(points.first().y()));
-    cover(column(a.x()), a.y(), a.y());
-    for (int i = 1; i < points.size(); ++i) {
-        const QPointF b(px(points[i].x()), py(points[i].y()));
+    bool first = true;
+    QPointF a;
+    for (const QPointF& p : points) {
+        if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
+            continue; // nothing to place; the line goes on from the last point that had a place
+        const QPointF b(px(p.x()), py(p.y()));
         cover(column(b.x()), b.y(), b.y());
+        if (std::exchange(first, false)) {
+            a = b;
+            continue;
+        }
         QPointF from = a, to = b;
         if (to.x() < from.x())
             std::swap(from, to);

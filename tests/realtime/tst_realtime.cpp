@@ -215,8 +215,8 @@ private slots:
         QTest::newRow("a gap between columns is bridged")
             << QVector<QPointF>{{1.5, 9.5}, {3.5, 0.5}}
             << QVector<PixelSpan>{{1, 0, 2}, {2, 2, 7}, {3, 7, 9}};
-        QTest::newRow("outside the ranges: at the edges")
-            << QVector<QPointF>{{-5, 20}, {30, -1}} << diagonal;
+        QTest::newRow("outside the ranges: at the edges; a point without a place skipped")
+            << QVector<QPointF>{{-5, 20}, {5, qQNaN()}, {30, -1}} << diagonal;
     }
     void bandSpans() {
         QFETCH(QVector<QPointF>, points);
